@@ -1,0 +1,29 @@
+#pragma once
+// The controls of the one-line bar along the bottom edge of the screen, and the labels that
+// share its line.
+
+class ClickLabel;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+class Shape;
+
+struct BarControls {
+    ClickLabel* btWait = nullptr;
+    ClickLabel* btSetup = nullptr;
+    ClickLabel* btTermina = nullptr;
+    ClickLabel* btHelp = nullptr;
+    ClickLabel* ImageConnesso = nullptr;
+    ClickLabel* ImageDisconnesso = nullptr;
+    QLabel* whoWeAre = nullptr;   // the two-line status text
+    QLabel* lCountDown = nullptr; // countdown and progress line
+    QLabel* lGeneric = nullptr;
+    QLabel* lblMsgUser = nullptr; // the catalogue service's message to the user
+    Shape* timerflag = nullptr;   // red while the panel-control timer is off
+    QPushButton* HelpCaller = nullptr;
+    QScrollBar* PotBar = nullptr;
+};
+
+// Creates the bar's controls as children of `form`.
+BarControls createBarControls(QWidget* form);

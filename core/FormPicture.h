@@ -1,0 +1,97 @@
+#pragma once
+// The main window. It owns the application state, every control, the five timers, the
+// system services and one object per subsystem; the subsystems reach each other through it.
+
+#include "bar/BarControls.h"
+#include "core/AppState.h"
+#include "i18n/LanguageFrame.h"
+#include "panel/PanelControls.h"
+#include "platform/Platform.h"
+#include "storage/ConnectionFrame.h"
+#include "storage/TownFrame.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class Startup;
+class ConfigFiles;
+class ProxySettings;
+class LanguageSettings;
+class TownSettings;
+class Language;
+class StartupPlaceholders;
+namespace platform {
+class HttpControl;
+}
+
+class FormPicture : public QWidget {
+    Q_OBJECT
+public:
+    // `commandLine` is the program's arguments as one text, separated by single blanks.
+    FormPicture(platform::Platform& platform, const QString& commandLine,
+                QWidget* parent = nullptr);
+    ~FormPicture() override;
+
+    // The load handler: puts the state in its initial form and starts the general clock.
+    void Form_Load();
+
+    // Shows statusLine1 and statusLine2, each cut to 95 characters, in the bar label whoWeAre.
+    void ShowStatusText();
+    // Sets listPictureKind of slots 0..1999 to 0.
+    void ResetPictureKinds();
+
+    AppState state;
+
+    // Controls.
+    PanelControls panel;
+    BarControls bar;
+    LanguageFrame languageFrame;
+    ConnectionFrame connectionFrame;
+    TownFrame townFrame;
+    QLabel* fotoBrowser = nullptr;
+    QWidget* ucAniGIF1 = nullptr;
+    QWidget* webvis = nullptr;
+    platform::HttpControl* Inet1 = nullptr;
+
+    // Timers.
+    QTimer generalClock;
+    QTimer utilityTmr;
+    QTimer panControl;
+    QTimer imgClock;
+    QTimer Timer4000;
+
+    QString commandLine;
+    QString helpFilePath; // the application help file
+
+    platform::Platform& platform() { return platform_; }
+    platform::Units units() const { return platform_.units(); }
+    platform::MessageBoxes& messages() { return *platform_.messages; }
+    platform::Clock& clock() { return *platform_.clock; }
+    // Screen size in twips.
+    int screenWidthTwips() const;
+    int screenHeightTwips() const;
+
+    Startup& startup() { return *startup_; }
+    ConfigFiles& configFiles() { return *configFiles_; }
+    ProxySettings& proxySettings() { return *proxySettings_; }
+    LanguageSettings& languageSettings() { return *languageSettings_; }
+    TownSettings& townSettings() { return *townSettings_; }
+    Language& language() { return *language_; }
+    StartupPlaceholders& placeholders() { return *placeholders_; }
+
+private:
+    void setupControls();
+    void setupTimers();
+    void setupSubsystems();
+
+    platform::Platform& platform_;
+    std::unique_ptr<Startup> startup_;
+    std::unique_ptr<ConfigFiles> configFiles_;
+    std::unique_ptr<ProxySettings> proxySettings_;
+    std::unique_ptr<LanguageSettings> languageSettings_;
+    std::unique_ptr<TownSettings> townSettings_;
+    std::unique_ptr<Language> language_;
+    std::unique_ptr<StartupPlaceholders> placeholders_;
+};

@@ -1,0 +1,263 @@
+#include "core/Startup.h"
+
+#include "core/FormPicture.h"
+#include "core/Splitter.h"
+#include "core/StartupPlaceholders.h"
+#include "i18n/Language.h"
+#include "platform/TwipsGeometry.h"
+#include "storage/ConfigFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTextStream>
+
+namespace {
+
+const QString kTooManyFields =
+    QStringLiteral("Errore. troppi parametri nella linea di comando file EXE");
+const QString kPortableSuffix = QStringLiteral("/App/Nimbrisco");
+
+QString endpointOn(const QString& host) {
+    return QStringLiteral("http://%1:%2/nimbrisco/catalogue?")
+        .arg(host, QStringLiteral(NIMBRISCO_CATALOGUE_PORT));
+}
+
+// The maker's web address with one space between its characters, for the banner.
+QString spacedOut(const QString& text) {
+    QStringList chars;
+    for (const QChar c : text)
+        chars << QString(c);
+    return chars.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+QString Startup::defaultEndpoint() { return endpointOn(QStringLiteral(NIMBRISCO_CATALOGUE_HOST)); }
+
+QString Startup::localEndpoint() { return endpointOn(QStringLiteral("localhost")); }
+
+bool Startup::Form_Load() {
+    AppState& s = form_.state;
+    s.Ratio_X_Y = static_cast<float>(form_.screenWidthTwips()) /
+                  static_cast<float>(form_.screenHeightTwips());
+    CheckPortableLocation();
+    s.WizardActive = kTrue;
+    form_.setStyleSheet(QStringLiteral("FormPicture { background: black; }"));
+    form_.townFrame.FormYourTown->hide();
+    platform::twips::setTop(form_.townFrame.FormYourTown, form_.units(), 55000);
+    s.Mirror_Type_Connection = kFalse;
+    s.flagSilent = kTrue;
+    form_.webvis->hide();
+    form_.ucAniGIF1->hide();
+    platform::twips::setGeometry(form_.webvis, form_.units(), 0, 0, form_.screenWidthTwips(),
+                                 form_.screenHeightTwips());
+    s.WebPageToImgEnd = 0;
+    s.aniGifNumber = 1;
+    s.aniGifTag = QStringLiteral("_ANIGIF_");
+    if (!PrepareWorkDirectories())
+        return false;
+    HideHelpCaller();
+    s.Http2BmpRunning = 0;
+    form_.panel.SSTCfg->setCurrentWidget(form_.panel.pageTools);
+    s.Lingua = 999;
+    s.connectWaitCount = 10;
+    s.ExitToProgram = 0;
+    form_.placeholders().PanelButtonsBusy();
+    s.weAre = spacedOut(QStringLiteral(NIMBRISCO_CATALOGUE_HOST)) +
+              QStringLiteral("  Ver. 7.8.12P ");
+    s.appPath = form_.platform().programDir;
+    s.WORK_PATH_FILE_LIST = s.Nimbrisco_Work_Dir.trimmed() + QLatin1Char('/');
+    s.imageFilePrefix = s.Nimbrisco_Work_Dir + QStringLiteral("/Nimbrisco7_Img");
+    for (int i = 0; i < SlotList<QString>::kClearCount; ++i) {
+        s.listData[i].clear();
+        s.listURL[i].clear();
+        s.listURLnameOnly[i].clear();
+        s.listImageSELECTED[i].clear();
+        s.listOLDImageSELECTED[i].clear();
+        s.listIMAGEnotLoaded[i] = 0;
+        s.listPictureKind[i] = 0;
+    }
+    s.pictureCount = 0;
+    s.GLOBAL_IMAGE_CURRENT_POINTER = 0;
+    s.pictureTotal = 0;
+    form_.panel.SSTCfg_LblinserisciImg->clear();
+    s.userMessage.clear();
+    s.cntCounterDwLoadImage = 0;
+    s.fullCatalogueWanted = 0;
+    s.flagDebug = 0;
+    s.endpointBase = defaultEndpoint();
+    s.flagLocalhost = 0;
+    applyCommandLine();
+    ApplyFirstRunDefaults();
+    if (s.flagDebug == 1)
+        form_.placeholders().ShowDisplayDebug();
+    s.configDirty = 0;
+    s.clockStatus = 0;
+    form_.panel.lVersion->setText(QLatin1Char(' ') + s.versionText + QLatin1Char(' '));
+    layoutPanel();
+    form_.placeholders().Disegna_Barra2();
+    layoutStatusLabels();
+    s.flagReplyArrived = 1;
+    s.flagCmdButton = 0;
+    s.flagDownloadRunning = 0;
+    s.firstLaunch = 0;
+    s.flagFetchFromStep = 0;
+    s.timerClockSave = saturatedInteger(form_.imgClock.interval());
+    s.clockFromDebugSet = 0;
+    form_.panControl.stop();
+    form_.bar.timerflag->setFillColor(255);
+    form_.generalClock.start();
+    form_.helpFilePath = s.appPath + QStringLiteral("/Nimbrisco.html");
+    form_.placeholders().CheckVersion();
+    form_.platform().windows->closeBrowserFrames();
+    return true;
+}
+
+void Startup::applyCommandLine() {
+    AppState& s = form_.state;
+    if (!form_.commandLine.isEmpty())
+        Splitta10();
+    for (int i = 0; i <= 9; ++i) {
+        const QString& field = s.listSplit10[static_cast<std::size_t>(i)];
+        if (field == QLatin1String("DEBUG_CODE")) {
+            s.flagDebug = 1;
+        } else if (field == QLatin1String("LOCALHOST")) {
+            s.endpointBase = localEndpoint();
+            s.flagLocalhost = 1;
+        } else if (field == QLatin1String("NOSILENT")) {
+            s.flagSilent = kFalse;
+        }
+    }
+}
+
+void Startup::CheckPortableLocation() {
+    AppState& s = form_.state;
+    const QString programDir = form_.platform().programDir;
+    s.PortablesPath = programDir;
+    if (programDir.right(kPortableSuffix.size()) == kPortableSuffix) {
+        s.PortablesPath = programDir.left(programDir.size() - (kPortableSuffix.size() - 1));
+    } else {
+        form_.messages().showMessage(
+            QStringLiteral("ERRORE, LA DIR DELL'EXE PORTABLE DEVE CHIAMARSI \\App\\Nimbrisco"));
+    }
+}
+
+bool Startup::PrepareWorkDirectories() {
+    AppState& s = form_.state;
+    auto make = [this](const QString& dir) {
+        if (QDir(dir).exists() || QDir().mkpath(dir))
+            return true;
+        form_.messages().showMessage(QStringLiteral("Nimbrisco cannot create the folder ") + dir,
+                                     platform::kAppTitle, platform::MsgIcon::Critical);
+        return false;
+    };
+    s.Nimbrisco_Work_Dir = s.PortablesPath + QStringLiteral("/Data");
+    if (!make(s.Nimbrisco_Work_Dir))
+        return false;
+    s.Nimbrisco_Work_Dir = s.PortablesPath + QStringLiteral("/Data") +
+                           QStringLiteral("/Nimbrisco7_Work");
+    if (!make(s.Nimbrisco_Work_Dir))
+        return false;
+    s.Nimbrisco_PHP_Dir = s.Nimbrisco_Work_Dir + QStringLiteral("/Nimbrisco_PHP");
+    s.Nimbrisco_Slide_Dir = s.Nimbrisco_Work_Dir + QStringLiteral("/Nimbrisco_SlideShow");
+    if (!make(s.Nimbrisco_Slide_Dir) || !make(s.Nimbrisco_PHP_Dir))
+        return false;
+    s.Nimbrisco_Collections_Dir = s.Nimbrisco_Work_Dir + QStringLiteral("/Nimbrisco_Collections");
+    if (!make(s.Nimbrisco_Collections_Dir))
+        return false;
+    QDir::setCurrent(s.Nimbrisco_Collections_Dir);
+    return true;
+}
+
+void Startup::HideHelpCaller() {
+    const int offScreen = form_.screenWidthTwips() + 100;
+    platform::twips::move(form_.bar.HelpCaller, form_.units(), offScreen, offScreen);
+}
+
+void Startup::ApplyFirstRunDefaults() {
+    AppState& s = form_.state;
+    ConfigFiles& config = form_.configFiles();
+    const QString listFile = s.WORK_PATH_FILE_LIST + ConfigFiles::kPictureListFile;
+    if (QFile::exists(listFile)) {
+        QFile f(listFile);
+        QString firstLine;
+        if (f.open(QIODevice::ReadOnly))
+            firstLine = QString::fromLatin1(f.readLine()).remove(QLatin1Char('\r'))
+                            .remove(QLatin1Char('\n'));
+        f.close();
+        if (firstLine.isEmpty()) {
+            QFile::remove(listFile);
+            QFile::remove(s.WORK_PATH_FILE_LIST + ConfigFiles::kConfigFile);
+        }
+    }
+    config.LoadConfiguration(true);
+    if (s.RUNNING_MODE == 2) {
+        form_.panel.SSTCfg_timeDwLoad->setText(QStringLiteral("15"));
+        form_.panel.SSTCfg_timeRefresh->setText(QStringLiteral("8"));
+        form_.panel.txtDisplay->setText(QStringLiteral("Full_Screen"));
+        form_.language().ShowDisplayModeName();
+        config.SaveConfiguration();
+        config.LoadConfiguration(true);
+    }
+    config.LoadConfiguration(true);
+    s.versionText = QStringLiteral("ZEP-V1.0-2000-");
+    config.LoadConfiguration(false);
+}
+
+void Startup::Splitta10() {
+    const int overflows =
+        splitAtDashes(form_.commandLine, form_.state.listSplit10.data(), 10, 10);
+    for (int i = 0; i < overflows; ++i)
+        form_.messages().showMessage(kTooManyFields);
+}
+
+void Startup::Splitta5(const QString& ToSplit) {
+    const int overflows = splitAtDashes(ToSplit, form_.state.listSplit5.data(), 5, 5);
+    for (int i = 0; i < overflows; ++i)
+        form_.messages().showMessage(kTooManyFields);
+}
+
+void Startup::layoutPanel() {
+    // Computed in 32 bits: on screens wider than about 2180 pixels the twips no longer fit a
+    // 16-bit value.
+    namespace tw = platform::twips;
+    const platform::Units u = form_.units();
+    PanelControls& p = form_.panel;
+    const int sw = form_.screenWidthTwips();
+    const int sh = form_.screenHeightTwips();
+    const int panelWidth = tw::width(p.SSTCfg, u);
+    const int panelHeight = tw::height(p.SSTCfg, u);
+    const int panelLeft = sw / 2 - (panelWidth + 100);
+    tw::setLeft(p.SSTCfg, u, panelLeft);
+    tw::setLeft(p.FrameWizard, u, panelLeft);
+    const int panelTop = sh / 3 - panelHeight / 2;
+    tw::setTop(p.SSTCfg, u, panelTop);
+    const int versionWidth = tw::width(p.lVersion, u);
+    const int versionHeight = tw::height(p.lVersion, u);
+    tw::setLeft(p.lVersion, u, panelLeft + (panelWidth / 2 - versionWidth / 2));
+    tw::setTop(p.lVersion, u, panelTop - versionHeight - versionHeight / 2);
+    tw::setGeometry(p.BrowserImgPreview, u, panelLeft + 100 + panelWidth, panelTop, panelWidth,
+                    panelHeight);
+    tw::setWidth(p.DescPreview, u, tw::width(p.BrowserImgPreview, u));
+    tw::setHeight(p.DescPreview, u, tw::height(p.FrameWizard, u));
+    tw::setTop(p.FrameDescPreview, u, tw::top(p.FrameWizard, u));
+    tw::setLeft(p.FrameDescPreview, u, tw::left(p.BrowserImgPreview, u));
+}
+
+void Startup::layoutStatusLabels() {
+    namespace tw = platform::twips;
+    const platform::Units u = form_.units();
+    BarControls& b = form_.bar;
+    const int sw = form_.screenWidthTwips();
+    tw::setLeft(b.lCountDown, u, 0);
+    tw::setWidth(b.lCountDown, u, sw);
+    tw::setTop(b.lCountDown, u,
+               form_.screenHeightTwips() - tw::height(b.whoWeAre, u) - tw::height(b.lCountDown, u));
+    b.lCountDown->setFont(b.whoWeAre->font());
+    tw::setGeometry(b.lGeneric, u, tw::left(b.lCountDown, u), tw::top(b.lCountDown, u), sw,
+                    tw::height(b.lCountDown, u));
+    b.lGeneric->setFont(b.whoWeAre->font());
+    tw::setWidth(b.lblMsgUser, u, sw);
+}

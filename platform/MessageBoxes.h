@@ -1,0 +1,25 @@
+#pragma once
+// Modal message boxes and the system beep.
+
+#include <QString>
+
+namespace platform {
+
+enum class MsgIcon { None, Information, Exclamation, Critical, Question };
+
+// The title every box bears unless a message names its own.
+inline const QString kAppTitle = QStringLiteral("Nimbrisco");
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A modal box with one OK button; returns when the user closes it.
+    virtual void showMessage(const QString& text, const QString& title = kAppTitle,
+                             MsgIcon icon = MsgIcon::None) = 0;
+    // A modal Yes/No question; true when the user answers Yes.
+    virtual bool askYesNo(const QString& text, const QString& title = kAppTitle,
+                          MsgIcon icon = MsgIcon::Question) = 0;
+    virtual void beep() = 0;
+};
+
+} // namespace platform

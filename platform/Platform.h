@@ -1,0 +1,44 @@
+#pragma once
+// The services the program takes from the system, bundled so the window gets them in one piece.
+// The running program uses the Qt implementations; tests swap in fakes where a person or the
+// real screen would be needed.
+
+#include "platform/Clock.h"
+#include "platform/Connectivity.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Screen.h"
+#include "platform/Shell.h"
+#include "platform/UrlDownloader.h"
+#include "platform/WindowSystem.h"
+
+#include <QString>
+#include <memory>
+
+class QObject;
+
+namespace platform {
+
+class HttpControl;
+
+struct Platform {
+    std::unique_ptr<MessageBoxes> messages;
+    std::unique_ptr<FileDialogs> fileDialogs;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<Screen> screen;
+    std::unique_ptr<UrlDownloader> downloader;
+    std::unique_ptr<Connectivity> connectivity;
+    std::unique_ptr<Shell> shell;
+    std::unique_ptr<WindowSystem> windows;
+    // The directory the program file lives in.
+    QString programDir;
+
+    Units units() const { return Units(screen->logicalDpi()); }
+};
+
+// The services of the running program.
+std::unique_ptr<Platform> makeQtPlatform();
+// The HTTP control of the running program (tests use it too, against loopback servers).
+HttpControl* makeQtHttpControl(QObject* parent);
+
+} // namespace platform

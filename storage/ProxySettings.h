@@ -1,0 +1,34 @@
+#pragma once
+// The connection settings: direct or through a proxy, kept in "Nimbrisco7_Proxy.dat" and its
+// backup, asked for in the connection frame, and handed to the HTTP control.
+
+#include <QString>
+
+class FormPicture;
+
+class ProxySettings {
+public:
+    static inline const QString kProxyFile = QStringLiteral("Nimbrisco7_Proxy.dat");
+    static inline const QString kProxyBackupFile = QStringLiteral("Nimbrisco7_Proxy.bak");
+
+    explicit ProxySettings(FormPicture& form);
+
+    void LoadProxySettings();
+    // Both readers return false when the file is missing or holds fewer than five fields.
+    bool ReadProxyFile();
+    bool RestoreProxyBackup();
+    void AskConnectionType();
+    void ApplyProxySettings();
+    bool WriteProxyFile();
+    bool WriteProxyBackup();
+    static QString ScramblePassword(const QString& text);
+
+    void Proxy_Click();
+    void No_Proxy_Click();
+    void Connection_Selected_Click();
+    void Connection_Click();
+    void TestReadProxy_Click();
+
+private:
+    FormPicture& form_;
+};

@@ -1,0 +1,27 @@
+#include "storage/TownFrame.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+TownFrame createTownFrame(QWidget* form) {
+    TownFrame f;
+    f.FormYourTown = new QGroupBox(
+        "Town - Place - State - Country   File Nimbrisco4_Work\\Nimbrisco4_MyTown.dat", form);
+    auto* layout = new QGridLayout(f.FormYourTown);
+    for (int i = 0; i < 14; ++i) {
+        f.PARAM[i] = new QLineEdit;
+        layout->addWidget(f.PARAM[i], i / 2, i % 2);
+    }
+    f.Farenaith = new QRadioButton("Fahrenheit");
+    f.Centigradi = new QRadioButton("Celsius");
+    f.OkYourTown = new QPushButton("OK");
+    layout->addWidget(f.Farenaith, 7, 0);
+    layout->addWidget(f.Centigradi, 7, 1);
+    layout->addWidget(f.OkYourTown, 8, 0, 1, 2);
+    f.FormYourTown->adjustSize();
+    f.FormYourTown->hide();
+    return f;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The town frame: the fourteen fields forecast pages use, and the temperature unit.
+
+#include <array>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+struct TownFrame {
+    QGroupBox* FormYourTown = nullptr;
+    std::array<QLineEdit*, 14> PARAM{};
+    QRadioButton* Farenaith = nullptr;
+    QRadioButton* Centigradi = nullptr;
+    QPushButton* OkYourTown = nullptr;
+};
+
+TownFrame createTownFrame(QWidget* form);
