@@ -1,0 +1,27 @@
+// The nimbrisco program: one full-screen window that runs the slideshow.
+#include "core/FormPicture.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <unistd.h>
+
+int main(int argc, char** argv) {
+    // The browser engine refuses to start its sandbox as root.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Nimbrisco"));
+
+    std::unique_ptr<platform::Platform> platform = platform::makeQtPlatform();
+    platform->programDir = QApplication::applicationDirPath();
+
+    // The command line as one text, the way the program reads its "-" separated switches.
+    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    FormPicture form(*platform, commandLine);
+    form.Form_Load();
+    if (form.state.ExitToProgram != 0)
+        return 1;
+    form.showFullScreen();
+    return app.exec();
+}
