@@ -22,10 +22,10 @@ struct AppState {
     // ---- Picture store (by store slot 0 .. pictureCount - 1; filled by the fetch pass) ----
     SlotList<Picture> listPicture;
     SlotList<Integer> listPictureKind; // 0 none, 1 file, 2 rendered page, 4 animated GIF, 6 script
-    SlotList<Integer> listIMAGEnotLoaded; // -1 when the slot holds the placeholder
+    SlotList<Integer> listIMAGEnotLoaded;   // -1 when the slot holds the placeholder
     SlotList<QString> listImageSELECTED;    // entries of the current fetch pass
     SlotList<QString> listOLDImageSELECTED; // entries of the previous fetch pass
-    SlotList<Integer> listIdCopyright; // catalogue position of the credit record + 1; 0 = none
+    SlotList<Integer> listIdCopyright;      // catalogue position of the credit record + 1; 0 = none
 
     // ---- Collections ----
     SlotList<QString> listCodePic; // restore code of every catalogue list item

@@ -10,10 +10,11 @@
 #include "storage/ProxySettings.h"
 #include "storage/TownSettings.h"
 
+#include <QFrame>
 #include <QLabel>
+#include <QTabWidget>
 
-FormPicture::FormPicture(platform::Platform& platform, const QString& commandLine,
-                         QWidget* parent)
+FormPicture::FormPicture(platform::Platform& platform, const QString& commandLine, QWidget* parent)
     : QWidget(parent), commandLine(commandLine), platform_(platform) {
     setObjectName(QStringLiteral("FormPicture"));
     setWindowTitle(platform::kAppTitle);
@@ -87,4 +88,6 @@ void FormPicture::ShowStatusText() {
     bar.whoWeAre->setText(state.statusLine1 + QStringLiteral("\r\n") + state.statusLine2);
 }
 
-void FormPicture::ResetPictureKinds() { state.listPictureKind.clear(0); }
+void FormPicture::ResetPictureKinds() {
+    state.listPictureKind.clear(0);
+}

@@ -15,7 +15,9 @@ public:
         fillColor_ = bgr;
         update();
     }
-    static QColor toQColor(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+    static QColor toQColor(int bgr) {
+        return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {

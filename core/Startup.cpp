@@ -7,9 +7,15 @@
 #include "platform/TwipsGeometry.h"
 #include "storage/ConfigFiles.h"
 
+#include "core/ClickLabel.h"
+#include "core/Shape.h"
+
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTextStream>
 
@@ -34,9 +40,13 @@ QString spacedOut(const QString& text) {
 
 } // namespace
 
-QString Startup::defaultEndpoint() { return endpointOn(QStringLiteral(NIMBRISCO_CATALOGUE_HOST)); }
+QString Startup::defaultEndpoint() {
+    return endpointOn(QStringLiteral(NIMBRISCO_CATALOGUE_HOST));
+}
 
-QString Startup::localEndpoint() { return endpointOn(QStringLiteral("localhost")); }
+QString Startup::localEndpoint() {
+    return endpointOn(QStringLiteral("localhost"));
+}
 
 bool Startup::Form_Load() {
     AppState& s = form_.state;
@@ -65,8 +75,8 @@ bool Startup::Form_Load() {
     s.connectWaitCount = 10;
     s.ExitToProgram = 0;
     form_.placeholders().PanelButtonsBusy();
-    s.weAre = spacedOut(QStringLiteral(NIMBRISCO_CATALOGUE_HOST)) +
-              QStringLiteral("  Ver. 7.8.12P ");
+    s.weAre =
+        spacedOut(QStringLiteral(NIMBRISCO_CATALOGUE_HOST)) + QStringLiteral("  Ver. 7.8.12P ");
     s.appPath = form_.platform().programDir;
     s.WORK_PATH_FILE_LIST = s.Nimbrisco_Work_Dir.trimmed() + QLatin1Char('/');
     s.imageFilePrefix = s.Nimbrisco_Work_Dir + QStringLiteral("/Nimbrisco7_Img");
@@ -156,8 +166,8 @@ bool Startup::PrepareWorkDirectories() {
     s.Nimbrisco_Work_Dir = s.PortablesPath + QStringLiteral("/Data");
     if (!make(s.Nimbrisco_Work_Dir))
         return false;
-    s.Nimbrisco_Work_Dir = s.PortablesPath + QStringLiteral("/Data") +
-                           QStringLiteral("/Nimbrisco7_Work");
+    s.Nimbrisco_Work_Dir =
+        s.PortablesPath + QStringLiteral("/Data") + QStringLiteral("/Nimbrisco7_Work");
     if (!make(s.Nimbrisco_Work_Dir))
         return false;
     s.Nimbrisco_PHP_Dir = s.Nimbrisco_Work_Dir + QStringLiteral("/Nimbrisco_PHP");
@@ -184,7 +194,8 @@ void Startup::ApplyFirstRunDefaults() {
         QFile f(listFile);
         QString firstLine;
         if (f.open(QIODevice::ReadOnly))
-            firstLine = QString::fromLatin1(f.readLine()).remove(QLatin1Char('\r'))
+            firstLine = QString::fromLatin1(f.readLine())
+                            .remove(QLatin1Char('\r'))
                             .remove(QLatin1Char('\n'));
         f.close();
         if (firstLine.isEmpty()) {
@@ -207,8 +218,7 @@ void Startup::ApplyFirstRunDefaults() {
 }
 
 void Startup::Splitta10() {
-    const int overflows =
-        splitAtDashes(form_.commandLine, form_.state.listSplit10.data(), 10, 10);
+    const int overflows = splitAtDashes(form_.commandLine, form_.state.listSplit10.data(), 10, 10);
     for (int i = 0; i < overflows; ++i)
         form_.messages().showMessage(kTooManyFields);
 }

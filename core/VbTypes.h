@@ -10,9 +10,11 @@ using Boolean = qint16; // True is -1, False is 0
 constexpr Boolean kTrue = -1;
 constexpr Boolean kFalse = 0;
 
-inline Boolean toBoolean(bool b) { return b ? kTrue : kFalse; }
+inline Boolean toBoolean(bool b) {
+    return b ? kTrue : kFalse;
+}
 
 // Narrows a count to an Integer, stopping at the ends instead of wrapping.
 inline Integer saturatedInteger(long long v) {
-    return static_cast<Integer>(qBound<long long>(-32768, v, 32767));
+    return static_cast<Integer>(qBound(-32768LL, v, 32767LL));
 }

@@ -36,7 +36,6 @@ private:
     QVBoxLayout* layout_;
 };
 
-
 } // namespace
 
 PanelControls createPanelControls(QWidget* form) {

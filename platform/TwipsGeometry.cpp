@@ -53,9 +53,17 @@ void setGeometry(QWidget* w, const Units& u, int l, int t, int wd, int h) {
     setHeight(w, u, h);
 }
 
-int left(const QWidget* w, const Units& u) { return remembered(w, kLeft, w->x(), u); }
-int top(const QWidget* w, const Units& u) { return remembered(w, kTop, w->y(), u); }
-int width(const QWidget* w, const Units& u) { return remembered(w, kWidth, w->width(), u); }
-int height(const QWidget* w, const Units& u) { return remembered(w, kHeight, w->height(), u); }
+int left(const QWidget* w, const Units& u) {
+    return remembered(w, kLeft, w->x(), u);
+}
+int top(const QWidget* w, const Units& u) {
+    return remembered(w, kTop, w->y(), u);
+}
+int width(const QWidget* w, const Units& u) {
+    return remembered(w, kWidth, w->width(), u);
+}
+int height(const QWidget* w, const Units& u) {
+    return remembered(w, kHeight, w->height(), u);
+}
 
 } // namespace platform::twips

@@ -1,0 +1,179 @@
+// Start-up: portable root, work directories, first-run files, command-line switches.
+#include "FormFixture.h"
+
+#include "core/Startup.h"
+#include "storage/ConfigFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace {
+const QString kWrongDirMessage =
+    QStringLiteral("ERRORE, LA DIR DELL'EXE PORTABLE DEVE CHIAMARSI \\App\\Nimbrisco");
+const QString kTooMany = QStringLiteral("Errore. troppi parametri nella linea di comando file EXE");
+} // namespace
+
+class StartupTest : public FormFixture {
+protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        // Language already chosen, so no later step waits for the user.
+        state().Lingua = 1;
+    }
+};
+
+TEST_F(StartupTest, EmptyRootGetsWorkDirectoriesAndFirstRunFiles) {
+    loadForm();
+    EXPECT_TRUE(messages().shown.empty());
+    // The root keeps its trailing separator, so the work directory holds a doubled one.
+    EXPECT_EQ(state().PortablesPath, root());
+    EXPECT_EQ(state().Nimbrisco_Work_Dir, root() + "/Data/Nimbrisco7_Work");
+    for (const char* sub : {"Nimbrisco_PHP", "Nimbrisco_SlideShow", "Nimbrisco_Collections"})
+        EXPECT_TRUE(QFileInfo(root() + "Data/Nimbrisco7_Work/" + sub).isDir()) << sub;
+    EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
+              QFileInfo(root() + "Data/Nimbrisco7_Work/Nimbrisco_Collections").canonicalFilePath());
+
+    EXPECT_EQ(readWorkFile(ConfigFiles::kConfigFile),
+              QByteArray("15\r\n8\r\nFull_Screen\r\n\r\n\r\n"));
+    EXPECT_EQ(readWorkFile(ConfigFiles::kPictureListFile),
+              QByteArray("0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n\r\n\r\n"));
+    EXPECT_EQ(state().RUNNING_MODE, 1);
+    EXPECT_EQ(state().fullScreenFlag, 1);
+    EXPECT_EQ(form().panel.SSTCfg_timeDwLoad->text(), "15");
+}
+
+TEST_F(StartupTest, StateAfterLoad) {
+    loadForm();
+    const AppState& s = state();
+    EXPECT_EQ(s.Lingua, 999);
+    EXPECT_EQ(s.versionText, "ZEP-V1.0-2000-");
+    EXPECT_EQ(form().panel.lVersion->text(), " ZEP-V1.0-2000- ");
+    EXPECT_EQ(s.aniGifTag, "_ANIGIF_");
+    EXPECT_EQ(s.WizardActive, kTrue);
+    EXPECT_EQ(s.flagSilent, kTrue);
+    EXPECT_EQ(s.flagReplyArrived, 1);
+    EXPECT_EQ(s.connectWaitCount, 10);
+    EXPECT_EQ(s.timerClockSave, 500);
+    EXPECT_EQ(s.WORK_PATH_FILE_LIST, s.Nimbrisco_Work_Dir + "/");
+    EXPECT_EQ(s.imageFilePrefix, s.Nimbrisco_Work_Dir + "/Nimbrisco7_Img");
+    EXPECT_EQ(s.appPath, programDir());
+    EXPECT_EQ(form().helpFilePath, programDir() + "/Nimbrisco.html");
+    EXPECT_TRUE(s.weAre.endsWith("  Ver. 7.8.12P "));
+    EXPECT_NEAR(s.Ratio_X_Y, 1920.0 / 1080.0, 1e-6);
+    EXPECT_TRUE(form().generalClock.isActive());
+    EXPECT_FALSE(form().panControl.isActive());
+    EXPECT_FALSE(form().imgClock.isActive());
+    EXPECT_FALSE(form().utilityTmr.isActive());
+    EXPECT_EQ(form().panel.SSTCfg->currentWidget(), form().panel.pageTools);
+    EXPECT_FALSE(form().panel.SSTCfg_cmdConferma->isEnabled());
+    EXPECT_FALSE(form().panel.SSTCfg_ExitProgram->isEnabled());
+}
+
+TEST_F(StartupTest, HelpCallerAndPanelArePlacedInTwips) {
+    loadForm();
+    const platform::Units u = form().units();
+    // 1920 x 1080 pixels at 15 twips per pixel.
+    EXPECT_EQ(platform::twips::left(form().bar.HelpCaller, u), 28800 + 100);
+    EXPECT_EQ(platform::twips::top(form().bar.HelpCaller, u), 28800 + 100);
+    EXPECT_EQ(platform::twips::left(form().panel.SSTCfg, u), 28800 / 2 - (9000 + 100));
+    EXPECT_EQ(platform::twips::top(form().panel.SSTCfg, u), 16200 / 3 - 6600 / 2);
+    EXPECT_EQ(platform::twips::left(form().panel.BrowserImgPreview, u), 5300 + 100 + 9000);
+    EXPECT_EQ(platform::twips::top(form().bar.lCountDown, u), 16200 - 480 - 285);
+}
+
+TEST_F(StartupTest, WiderScreensDoNotOverflowTheLayout) {
+    setScreenSize(QSize(3840, 2160));
+    rebuildForm(QString());
+    loadForm();
+    EXPECT_EQ(platform::twips::left(form().panel.SSTCfg, form().units()), 57600 / 2 - 9100);
+    EXPECT_EQ(platform::twips::left(form().bar.HelpCaller, form().units()), 57700);
+}
+
+TEST_F(StartupTest, ProgramOutsideAppNimbriscoWarnsOnceAndUsesTheProgramFolder) {
+    const QString elsewhere = root() + "tools/bin";
+    QDir().mkpath(elsewhere);
+    rebuildForm(QString(), elsewhere);
+    loadForm();
+    ASSERT_EQ(messages().shown.size(), 1u);
+    EXPECT_EQ(messages().shown[0].text, kWrongDirMessage);
+    EXPECT_EQ(state().PortablesPath, elsewhere);
+    EXPECT_TRUE(QFileInfo(elsewhere + "/Data/Nimbrisco7_Work/Nimbrisco_SlideShow").isDir());
+}
+
+TEST_F(StartupTest, EmptyPictureListRemovesBothFilesAndStartsAsFirstRun) {
+    prepareDirectoriesOnly();
+    writeWorkFile(ConfigFiles::kPictureListFile, "\r\n\r\n");
+    writeWorkFile(ConfigFiles::kConfigFile, "30\r\n12\r\nNormal\r\n\r\n\r\n");
+    loadForm();
+    EXPECT_EQ(readWorkFile(ConfigFiles::kConfigFile),
+              QByteArray("15\r\n8\r\nFull_Screen\r\n\r\n\r\n"));
+    EXPECT_TRUE(readWorkFile(ConfigFiles::kPictureListFile).startsWith("0\r\n1\r\n"));
+}
+
+TEST_F(StartupTest, SavedConfigurationIsKept) {
+    prepareDirectoriesOnly();
+    writeWorkFile(ConfigFiles::kPictureListFile, "7\r\n40\r\n\r\n\r\n");
+    writeWorkFile(ConfigFiles::kConfigFile, "30\r\n12\r\nNormal\r\n\r\n\r\n");
+    loadForm();
+    EXPECT_EQ(form().panel.SSTCfg_timeDwLoad->text(), "30");
+    EXPECT_EQ(form().panel.SSTCfg_timeRefresh->text(), "12");
+    EXPECT_EQ(state().fullScreenFlag, 0);
+    EXPECT_EQ(readWorkFile(ConfigFiles::kPictureListFile), QByteArray("7\r\n40\r\n\r\n\r\n"));
+}
+
+TEST_F(StartupTest, CommandLineSwitchesMatchWholeFieldsOnly) {
+    rebuildForm("-DEBUG_CODE -NOSILENT");
+    loadForm();
+    EXPECT_EQ(state().flagDebug, 0);
+    EXPECT_EQ(state().flagSilent, kFalse);
+    EXPECT_EQ(state().flagLocalhost, 0);
+    EXPECT_EQ(state().endpointBase, Startup::defaultEndpoint());
+}
+
+TEST_F(StartupTest, LocalhostKeepsPortAndPathOfTheEndpoint) {
+    rebuildForm("-LOCALHOST-DEBUG_CODE");
+    loadForm();
+    EXPECT_EQ(state().flagLocalhost, 1);
+    EXPECT_EQ(state().flagDebug, 1);
+    EXPECT_EQ(state().endpointBase, "http://localhost:8377/nimbrisco/catalogue?");
+    EXPECT_TRUE(Startup::defaultEndpoint().endsWith(":8377/nimbrisco/catalogue?"));
+}
+
+TEST_F(StartupTest, TooManyFieldsWarnsPerExtraDashAndStillStarts) {
+    rebuildForm("-a-b-c-d-e-f-g-h-i-j-k-LOCALHOST");
+    loadForm();
+    EXPECT_EQ(messages().texts().count(kTooMany), 3);
+    EXPECT_EQ(state().flagLocalhost, 0); // the eleventh field is not read
+    EXPECT_TRUE(form().generalClock.isActive());
+}
+
+TEST_F(StartupTest, Splitta5FillsTheCreditFields) {
+    form().startup().Splitta5("Credit text-95-second line");
+    EXPECT_EQ(state().listSplit5[0], "Credit text");
+    EXPECT_EQ(state().listSplit5[1], "95");
+    EXPECT_EQ(state().listSplit5[2], "second line");
+    EXPECT_TRUE(messages().shown.empty());
+    form().startup().Splitta5("a-b-c-d-e-f");
+    EXPECT_EQ(messages().texts().count(kTooMany), 1);
+}
+
+TEST_F(StartupTest, UnwritableRootEndsTheStartWithAMessage) {
+    QFile::setPermissions(root(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(root()).isWritable() || QDir().mkdir(root() + "probe")) {
+        QDir().rmdir(root() + "probe");
+        QFile::setPermissions(root(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    }
+    loadForm();
+    QFile::setPermissions(root(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(state().ExitToProgram, 1);
+    ASSERT_FALSE(messages().shown.empty());
+    EXPECT_TRUE(messages().last().text.contains("Data"));
+    EXPECT_FALSE(form().generalClock.isActive());
+}

@@ -1,0 +1,24 @@
+// The two status lines of the bar and the picture-kind reset.
+#include "FormFixture.h"
+
+#include <QLabel>
+
+class StatusText : public FormFixture {};
+
+TEST_F(StatusText, LinesAreCutTo95CharactersAndKeptCut) {
+    state().statusLine1 = QString(120, 'a');
+    state().statusLine2 = "second";
+    form().ShowStatusText();
+    EXPECT_EQ(state().statusLine1, QString(95, 'a'));
+    EXPECT_EQ(form().bar.whoWeAre->text(), QString(95, 'a') + "\r\nsecond");
+}
+
+TEST_F(StatusText, ResetPictureKindsStopsBeforeTheLastSlot) {
+    state().listPictureKind[0] = 4;
+    state().listPictureKind[1999] = 2;
+    state().listPictureKind[2000] = 6;
+    form().ResetPictureKinds();
+    EXPECT_EQ(state().listPictureKind[0], 0);
+    EXPECT_EQ(state().listPictureKind[1999], 0);
+    EXPECT_EQ(state().listPictureKind[2000], 6);
+}
