@@ -1,9 +1,14 @@
 #pragma once
 // Applies the texts of the language in force to the panel and shows the localised messages.
 
+#include "i18n/CaptionTargets.h"
+
 #include <QString>
 
 class FormPicture;
+namespace i18n {
+struct FourLanguageRow;
+}
 
 class Language {
 public:
@@ -31,6 +36,17 @@ public:
     void French_03_Click();
     void Spanish_04_Click();
 
+    // The control a caption-table row names; null for a name no control bears.
+    QWidget* captionTarget(const QString& name) const { return captionTargets_.value(name); }
+
 private:
+    void connectEvents();
+    void showTimerWarning(const i18n::FourLanguageRow& row);
+    void showUntitledMessage(const i18n::FourLanguageRow& row);
+
     FormPicture& form_;
+    CaptionTargets captionTargets_;
+    // The choice waits in the event loop, where another click on the icon could start a
+    // second, nested choice.
+    bool switching_ = false;
 };

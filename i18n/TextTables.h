@@ -1,0 +1,62 @@
+#pragma once
+// Every localised text of the panel, the bar's tooltips and the messages, as constant data.
+// Texts are UTF-8; lines inside a text are separated by CR LF, with no break after the last.
+
+#include <QString>
+#include <optional>
+
+namespace i18n {
+
+// One text per language code: [0] English (1), [1] Italian (2), [2] French (3), [3] Spanish (4).
+struct FourLanguageRow {
+    const char* text[4];
+};
+
+// Italian for code 2, English for every other code (none chosen yet included).
+struct TwoLanguageRow {
+    const char* english;
+    const char* italian;
+};
+
+// Nothing for a code outside 1..4: the caller then leaves its target alone.
+std::optional<QString> fourLanguage(const FourLanguageRow& row, int lingua);
+QString twoLanguage(const TwoLanguageRow& row, int lingua);
+
+// ---- Messages ----
+extern const FourLanguageRow kWarningTitle;
+extern const FourLanguageRow kMsgInvalidDownloadTime;
+extern const FourLanguageRow kMsgDownloadTimeTooSmall;
+extern const FourLanguageRow kMsgInvalidSlideShowTime;
+extern const FourLanguageRow kMsgSlideShowTimeTooSmall;
+extern const FourLanguageRow kMsgConfigWriteError;
+extern const FourLanguageRow kMsgProgramEnded;
+extern const TwoLanguageRow kMsgOwnPicturesLine1;
+extern const TwoLanguageRow kMsgOwnPicturesLine2; // the folder path follows it directly
+
+// ---- Help texts ----
+extern const TwoLanguageRow kLabel11;
+extern const FourLanguageRow kBoxHelpDisplayTimer;
+extern const FourLanguageRow kBoxHelpRunExit;
+extern const FourLanguageRow kLeftTipText;
+
+// ---- Tab captions of SSTCfg, in page order ----
+constexpr int kTabCount = 4;
+extern const FourLanguageRow kTabCaptions[kTabCount];
+
+// ---- Captions and tooltips, in the order they are applied ----
+enum class TextProperty { Caption, ToolTip };
+
+struct CaptionRow {
+    const char* control; // the control's name in PanelControls or BarControls
+    TextProperty property;
+    FourLanguageRow texts;
+};
+
+extern const CaptionRow kCaptionRows[];
+extern const int kCaptionRowCount;
+
+// ---- Display-mode names ----
+extern const FourLanguageRow kFullScreenName;
+extern const FourLanguageRow kNormalName;
+
+} // namespace i18n
