@@ -1,0 +1,124 @@
+// Applying the panel texts, the help boxes, the marker dots and the display-mode name.
+#include "FormFixture.h"
+
+#include "core/ClickLabel.h"
+#include "core/Shape.h"
+#include "i18n/Language.h"
+#include "i18n/TextTables.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+class LanguageApply : public FormFixture {
+protected:
+    void apply(int lingua) {
+        state().Lingua = static_cast<Integer>(lingua);
+        form().language().ApplyLanguage();
+    }
+    QString tab(int i) { return form().panel.SSTCfg->tabText(i); }
+    void showDisplayMode(const QString& key, int lingua) {
+        state().Lingua = static_cast<Integer>(lingua);
+        form().panel.txtDisplay->setText(key);
+        form().language().ShowDisplayModeName();
+    }
+};
+
+TEST_F(LanguageApply, EveryCaptionRowNamesAControl) {
+    for (int i = 0; i < i18n::kCaptionRowCount; ++i)
+        EXPECT_NE(
+            form().language().captionTarget(QString::fromLatin1(i18n::kCaptionRows[i].control)),
+            nullptr)
+            << i18n::kCaptionRows[i].control;
+}
+
+TEST_F(LanguageApply, EachLanguageSetsTabsCaptionsAndTooltips) {
+    const PanelControls& p = form().panel;
+    const BarControls& b = form().bar;
+
+    apply(2);
+    EXPECT_EQ(tab(1), QStringLiteral("Scelta   Immagini"));
+    EXPECT_EQ(p.TextMinuts->text(), QStringLiteral("(minuti)"));
+    EXPECT_EQ(b.btWait->toolTip(), QStringLiteral("Attendere...\""));
+
+    apply(3);
+    EXPECT_EQ(tab(0), QStringLiteral("Intervalle d'affichage"));
+    EXPECT_EQ(tab(2), QString::fromUtf8("Démarrer arrêter"));
+    EXPECT_EQ(p.SSTCfg_cmdConferma2->text(), QStringLiteral("Lancer diaporama "));
+    EXPECT_EQ(b.ImageConnesso->toolTip(), QString::fromUtf8("Connexion activê"));
+
+    apply(4);
+    EXPECT_EQ(tab(3), QStringLiteral("Utensilio Idioma"));
+    EXPECT_EQ(p.SSTCfg_Download2->text(), QString::fromUtf8("Temporiz. Conexión "));
+    EXPECT_EQ(p.SSTCfg_Loadconf->text(), QString::fromUtf8("Load_File Colección "));
+    EXPECT_EQ(p.IcoSwapSST02->text(), QStringLiteral("Timer Diapositive"));
+    EXPECT_EQ(b.btTermina->toolTip(), QStringLiteral("Acaba"));
+
+    apply(1);
+    EXPECT_EQ(tab(1), QStringLiteral("Picture   Selection"));
+    EXPECT_EQ(p.TextMinuts->text(), QStringLiteral("(minuts)"));
+    EXPECT_EQ(p.TextTool3->text(), QStringLiteral("Tools"));
+    EXPECT_EQ(b.btWait->toolTip(), QStringLiteral("Wait...\""));
+    EXPECT_EQ(b.btSetup->toolTip(), QStringLiteral("Configuration"));
+}
+
+TEST_F(LanguageApply, ToolsPageEndsCurrent) {
+    QTabWidget* tabs = form().panel.SSTCfg;
+    tabs->setCurrentWidget(form().panel.pagePictureSelection);
+    apply(2);
+    EXPECT_EQ(tabs->currentWidget(), form().panel.pageTools);
+}
+
+TEST_F(LanguageApply, NoLanguageKeepsCaptionsButStillAppliesHelpTexts) {
+    apply(4);
+    form().panel.Pallino_Rosso_Tools->show();
+    apply(999);
+    EXPECT_EQ(tab(3), QStringLiteral("Utensilio Idioma"));
+    EXPECT_EQ(form().panel.TextRunExit->text(), QStringLiteral("Inicio Finir"));
+    EXPECT_EQ(form().bar.btHelp->toolTip(), QStringLiteral("Ayudante"));
+    // The help boxes keep Spanish too; only the two-language label turns English.
+    EXPECT_TRUE(form().panel.Box_Help_Run_Exit->text().startsWith(QStringLiteral("EJECUTAS")));
+    EXPECT_EQ(form().panel.Label11->text(), QStringLiteral("Unselect All Pictures"));
+    EXPECT_TRUE(form().panel.Pallino_Rosso_Tools->isHidden());
+}
+
+TEST_F(LanguageApply, HelpTextsInFrenchWithEnglishClearLabelAndMarkersHidden) {
+    PanelControls& p = form().panel;
+    for (Shape* s : {p.Pallino_Rosso_Timers, p.Pallino_Rosso_Run_Exit, p.Pallino_Rosso_Tools})
+        s->show();
+    p.Pallino_Rosso_Run_Exit->setFillColor(0x00FF00);
+    state().Lingua = 3;
+    form().language().ApplyHelpTexts();
+
+    EXPECT_EQ(p.Label11->text(), QStringLiteral("Unselect All Pictures"));
+    EXPECT_TRUE(p.Box_Help_Display_Timer->text().startsWith(
+        QStringLiteral("Intervalle d'affichage\r\n \r\n")));
+    EXPECT_TRUE(p.Box_Help_Run_Exit->text().endsWith(
+        QString::fromUtf8("\r\n_Informations de la barre d'état")));
+    EXPECT_TRUE(p.LeftTipText->text().startsWith(QStringLiteral("OUTILS:\r\n")));
+    for (Shape* s : {p.Pallino_Rosso_Timers, p.Pallino_Rosso_Run_Exit, p.Pallino_Rosso_Tools})
+        EXPECT_TRUE(s->isHidden());
+    EXPECT_EQ(p.Pallino_Rosso_Run_Exit->FillColor(), 255);
+
+    state().Lingua = 2;
+    form().language().ApplyHelpTexts();
+    EXPECT_EQ(p.Label11->text(), QStringLiteral("Deseleziona Tutte Immagini"));
+}
+
+TEST_F(LanguageApply, DisplayModeNameMatchesTheKeyExactly) {
+    QLineEdit* name = form().panel.txtDisplay2;
+    form().panel.txtDisplay->show();
+    showDisplayMode(QStringLiteral("Full_Screen"), 2);
+    EXPECT_TRUE(form().panel.txtDisplay->isHidden());
+    EXPECT_EQ(name->text(), QStringLiteral("Tutto_schermo"));
+
+    showDisplayMode(QStringLiteral("full_screen"), 2);
+    EXPECT_EQ(name->text(), QStringLiteral("In_scala"));
+    showDisplayMode(QStringLiteral("Normal"), 4);
+    EXPECT_EQ(name->text(), QString::fromUtf8("Dimensión Original"));
+    showDisplayMode(QStringLiteral("Full_Screen"), 4);
+    EXPECT_EQ(name->text(), QStringLiteral("Pleno_Video"));
+
+    showDisplayMode(QStringLiteral("Normal"), 999);
+    EXPECT_EQ(name->text(), QStringLiteral("Pleno_Video"));
+}

@@ -1,0 +1,97 @@
+// The language switch from the Tools page: the choice wait, the option buttons, re-applying texts.
+#include "FormFixture.h"
+
+#include "core/ClickLabel.h"
+#include "i18n/Language.h"
+#include "storage/LanguageSettings.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+
+class LanguageSwitch : public FormFixture {
+protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        prepareDirectoriesOnly();
+    }
+    void startWith(int lingua) {
+        state().Lingua = static_cast<Integer>(lingua);
+        form().languageSettings().WriteLanguageFile();
+        form().language().ApplyLanguage();
+    }
+    // Answers the choice with `option` at its first waiting step.
+    void answerWith(QRadioButton* option) {
+        clock().onSleep = [this, option](int) {
+            ++choiceSteps;
+            const LanguageFrame& f = form().languageFrame;
+            EXPECT_EQ(state().Lingua, 999);
+            EXPECT_TRUE(f.Default_Language->isChecked());
+            for (QRadioButton* b : {f.English_01, f.Italian_02, f.French_03, f.Spanish_04})
+                EXPECT_FALSE(b->isChecked());
+            if (choiceSteps == 1)
+                option->click();
+        };
+    }
+    int choiceSteps = 0;
+};
+
+TEST_F(LanguageSwitch, ChoosingTheLanguageInForceStillEndsTheWaitAndReappliesTexts) {
+    startWith(1);
+    form().panel.TextMinuts->setText(QStringLiteral("stale"));
+    form().panel.SSTCfg->setCurrentIndex(0);
+    answerWith(form().languageFrame.English_01);
+
+    emit form().panel.IcoSwapSST6->clicked();
+
+    EXPECT_EQ(choiceSteps, 1);
+    EXPECT_EQ(state().Lingua, 1);
+    EXPECT_EQ(form().panel.TextMinuts->text(), QStringLiteral("(minuts)"));
+    EXPECT_EQ(form().panel.SSTCfg->currentWidget(), form().panel.pageTools);
+    EXPECT_TRUE(form().languageFrame.Frame_Select_Language->isHidden());
+}
+
+TEST_F(LanguageSwitch, CaptionLabelSwitchesToTheChosenLanguageAndStoresIt) {
+    startWith(2);
+    answerWith(form().languageFrame.French_03);
+
+    emit form().panel.LabelLanguage->clicked();
+
+    EXPECT_EQ(state().Lingua, 3);
+    EXPECT_EQ(form().panel.SSTCfg->tabText(3), QStringLiteral("Outils - Language"));
+    EXPECT_EQ(form().panel.Label11->text(), QStringLiteral("Unselect All Pictures"));
+    EXPECT_TRUE(form().panel.LeftTipText->text().startsWith(QStringLiteral("OUTILS:")));
+    state().Lingua = 999;
+    EXPECT_TRUE(form().languageSettings().ReadLanguageFile());
+    EXPECT_EQ(state().Lingua, 3);
+}
+
+TEST_F(LanguageSwitch, IconClickDuringTheChoiceDoesNotStartASecondChoice) {
+    startWith(4);
+    bool waiting = false;
+    int steps = 0;
+    clock().onSleep = [&](int) {
+        EXPECT_FALSE(waiting) << "a second choice is waiting inside the first";
+        waiting = true;
+        if (++steps == 1)
+            emit form().panel.IcoSwapSST6->clicked();
+        else
+            form().languageFrame.Italian_02->click();
+        waiting = false;
+    };
+
+    emit form().panel.IcoSwapSST6->clicked();
+
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(state().Lingua, 2);
+    EXPECT_EQ(form().panel.SSTCfg->tabText(0), QStringLiteral("Timer Diapositive"));
+}
+
+TEST_F(LanguageSwitch, OptionClickOutsideTheChoiceOnlySetsTheCode) {
+    startWith(1);
+    form().languageFrame.Spanish_04->click();
+    EXPECT_EQ(state().Lingua, 4);
+    EXPECT_EQ(form().panel.TextMinuts->text(), QStringLiteral("(minuts)"));
+    EXPECT_EQ(readWorkFile(LanguageSettings::kLanguageFile).left(1), QByteArray("1"));
+    EXPECT_TRUE(messages().shown.empty());
+}
