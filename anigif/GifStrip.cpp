@@ -1,0 +1,146 @@
+// The 8-bit strip of decoded frames: its creation and the decoding of frames into it.
+#include "anigif/GifStream.h"
+#include "anigif/LzwDecoder.h"
+
+#include <QColor>
+
+#include <algorithm>
+#include <limits>
+
+namespace anigif {
+
+namespace {
+
+// Allocated after the strip's last pixel so that the decoder may copy in whole words.
+constexpr std::size_t kTailRoom = 64;
+constexpr int kDescriptorBytes = 10;
+
+QList<QRgb> identityPalette() {
+    QList<QRgb> colours(256);
+    for (int i = 0; i < 256; ++i)
+        colours[i] = qRgb(0, 0, i);
+    return colours;
+}
+
+} // namespace
+
+bool Strip::create(int width, int height) {
+    release();
+    if (width <= 0 || height <= 0)
+        return false;
+    const int64_t bytes = int64_t(width) * int64_t(height);
+    if (bytes > kMaxGifAllocationBytes)
+        return false;
+    // calloc: large strips come as untouched zero pages, no explicit clearing pass.
+    m_bits.reset(static_cast<uint8_t*>(std::calloc(std::size_t(bytes) + kTailRoom, 1)));
+    if (!m_bits)
+        return false;
+    m_width = width;
+    m_height = height;
+    return true;
+}
+
+void Strip::release() {
+    m_bits.reset();
+    m_width = 0;
+    m_height = 0;
+}
+
+QImage Strip::view() const {
+    if (isNull())
+        return QImage();
+    QImage image(m_bits.get(), m_width, m_height, stride(), QImage::Format_Indexed8);
+    image.setColorTable(identityPalette());
+    return image;
+}
+
+bool CreateStrip(GifStream& gif, bool allFrames) {
+    gif.FrameStrip.release();
+    const std::size_t held =
+        allFrames ? gif.Frames.size() : std::min<std::size_t>(1, gif.Frames.size());
+    int64_t width = 0;
+    int height = 0;
+    for (std::size_t i = 0; i < held; ++i) {
+        width += gif.Frames[i].Width;
+        height = std::max(height, int(gif.Frames[i].Height));
+    }
+    if (width > std::numeric_limits<int>::max())
+        return false;
+    return gif.FrameStrip.create(int(width), height);
+}
+
+bool DecodeStripFrames(GifStream& gif, int first, int last) {
+    Strip& strip = gif.FrameStrip;
+    if (strip.isNull() || first < 1 || last > gif.FrameCount() || first > last)
+        return false;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(gif.Buffer.constData());
+    const int64_t bufferSize = gif.Buffer.size();
+    int64_t x = 0;
+    for (int k = 1; k < first; ++k)
+        x += gif.frame(k).Width;
+
+    LzwDecoder decoder;
+    for (int k = first; k <= last; ++k) {
+        GifFrame& frame = gif.frame(k);
+        const int64_t cellX = x;
+        x += frame.Width;
+        if (x > strip.width() || frame.Height > strip.height())
+            continue; // the strip was made for fewer frames
+        frame.StripX = int32_t(cellX);
+        if (std::size_t(k) > gif.FrameRanges.size())
+            continue;
+        const FrameRange& range = gif.FrameRanges[std::size_t(k - 1)];
+        const int64_t end = std::min<int64_t>(bufferSize, int64_t(range.Offset) + range.Length);
+        if (range.Offset < 0 || end - range.Offset <= kDescriptorBytes)
+            continue;
+        const uint8_t packed = bytes[range.Offset + kDescriptorBytes - 1];
+        const int64_t localTable = (packed & 0x80) ? int64_t(3) << ((packed & 7) + 1) : 0;
+        const int64_t dataPos = range.Offset + kDescriptorBytes + localTable;
+        if (dataPos >= end)
+            continue;
+
+        IndexTarget target;
+        target.pixels = strip.cell(frame.StripX);
+        target.stride = strip.stride();
+        target.width = frame.Width;
+        target.height = frame.Height;
+        target.interlaced = (packed & 0x40) != 0;
+        // Only a cell that reaches the strip's end may be overrun into the tail room.
+        target.tailRoom = (cellX + frame.Width == strip.width() && frame.Height == strip.height())
+                              ? kTailRoom
+                              : 0;
+        decoder.decode(bytes + dataPos, std::size_t(end - dataPos), target);
+    }
+    return true;
+}
+
+int LoadAndDecodeAll(GifStream& gif) {
+    const int count = ParseGif(gif);
+    if (count == 0)
+        return 0;
+    if (!CreateStrip(gif, true) || !DecodeStripFrames(gif, 1, count)) {
+        gif.clear();
+        return 0;
+    }
+    return count;
+}
+
+QImage DecodeFirstFrameImage(const QByteArray& bytes) {
+    GifStream gif;
+    gif.Buffer = bytes;
+    if (ParseGif(gif) == 0 || !CreateStrip(gif, false) || !DecodeStripFrames(gif, 1, 1))
+        return QImage();
+    const GifFrame& frame = gif.frame(1);
+    QImage image = gif.FrameStrip.view().copy(0, 0, frame.Width, frame.Height);
+    const ColorTable& table = gif.tableOf(1);
+    const int count = int(std::min<uint32_t>(table[kColorCountEntry], 256));
+    QList<QRgb> colours(256, qRgb(0, 0, 0));
+    for (int i = 0; i < count; ++i)
+        colours[i] = 0xFF000000u | table[std::size_t(i)];
+    if (frame.Transparent)
+        colours[frame.TransparentIndex] &= 0x00FFFFFFu;
+    image.setColorTable(colours);
+    return image;
+}
+
+} // namespace anigif
