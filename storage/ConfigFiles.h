@@ -5,6 +5,7 @@
 #include "core/VbTypes.h"
 
 #include <QString>
+#include <QStringList>
 
 class FormPicture;
 
@@ -30,6 +31,13 @@ public:
     Integer selectedIndexCount() const { return idCopyrightFill_; }
 
 private:
+    QString filePath(const QString& name) const;
+    bool loadFailed();
+    // The selection file's lines; records the selection in listIdCopyright on the way.
+    QStringList selectionLines();
+    // Corrects the timer texts (with their messages) and returns the configuration file's lines.
+    QStringList checkedConfigLines();
+
     FormPicture& form_;
     Integer idCopyrightFill_ = 0;
 };

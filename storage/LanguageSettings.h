@@ -18,5 +18,7 @@ public:
     bool ReadLanguageFile();
 
 private:
+    QString filePath() const;
+
     FormPicture& form_;
 };

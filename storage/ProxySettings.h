@@ -30,5 +30,10 @@ public:
     void TestReadProxy_Click();
 
 private:
+    bool readSettingsFile(const QString& name);
+    bool writeSettingsFile(const QString& name);
+    // Enables or disables the four detail boxes and shows the confirm button.
+    void setDetailsEnabled(bool enabled);
+
     FormPicture& form_;
 };

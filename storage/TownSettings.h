@@ -20,5 +20,8 @@ public:
     void ShowTownFrame();
 
 private:
+    QString filePath() const;
+    void showReadError();
+
     FormPicture& form_;
 };

@@ -1,0 +1,244 @@
+#include "storage/ConfigFiles.h"
+
+#include "core/ClickLabel.h"
+#include "core/FormPicture.h"
+#include "i18n/Language.h"
+#include "storage/LanguageSettings.h"
+#include "storage/ProxySettings.h"
+#include "storage/TextFile.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <cmath>
+
+namespace {
+
+const QString kFullScreen = QStringLiteral("Full_Screen");
+const QString kNormal = QStringLiteral("Normal");
+const QString kDefaultDownloadMinutes = QStringLiteral("15");
+const QString kDefaultSlideSeconds = QStringLiteral("8");
+constexpr double kMinDownloadMinutes = 15;
+constexpr double kMinSlideSeconds = 1;
+
+// Positions 0 to 3 with the catalogue ids 1 to 4, so a first run has something to show.
+const QStringList kDefaultSelection = {
+    QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"),
+    QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("4")};
+
+// Both files end with two empty lines; readers of the selection stop at the first one.
+void appendTerminator(QStringList& lines) {
+    lines << QString() << QString();
+}
+
+// The whole text must read as a finite number, in the user's locale or in the C locale.
+bool parseNumber(const QString& text, double& value) {
+    bool ok = false;
+    value = QLocale().toDouble(text, &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(text, &ok);
+    return ok && std::isfinite(value);
+}
+
+struct CleanupTexts {
+    const char* questionTitle;
+    const char* question;
+    const char* heading;
+    const char* infoTitle;
+    const char* cleaned;
+    const char* notDone;
+};
+
+// Indexed by Lingua - 1.
+const CleanupTexts kCleanupTexts[] = {
+    {"WARNING!", "If you confirm, all configuration files will be deleted", "WARNING", "Warning!",
+     "Configuration cleaned, please restart Nimbrisco", "Restart Not executed"},
+    {"Attenzione!", "Se confermi verranno cancellati tutti i files di configurazione.",
+     "ATTENZIONE", "Attenzione!", "La configurazione è stata azzerata. Rilanciare Nimbrisco",
+     "Restart annullato"},
+    {"ATTENTION!!", " Si vous confirmez, tous les fichiers de configuration seront supprimés",
+     "ATTENTION", "Attention !", "Configuration cleaned, please restart Nimbrisco",
+     "Restart Not executed"},
+    {"¡ADVERTENCIA! !", "Si confirma, todos los archivos de configuración serán borrados.",
+     "¡ADVERTENCIA", "Atención!", "La impostación borrarse. Reencaminar Nimbrisco",
+     "Restart Not executed"},
+};
+
+const CleanupTexts* cleanupTextsFor(Integer lingua) {
+    return lingua >= 1 && lingua <= 4 ? &kCleanupTexts[lingua - 1] : nullptr;
+}
+
+} // namespace
+
+QString ConfigFiles::filePath(const QString& name) const {
+    return form_.state.WORK_PATH_FILE_LIST + name;
+}
+
+bool ConfigFiles::LoadConfiguration(bool /*firstRead*/) {
+    AppState& s = form_.state;
+    PanelControls& p = form_.panel;
+    s.RUNNING_MODE = 2;
+    const QString path = filePath(kConfigFile);
+    if (!QFile::exists(path))
+        return loadFailed();
+    storage::LineReader reader(path);
+    if (!reader.isOpen())
+        return loadFailed();
+    s.RUNNING_MODE = 1;
+    QString downloadText, slideText, mode, ownPicture;
+    if (!reader.readLine(downloadText))
+        return loadFailed();
+    p.SSTCfg_timeDwLoad->setText(downloadText);
+    if (!reader.readLine(slideText))
+        return loadFailed();
+    p.SSTCfg_timeRefresh->setText(slideText);
+    if (!reader.readLine(mode) || !reader.readLine(ownPicture))
+        return loadFailed();
+    p.SSTCfg_LblinserisciImg->setText(ownPicture);
+    s.OwnPicturePath = ownPicture;
+
+    const bool fullScreen = mode == kFullScreen;
+    s.fullScreenFlag = fullScreen ? 1 : 0;
+    p.txtDisplay->setText(fullScreen ? kFullScreen : kNormal);
+    form_.language().ShowDisplayModeName();
+    return true;
+}
+
+bool ConfigFiles::loadFailed() {
+    form_.imgClock.stop();
+    form_.state.RUNNING_MODE = 2;
+    DeleteConfigurationFiles();
+    return false;
+}
+
+void ConfigFiles::SaveConfiguration() {
+    if (!storage::writeLines(filePath(kPictureListFile), selectionLines()) ||
+        !storage::writeLines(filePath(kConfigFile), checkedConfigLines())) {
+        form_.imgClock.stop();
+        form_.language().MsgConfigWriteError();
+        DeleteConfigurationFiles();
+    }
+}
+
+QStringList ConfigFiles::selectionLines() {
+    AppState& s = form_.state;
+    QStringList lines;
+    if (s.RUNNING_MODE == 2) {
+        lines = kDefaultSelection;
+    } else {
+        RecordSelectedIndex(true);
+        const QListWidget* list = form_.panel.Tabella_Mappe_Selezionate;
+        for (int i = 0; i < list->count(); ++i) {
+            if (!list->item(i)->isSelected())
+                continue;
+            lines << QString::number(i) << QString::number(s.listIdEntry[i]);
+            RecordSelectedIndex(false, saturatedInteger(i + 1));
+        }
+    }
+    appendTerminator(lines);
+    return lines;
+}
+
+QStringList ConfigFiles::checkedConfigLines() {
+    PanelControls& p = form_.panel;
+    Language& lang = form_.language();
+    double value = 0;
+
+    if (!parseNumber(p.SSTCfg_timeDwLoad->text(), value)) {
+        p.SSTCfg_timeDwLoad->setText(kDefaultDownloadMinutes);
+        lang.MsgInvalidDownloadTime();
+        value = kMinDownloadMinutes;
+    }
+    if (value < kMinDownloadMinutes) {
+        p.SSTCfg_timeDwLoad->setText(kDefaultDownloadMinutes);
+        lang.MsgDownloadTimeTooSmall();
+    }
+
+    if (!parseNumber(p.SSTCfg_timeRefresh->text(), value)) {
+        lang.MsgInvalidSlideShowTime();
+        p.SSTCfg_timeRefresh->setText(kDefaultSlideSeconds);
+        value = kMinSlideSeconds;
+    }
+    if (value < kMinSlideSeconds) {
+        p.SSTCfg_timeRefresh->setText(kDefaultSlideSeconds);
+        lang.MsgSlideShowTimeTooSmall();
+    }
+
+    QStringList lines = {p.SSTCfg_timeDwLoad->text(), p.SSTCfg_timeRefresh->text(),
+                         p.txtDisplay->text() == kFullScreen ? kFullScreen : kNormal};
+    if (!p.SSTCfg_LblinserisciImg->text().isEmpty())
+        lines << p.SSTCfg_LblinserisciImg->text();
+    appendTerminator(lines);
+    return lines;
+}
+
+void ConfigFiles::saveAll() {
+    PanelControls& p = form_.panel;
+    for (ClickLabel* control :
+         {p.SSTCfg_salvaConfig, p.SSTCfg_salvaConfig2, p.SSTCfg_cmdConferma, p.SSTCfg_ExitProgram})
+        control->setEnabled(false);
+    SaveConfiguration();
+    form_.clock().sleepAndYield(500);
+    // The save controls stay off until the panel's page handling turns them on again.
+    p.SSTCfg_cmdConferma->setEnabled(true);
+    p.SSTCfg_ExitProgram->setEnabled(true);
+    form_.state.configDirty = 0;
+}
+
+void ConfigFiles::RecordSelectedIndex(bool reset, Integer value) {
+    AppState& s = form_.state;
+    if (!reset) {
+        if (SlotList<Integer>::fits(idCopyrightFill_)) {
+            s.listIdCopyright[idCopyrightFill_] = value;
+            ++idCopyrightFill_;
+        }
+        return;
+    }
+    const QDateTime now = form_.clock().now();
+    const QLocale locale;
+    s.LastUpdate = QStringLiteral(" - RFRS:") + locale.toString(now.date(), QLocale::ShortFormat) +
+                   QLatin1Char(' ') + locale.toString(now.time(), QLocale::ShortFormat);
+    s.statusLine1 = s.weAre + s.Aggiornare + s.LastUpdate;
+    s.statusLine2 = QStringLiteral(". . . ");
+    form_.ShowStatusText();
+    idCopyrightFill_ = 0;
+    s.listIdCopyright.clear(0);
+}
+
+void ConfigFiles::DeleteConfigurationFiles() {
+    // The proxy backup and the town file survive, so their values are offered again.
+    for (const QString& name : {kPictureListFile, kConfigFile, ProxySettings::kProxyFile,
+                                LanguageSettings::kLanguageFile})
+        storage::removeForced(filePath(name));
+}
+
+void ConfigFiles::ConfirmCleanup() {
+    const CleanupTexts* t = cleanupTextsFor(form_.state.Lingua);
+    if (!t)
+        return;
+    const QString prompt =
+        QString::fromUtf8(t->question) + QStringLiteral("\r\n\r\n") + QString::fromUtf8(t->heading);
+    if (form_.messages().askYesNo(prompt, QString::fromUtf8(t->questionTitle))) {
+        DeleteConfigurationFiles();
+        form_.state.FlagRestart = kTrue;
+    }
+}
+
+void ConfigFiles::Cleanup_Click() {
+    ConfirmCleanup();
+    const CleanupTexts* t = cleanupTextsFor(form_.state.Lingua);
+    const bool cleaned = form_.state.FlagRestart == kTrue;
+    if (t) {
+        form_.messages().showMessage(QString::fromUtf8(cleaned ? t->cleaned : t->notDone),
+                                     QString::fromUtf8(t->infoTitle),
+                                     platform::MsgIcon::Information);
+    }
+    if (cleaned)
+        form_.state.flagCmdButton = 2;
+}
+
+void ConfigFiles::Cleanup2_Click() {
+    Cleanup_Click();
+}

@@ -1,0 +1,80 @@
+#include "storage/LanguageSettings.h"
+
+#include "core/FormPicture.h"
+#include "i18n/Language.h"
+#include "platform/TwipsGeometry.h"
+#include "storage/TextFile.h"
+
+#include <QGroupBox>
+#include <QTabWidget>
+
+namespace {
+
+constexpr Integer kNoLanguage = 999;
+// The frame stands this far above and to the left of the panel's corner.
+constexpr int kFrameOffsetTwips = 250;
+
+// The number at the start of `bytes` (after blanks and line ends), as the language file holds it.
+bool leadingNumber(const QByteArray& bytes, Integer& number) {
+    int pos = 0;
+    while (pos < bytes.size() && QByteArrayView(" \t\r\n").contains(bytes[pos]))
+        ++pos;
+    int end = pos;
+    if (end < bytes.size() && (bytes[end] == '-' || bytes[end] == '+'))
+        ++end;
+    while (end < bytes.size() && bytes[end] >= '0' && bytes[end] <= '9')
+        ++end;
+    bool ok = false;
+    const short value = bytes.mid(pos, end - pos).toShort(&ok);
+    if (ok)
+        number = value;
+    return ok;
+}
+
+} // namespace
+
+QString LanguageSettings::filePath() const {
+    return form_.state.WORK_PATH_FILE_LIST + kLanguageFile;
+}
+
+void LanguageSettings::StartupLanguage() {
+    // A file without a number is no choice at all: ask as on a first start.
+    if (!ReadLanguageFile()) {
+        ChooseLanguage();
+        ReadLanguageFile();
+    }
+    form_.language().ApplyLanguage();
+    form_.helpFilePath = form_.state.appPath + QStringLiteral("/Nimbrisco.html");
+}
+
+void LanguageSettings::ChooseLanguage() {
+    QGroupBox* frame = form_.languageFrame.Frame_Select_Language;
+    const platform::Units u = form_.units();
+    platform::twips::move(frame, u,
+                          platform::twips::left(form_.panel.SSTCfg, u) - kFrameOffsetTwips,
+                          platform::twips::top(form_.panel.SSTCfg, u) - kFrameOffsetTwips);
+    frame->raise();
+    frame->show();
+    form_.show();
+    // The frame's options set Lingua.
+    while (form_.state.Lingua == kNoLanguage)
+        form_.clock().sleepAndYield(200);
+    frame->hide();
+    WriteLanguageFile();
+}
+
+void LanguageSettings::WriteLanguageFile() {
+    const Integer code = form_.state.Lingua;
+    // A blank stands where a minus sign would.
+    const QByteArray text = (code >= 0 ? QByteArray(" ") : QByteArray()) + QByteArray::number(code);
+    storage::writeFileAtomically(filePath(), text);
+}
+
+bool LanguageSettings::ReadLanguageFile() {
+    QByteArray bytes;
+    Integer code = 0;
+    if (!storage::readAllBytes(filePath(), bytes) || !leadingNumber(bytes, code))
+        return false;
+    form_.state.Lingua = code;
+    return true;
+}

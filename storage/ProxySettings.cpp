@@ -1,0 +1,196 @@
+#include "storage/ProxySettings.h"
+
+#include "core/FormPicture.h"
+#include "platform/HttpControl.h"
+#include "platform/TwipsGeometry.h"
+#include "storage/DelimitedReader.h"
+#include "storage/TextFile.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+struct ConnectionCaptions {
+    const char* direct;
+    const char* proxy;
+};
+
+// Indexed by Lingua - 1.
+const ConnectionCaptions kCaptions[] = {
+    {"Internet Connection: Adsl, Wi-Fi, Modem, Lan", "Internet Connection: Proxy Server"},
+    {"Connessione via Adsl, Wi-Fi, Modem, Lan", "Connessione via Proxy Server"},
+    {"Connexion Internet: Adsl, Wi-Fi, Modem, Lan", "Connexion Internet: serveur proxy"},
+    {"Conexión a Internet: Adsl, Wi-Fi, Modem, Lan", "Conexión a Internet: Servidor Proxy"},
+};
+
+constexpr int kWaitStepMs = 200;
+
+} // namespace
+
+ProxySettings::ProxySettings(FormPicture& form) : form_(form) {
+    const ConnectionFrame& f = form_.connectionFrame;
+    QObject::connect(f.Proxy, &QRadioButton::clicked, &form_, [this] { Proxy_Click(); });
+    QObject::connect(f.No_Proxy, &QRadioButton::clicked, &form_, [this] { No_Proxy_Click(); });
+    QObject::connect(f.Connection_Selected, &QPushButton::clicked, &form_,
+                     [this] { Connection_Selected_Click(); });
+    QObject::connect(form_.panel.Connection, &QPushButton::clicked, &form_,
+                     [this] { Connection_Click(); });
+    QObject::connect(form_.panel.TestReadProxy, &QPushButton::clicked, &form_,
+                     [this] { TestReadProxy_Click(); });
+}
+
+QString ProxySettings::ScramblePassword(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        // The file is Latin-1: a character beyond it is stored as '?' would be.
+        const int code = c.unicode() <= 255 ? c.unicode() : '?';
+        out += QChar(255 - code);
+    }
+    return out;
+}
+
+bool ProxySettings::readSettingsFile(const QString& name) {
+    storage::DelimitedReader reader =
+        storage::DelimitedReader::fromFile(form_.state.WORK_PATH_FILE_LIST + name);
+    QString fields[5];
+    for (QString& field : fields) {
+        // A short file (cut off, or edited by hand) counts as missing, so the user is asked.
+        if (!reader.readField(field))
+            return false;
+    }
+    const ConnectionFrame& f = form_.connectionFrame;
+    f.Proxy_Address->setText(fields[0]);
+    f.Proxy_Port->setText(fields[1]);
+    f.Proxy_Username->setText(fields[2]);
+    f.Proxy_Password->setText(ScramblePassword(fields[3]));
+    if (fields[4].trimmed() == QLatin1String("1")) {
+        f.Proxy->setChecked(true);
+        Proxy_Click();
+        form_.state.Proxy_Enabled = kTrue;
+    } else {
+        f.No_Proxy->setChecked(true);
+        No_Proxy_Click();
+        form_.state.Proxy_Enabled = kFalse;
+    }
+    return true;
+}
+
+bool ProxySettings::ReadProxyFile() {
+    return readSettingsFile(kProxyFile);
+}
+
+bool ProxySettings::RestoreProxyBackup() {
+    return readSettingsFile(kProxyBackupFile);
+}
+
+void ProxySettings::LoadProxySettings() {
+    if (!ReadProxyFile()) {
+        RestoreProxyBackup();
+        AskConnectionType();
+    }
+    ApplyProxySettings();
+}
+
+void ProxySettings::AskConnectionType() {
+    AppState& s = form_.state;
+    const ConnectionFrame& f = form_.connectionFrame;
+    if (s.Lingua >= 1 && s.Lingua <= 4) {
+        const ConnectionCaptions& c = kCaptions[s.Lingua - 1];
+        f.No_Proxy->setText(QString::fromUtf8(c.direct));
+        f.Proxy->setText(QString::fromUtf8(c.proxy));
+    }
+    const platform::Units u = form_.units();
+    platform::twips::move(f.Frame_Select_Connection, u,
+                          platform::twips::left(form_.panel.SSTCfg, u),
+                          platform::twips::top(form_.panel.SSTCfg, u));
+    s.Wait_Type_Connection = kFalse;
+    form_.clock().sleepAndYield(kWaitStepMs);
+    while (s.Wait_Type_Connection == kFalse) {
+        f.Frame_Select_Connection->raise();
+        f.Frame_Select_Connection->show();
+        form_.bar.lCountDown->raise();
+        form_.clock().sleepAndYield(kWaitStepMs);
+    }
+    f.Frame_Select_Connection->hide();
+}
+
+void ProxySettings::ApplyProxySettings() {
+    AppState& s = form_.state;
+    const ConnectionFrame& f = form_.connectionFrame;
+    platform::HttpControl* inet = form_.Inet1;
+    if (s.Proxy_Enabled != kFalse) {
+        inet->setProxy(f.Proxy_Address->text());
+        // 0 when the port text is not a number: the control then uses its usual proxy port.
+        inet->setProxyPort(f.Proxy_Port->text().trimmed().toInt());
+        inet->setUserName(f.Proxy_Username->text());
+        inet->setPassword(f.Proxy_Password->text());
+    } else {
+        inet->setProxy(QString());
+        inet->setProxyPort(0);
+        inet->setUserName(QString());
+        inet->setPassword(QString());
+    }
+    s.Wait_Type_Connection = kTrue;
+    WriteProxyFile();
+    WriteProxyBackup();
+}
+
+bool ProxySettings::writeSettingsFile(const QString& name) {
+    const ConnectionFrame& f = form_.connectionFrame;
+    QStringList lines;
+    if (form_.state.Proxy_Enabled != kFalse) {
+        lines << f.Proxy_Address->text() << f.Proxy_Port->text() << f.Proxy_Username->text()
+              << ScramblePassword(f.Proxy_Password->text()) << QStringLiteral("1");
+    } else {
+        lines << QString() << QString() << QString() << QString() << QStringLiteral("0");
+    }
+    return storage::writeLines(form_.state.WORK_PATH_FILE_LIST + name, lines,
+                               storage::FileAccess::OwnerOnly);
+}
+
+bool ProxySettings::WriteProxyFile() {
+    return writeSettingsFile(kProxyFile);
+}
+
+bool ProxySettings::WriteProxyBackup() {
+    return writeSettingsFile(kProxyBackupFile);
+}
+
+void ProxySettings::setDetailsEnabled(bool enabled) {
+    const ConnectionFrame& f = form_.connectionFrame;
+    for (QLineEdit* box : {f.Proxy_Address, f.Proxy_Port, f.Proxy_Username, f.Proxy_Password})
+        box->setEnabled(enabled);
+    f.Connection_Selected->show();
+}
+
+void ProxySettings::Proxy_Click() {
+    setDetailsEnabled(true);
+    form_.state.Proxy_Enabled = kTrue;
+}
+
+void ProxySettings::No_Proxy_Click() {
+    setDetailsEnabled(false);
+    form_.state.Proxy_Enabled = kFalse;
+}
+
+void ProxySettings::Connection_Selected_Click() {
+    form_.connectionFrame.Frame_Select_Connection->hide();
+    form_.state.Wait_Type_Connection = kTrue;
+    form_.state.Mirror_Type_Connection = kTrue;
+}
+
+void ProxySettings::Connection_Click() {
+    ReadProxyFile();
+    AskConnectionType();
+    ApplyProxySettings();
+}
+
+void ProxySettings::TestReadProxy_Click() {
+    ReadProxyFile();
+}

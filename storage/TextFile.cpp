@@ -1,0 +1,82 @@
+#include "storage/TextFile.h"
+
+#include <QSaveFile>
+
+namespace storage {
+
+namespace {
+
+// Settings files are a few hundred bytes; anything far beyond is not ours and is read only in
+// part rather than exhausting memory.
+constexpr qint64 kMaxReadBytes = 16 * 1024 * 1024;
+
+} // namespace
+
+int lineEndLength(const QByteArray& data, int pos) {
+    if (pos >= data.size())
+        return 0;
+    if (data[pos] == '\n')
+        return 1;
+    if (data[pos] != '\r')
+        return 0;
+    return pos + 1 < data.size() && data[pos + 1] == '\n' ? 2 : 1;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, FileAccess access) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // Restricted before the first byte is written, so the password never sits in a file others
+    // can read, not even in the temporary one.
+    if (access == FileAccess::OwnerOnly &&
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool writeLines(const QString& path, const QStringList& lines, FileAccess access) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toLatin1();
+        bytes += "\r\n";
+    }
+    return writeFileAtomically(path, bytes, access);
+}
+
+bool readAllBytes(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.read(kMaxReadBytes);
+    return file.error() == QFileDevice::NoError;
+}
+
+bool removeForced(const QString& path) {
+    if (!QFile::exists(path))
+        return true;
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
+    return QFile::remove(path);
+}
+
+LineReader::LineReader(const QString& path) {
+    open_ = readAllBytes(path, data_);
+}
+
+bool LineReader::readLine(QString& line) {
+    if (!open_ || pos_ >= data_.size())
+        return false;
+    int end = pos_;
+    while (end < data_.size() && lineEndLength(data_, end) == 0)
+        ++end;
+    line = QString::fromLatin1(data_.constData() + pos_, end - pos_);
+    pos_ = end + lineEndLength(data_, end);
+    return true;
+}
+
+} // namespace storage

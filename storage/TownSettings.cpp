@@ -1,0 +1,110 @@
+#include "storage/TownSettings.h"
+
+#include "core/ClickLabel.h"
+#include "core/FormPicture.h"
+#include "platform/TwipsGeometry.h"
+#include "storage/DelimitedReader.h"
+#include "storage/TextFile.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+const QString kFahrenheit = QStringLiteral("F");
+
+// Fields 1 to 14 and the unit. Forecast addresses take the fields verbatim, hence "New+York".
+const QStringList kDefaultLines = {
+    QStringLiteral("Courmayeur"), QStringLiteral("New+York"), QStringLiteral("ny"),
+    QStringLiteral("us"),         QStringLiteral("Naples"),   QStringLiteral("Italy"),
+    QStringLiteral("OPTION1"),    QStringLiteral("OPTION2"),  QStringLiteral("OPTION3"),
+    QStringLiteral("OPTION4"),    QStringLiteral("OPTION5"),  QStringLiteral("OPTION6"),
+    QStringLiteral("OPTION7"),    QStringLiteral("OPTION8"),  kFahrenheit};
+
+// Three lines of one blank close the file; nothing reads them.
+void appendClosingLines(QStringList& lines) {
+    lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
+}
+
+} // namespace
+
+TownSettings::TownSettings(FormPicture& form) : form_(form) {
+    QObject::connect(form_.townFrame.OkYourTown, &QPushButton::clicked, &form_,
+                     [this] { OkYourTown_Click(); });
+    QObject::connect(form_.panel.YourTownIco, &ClickLabel::clicked, &form_,
+                     [this] { ShowTownFrame(); });
+}
+
+QString TownSettings::filePath() const {
+    return form_.state.WORK_PATH_FILE_LIST + kTownFile;
+}
+
+void TownSettings::LoadTownSettings() {
+    if (QFile::exists(filePath())) {
+        ReadTownFile();
+        return;
+    }
+    CreateDefaultTownFile();
+    ReadTownFile();
+    WriteTownFile();
+}
+
+void TownSettings::ReadTownFile() {
+    if (!QFile::exists(filePath()))
+        return;
+    const TownFrame& t = form_.townFrame;
+    storage::DelimitedReader reader = storage::DelimitedReader::fromFile(filePath());
+    QString field;
+    for (QLineEdit* param : t.PARAM) {
+        if (!reader.readField(field)) {
+            showReadError();
+            return;
+        }
+        param->setText(field.trimmed());
+    }
+    if (!reader.readField(field))
+        return showReadError();
+    if (field.trimmed() == kFahrenheit)
+        t.Farenaith->setChecked(true);
+    else
+        t.Centigradi->setChecked(true);
+}
+
+void TownSettings::showReadError() {
+    form_.messages().showMessage(QStringLiteral("Error FileTown - Cleanup Please"));
+}
+
+void TownSettings::CreateDefaultTownFile() {
+    QStringList lines = kDefaultLines;
+    appendClosingLines(lines);
+    storage::writeLines(filePath(), lines);
+}
+
+void TownSettings::WriteTownFile() {
+    const TownFrame& t = form_.townFrame;
+    QStringList lines;
+    for (const QLineEdit* param : t.PARAM)
+        lines << param->text();
+    lines << (t.Farenaith->isChecked() ? kFahrenheit : QStringLiteral("C"));
+    appendClosingLines(lines);
+    storage::writeLines(filePath(), lines);
+}
+
+void TownSettings::OkYourTown_Click() {
+    form_.townFrame.FormYourTown->hide();
+    WriteTownFile();
+}
+
+void TownSettings::ShowTownFrame() {
+    // The start-up parks the frame below the screen; bring it over the panel.
+    QGroupBox* frame = form_.townFrame.FormYourTown;
+    const platform::Units u = form_.units();
+    platform::twips::move(frame, u, platform::twips::left(form_.panel.SSTCfg, u),
+                          platform::twips::top(form_.panel.SSTCfg, u));
+    frame->raise();
+    frame->show();
+}
