@@ -9,12 +9,19 @@
 
 BarControls createBarControls(QWidget* form) {
     BarControls c;
+    c.BackWhoWeAre = new QLabel(form);
+    c.BackWhoWeAre->setStyleSheet("background: black;");
     c.btWait = new ClickLabel(QString(), form);
     c.btSetup = new ClickLabel(QString(), form);
     c.btTermina = new ClickLabel(QString(), form);
     c.btHelp = new ClickLabel(QString(), form);
     c.ImageConnesso = new ClickLabel(QString(), form);
     c.ImageDisconnesso = new ClickLabel(QString(), form);
+    c.BtAnimation = new ClickLabel(QString(), form);
+    c.btLogo = new ClickLabel(QString(), form);
+    c.connectStatus = new ClickLabel(QString(), form);
+    c.Label12 = new ClickLabel(QString(), form);
+    c.Label12->hide();
     c.whoWeAre = new QLabel(form);
     c.whoWeAre->setStyleSheet("color: white; background: black;");
     c.lCountDown = new QLabel(form);

@@ -10,12 +10,17 @@ class QWidget;
 class Shape;
 
 struct BarControls {
+    QLabel* BackWhoWeAre = nullptr; // the strip behind the bar
     ClickLabel* btWait = nullptr;
     ClickLabel* btSetup = nullptr;
     ClickLabel* btTermina = nullptr;
     ClickLabel* btHelp = nullptr;
     ClickLabel* ImageConnesso = nullptr;
     ClickLabel* ImageDisconnesso = nullptr;
+    ClickLabel* BtAnimation = nullptr; // shown while a picture has a special timing
+    ClickLabel* btLogo = nullptr;
+    ClickLabel* connectStatus = nullptr; // shows ImageConnesso's or ImageDisconnesso's picture
+    ClickLabel* Label12 = nullptr;
     QLabel* whoWeAre = nullptr;   // the two-line status text
     QLabel* lCountDown = nullptr; // countdown and progress line
     QLabel* lGeneric = nullptr;

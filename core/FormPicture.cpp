@@ -1,10 +1,19 @@
 #include "core/FormPicture.h"
 
+#include "bar/ControlBar.h"
+#include "catalogue/CatalogueClient.h"
+#include "catalogue/PictureFetcher.h"
+#include "catalogue/PictureLoader.h"
+#include "core/ClockLoop.h"
+#include "core/PanelControl.h"
+#include "core/Placeholders.h"
 #include "core/Startup.h"
-#include "core/StartupPlaceholders.h"
 #include "i18n/Language.h"
 #include "platform/HttpControl.h"
 #include "platform/TwipsGeometry.h"
+#include "shell/ShellActions.h"
+#include "slideshow/Presentation.h"
+#include "slideshow/Slideshow.h"
 #include "storage/ConfigFiles.h"
 #include "storage/LanguageSettings.h"
 #include "storage/ProxySettings.h"
@@ -33,10 +42,7 @@ void FormPicture::setupControls() {
     languageFrame = createLanguageFrame(this);
     connectionFrame = createConnectionFrame(this);
     townFrame = createTownFrame(this);
-    fotoBrowser = new QLabel(this);
-    fotoBrowser->setAlignment(Qt::AlignCenter);
-    ucAniGIF1 = new QWidget(this);
-    webvis = new QWidget(this);
+    views = createViewControls(this);
     Inet1 = platform::makeQtHttpControl(this);
 
     // Design-time sizes of the panel and the labels around it, in twips.
@@ -66,7 +72,16 @@ void FormPicture::setupSubsystems() {
     languageSettings_ = std::make_unique<LanguageSettings>(*this);
     townSettings_ = std::make_unique<TownSettings>(*this);
     language_ = std::make_unique<Language>(*this);
-    placeholders_ = std::make_unique<StartupPlaceholders>(*this);
+    placeholders_ = std::make_unique<Placeholders>(*this);
+    presentation_ = std::make_unique<Presentation>(*this);
+    slideshow_ = std::make_unique<Slideshow>(*this);
+    pictureLoader_ = std::make_unique<PictureLoader>(*this);
+    catalogueClient_ = std::make_unique<CatalogueClient>(*this);
+    pictureFetcher_ = std::make_unique<PictureFetcher>(*this);
+    clockLoop_ = std::make_unique<ClockLoop>(*this);
+    panelControl_ = std::make_unique<PanelControl>(*this);
+    controlBar_ = std::make_unique<ControlBar>(*this);
+    shellActions_ = std::make_unique<ShellActions>(*this);
 }
 
 void FormPicture::Form_Load() {

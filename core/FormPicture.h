@@ -7,6 +7,7 @@
 #include "i18n/LanguageFrame.h"
 #include "panel/PanelControls.h"
 #include "platform/Platform.h"
+#include "slideshow/ViewControls.h"
 #include "storage/ConnectionFrame.h"
 #include "storage/TownFrame.h"
 
@@ -14,14 +15,22 @@
 #include <QWidget>
 #include <memory>
 
-class QLabel;
 class Startup;
 class ConfigFiles;
 class ProxySettings;
 class LanguageSettings;
 class TownSettings;
 class Language;
-class StartupPlaceholders;
+class Placeholders;
+class Presentation;
+class Slideshow;
+class PictureLoader;
+class CatalogueClient;
+class PictureFetcher;
+class ClockLoop;
+class PanelControl;
+class ControlBar;
+class ShellActions;
 namespace platform {
 class HttpControl;
 }
@@ -42,6 +51,15 @@ public:
     // Sets listPictureKind of slots 0..1999 to 0.
     void ResetPictureKinds();
 
+    // Procedures other parts call on the window.
+    void ShowPicture(const Picture& picture);
+    bool FetchPass(Integer type);
+    void LoadCatalogue(Integer mode);
+    void Disegna_Barra2();
+    void Nascondi_Barra();
+    void Esponi_Barra();
+    void Splitta5(const QString& ToSplit);
+
     AppState state;
 
     // Controls.
@@ -50,9 +68,7 @@ public:
     LanguageFrame languageFrame;
     ConnectionFrame connectionFrame;
     TownFrame townFrame;
-    QLabel* fotoBrowser = nullptr;
-    QWidget* ucAniGIF1 = nullptr;
-    QWidget* webvis = nullptr;
+    ViewControls views;
     platform::HttpControl* Inet1 = nullptr;
 
     // Timers.
@@ -79,7 +95,16 @@ public:
     LanguageSettings& languageSettings() { return *languageSettings_; }
     TownSettings& townSettings() { return *townSettings_; }
     Language& language() { return *language_; }
-    StartupPlaceholders& placeholders() { return *placeholders_; }
+    Placeholders& placeholders() { return *placeholders_; }
+    Presentation& presentation() { return *presentation_; }
+    Slideshow& slideshow() { return *slideshow_; }
+    PictureLoader& pictureLoader() { return *pictureLoader_; }
+    CatalogueClient& catalogueClient() { return *catalogueClient_; }
+    PictureFetcher& pictureFetcher() { return *pictureFetcher_; }
+    ClockLoop& clockLoop() { return *clockLoop_; }
+    PanelControl& panelControl() { return *panelControl_; }
+    ControlBar& controlBar() { return *controlBar_; }
+    ShellActions& shellActions() { return *shellActions_; }
 
 private:
     void setupControls();
@@ -93,5 +118,14 @@ private:
     std::unique_ptr<LanguageSettings> languageSettings_;
     std::unique_ptr<TownSettings> townSettings_;
     std::unique_ptr<Language> language_;
-    std::unique_ptr<StartupPlaceholders> placeholders_;
+    std::unique_ptr<Placeholders> placeholders_;
+    std::unique_ptr<Presentation> presentation_;
+    std::unique_ptr<Slideshow> slideshow_;
+    std::unique_ptr<PictureLoader> pictureLoader_;
+    std::unique_ptr<CatalogueClient> catalogueClient_;
+    std::unique_ptr<PictureFetcher> pictureFetcher_;
+    std::unique_ptr<ClockLoop> clockLoop_;
+    std::unique_ptr<PanelControl> panelControl_;
+    std::unique_ptr<ControlBar> controlBar_;
+    std::unique_ptr<ShellActions> shellActions_;
 };

@@ -1,14 +1,15 @@
 #include "core/Startup.h"
 
+#include "anigif/ucAniGIF.h"
+#include "core/ClickLabel.h"
 #include "core/FormPicture.h"
+#include "core/PanelControl.h"
+#include "core/Placeholders.h"
+#include "core/Shape.h"
 #include "core/Splitter.h"
-#include "core/StartupPlaceholders.h"
 #include "i18n/Language.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/ConfigFiles.h"
-
-#include "core/ClickLabel.h"
-#include "core/Shape.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextStream>
+#include <QWebEngineView>
 
 namespace {
 
@@ -59,9 +60,9 @@ bool Startup::Form_Load() {
     platform::twips::setTop(form_.townFrame.FormYourTown, form_.units(), 55000);
     s.Mirror_Type_Connection = kFalse;
     s.flagSilent = kTrue;
-    form_.webvis->hide();
-    form_.ucAniGIF1->hide();
-    platform::twips::setGeometry(form_.webvis, form_.units(), 0, 0, form_.screenWidthTwips(),
+    form_.views.webvis->hide();
+    form_.views.ucAniGIF1->hide();
+    platform::twips::setGeometry(form_.views.webvis, form_.units(), 0, 0, form_.screenWidthTwips(),
                                  form_.screenHeightTwips());
     s.WebPageToImgEnd = 0;
     s.aniGifNumber = 1;
@@ -74,7 +75,7 @@ bool Startup::Form_Load() {
     s.Lingua = 999;
     s.connectWaitCount = 10;
     s.ExitToProgram = 0;
-    form_.placeholders().PanelButtonsBusy();
+    form_.panelControl().PanelButtonsBusy();
     s.weAre =
         spacedOut(QStringLiteral(NIMBRISCO_CATALOGUE_HOST)) + QStringLiteral("  Ver. 7.8.12P ");
     s.appPath = form_.platform().programDir;
@@ -107,7 +108,7 @@ bool Startup::Form_Load() {
     s.clockStatus = 0;
     form_.panel.lVersion->setText(QLatin1Char(' ') + s.versionText + QLatin1Char(' '));
     layoutPanel();
-    form_.placeholders().Disegna_Barra2();
+    form_.Disegna_Barra2();
     layoutStatusLabels();
     s.flagReplyArrived = 1;
     s.flagCmdButton = 0;

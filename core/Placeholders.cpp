@@ -1,0 +1,19 @@
+#include "core/Placeholders.h"
+
+#include "core/FormPicture.h"
+
+#include <QTabWidget>
+
+void Placeholders::CheckVersion() {}
+
+void Placeholders::ShowDisplayDebug() {}
+
+void Placeholders::OpenConfigPanel() {
+    form_.panel.SSTCfg->setCurrentWidget(form_.panel.pageTools);
+    form_.panel.SSTCfg->show();
+    form_.panel.SSTCfg->raise();
+}
+
+void Placeholders::Apre_Setup() {
+    form_.state.flagCmdButton = 1;
+}

@@ -1,0 +1,23 @@
+#include "slideshow/ViewControls.h"
+
+#include "anigif/ucAniGIF.h"
+#include "slideshow/PictureView.h"
+
+#include <QLabel>
+#include <QWebEngineView>
+
+ViewControls createViewControls(QWidget* form) {
+    ViewControls v;
+    v.fotoBrowser = new PictureView(form);
+    v.ucAniGIF1 = new ucAniGIF(form);
+    v.webvis = new QWebEngineView(form);
+    v.Miniatura = new PictureView(form);
+    v.DownloadPreview = new QLabel(QStringLiteral("Download In Progress:  Preview"), form);
+    v.MessaggioAggiornate = new QLabel(form);
+    for (QWidget* w :
+         {static_cast<QWidget*>(v.fotoBrowser), static_cast<QWidget*>(v.ucAniGIF1),
+          static_cast<QWidget*>(v.webvis), static_cast<QWidget*>(v.Miniatura),
+          static_cast<QWidget*>(v.DownloadPreview), static_cast<QWidget*>(v.MessaggioAggiornate)})
+        w->hide();
+    return v;
+}
