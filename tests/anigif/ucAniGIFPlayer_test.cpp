@@ -1,0 +1,233 @@
+// ucAniGIF playback: Action commands, frame timing, loop counting, deferred decoding, show/hide.
+#include "ucAniGIFTestSupport.h"
+
+#include "anigif/ucAniGIF.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace uctest;
+
+namespace {
+
+QByteArray threeFrames(std::vector<int> delaysCs = {10, 10, 10}, int loops = 0) {
+    std::vector<TestFrame> frames;
+    for (size_t k = 0; k < delaysCs.size(); ++k) {
+        TestFrame f = patternFrame(QRect(int(k), 0, 12, 10), int(k), 8);
+        f.delayCs = delaysCs[k];
+        frames.push_back(f);
+    }
+    return makeGif(QSize(16, 10), rampTable(8, 3), frames, loops);
+}
+
+QByteArray oneFrame() {
+    return makeGif(QSize(8, 8), rampTable(4, 1), {patternFrame(QRect(0, 0, 8, 8), 1, 4)}, -1);
+}
+
+} // namespace
+
+TEST(ucAniGIFPlayer, TwoLoopsShowEveryFrameTwiceThenRestOnTheLast) {
+    ucAniGIF control;
+    control.setDelayAnimation(0);
+    ASSERT_TRUE(control.LoadAnimatedGIF_Array(threeFrames()));
+    control.setLoops(2);
+    EXPECT_EQ(control.Action(), 1);
+    EventLog events(control);
+    std::vector<int> shown{control.CurrentFrame()};
+    for (int tick = 0; tick < 6; ++tick) {
+        control.animationTick();
+        shown.push_back(control.CurrentFrame());
+    }
+    EXPECT_EQ(shown, (std::vector<int>{1, 2, 3, 1, 2, 3, 3}));
+    EXPECT_EQ(events.loopsEnded, 1);
+    EXPECT_EQ(control.Action(), 0);
+    EXPECT_FALSE(control.animationTimerActive());
+    EXPECT_EQ(control.LoopsRemaining(), 2);
+    // Each tick reports the frame shown before it.
+    ASSERT_EQ(int(events.frameChanged.size()), 6);
+    EXPECT_EQ(events.frameChanged[0].first, 1);
+    EXPECT_EQ(events.frameChanged[3].first, 1);
+    EXPECT_EQ(events.frameChanged[5].first, 3);
+    EXPECT_TRUE(events.frameChanged[5].second);
+}
+
+TEST(ucAniGIFPlayer, RealTimerPlaysToLoopsEnded) {
+    ucAniGIF control;
+    control.setMinFrameDelay(10);
+    control.setDelayAnimation(0);
+    ASSERT_TRUE(control.LoadAnimatedGIF_Array(threeFrames({1, 1, 1}, 1)));
+    EventLog events(control);
+    ASSERT_TRUE(waitForSignal(&control, &ucAniGIF::LoopsEnded));
+    EXPECT_EQ(events.frameChanged.size(), 3u);
+    EXPECT_EQ(control.CurrentFrame(), 3);
+    EXPECT_EQ(control.Action(), 0);
+}
+
+TEST(ucAniGIFPlayer, FrameIntervalsFollowMinFrameDelayAndSteppedDelay) {
+    ucAniGIF control;
+    control.setDelayAnimation(0);
+    ASSERT_TRUE(control.LoadAnimatedGIF_Array(threeFrames({0, 3, 12})));
+    EXPECT_EQ(control.animationTimerInterval(), 50); // 0 ms raised to the default minimum
+    control.animationTick();
+    EXPECT_EQ(control.animationTimerInterval(), 50); // 30 ms
+    control.animationTick();
+    EXPECT_EQ(control.animationTimerInterval(), 120);
+    control.setSteppedDelay(200);
+    control.animationTick();
+    EXPECT_EQ(control.animationTimerInterval(), 200);
+    control.setSteppedDelay(-5);
+    EXPECT_EQ(control.SteppedDelay(), 0);
+    control.setMinFrameDelay(5);
+    EXPECT_EQ(control.MinFrameDelay(), 10);
+    control.setMinFrameDelay(40000);
+    EXPECT_EQ(control.MinFrameDelay(), 32700);
+    control.animationTick();
+    EXPECT_EQ(control.animationTimerInterval(), 32700);
+}
+
+TEST(ucAniGIFPlayer, ActionCommands) {
+    ucAniGIF control;
+    loadStopped(control, threeFrames());
+    EventLog events(control);
+    control.setAction(3);
+    control.setAction(3);
+    EXPECT_EQ(control.CurrentFrame(), 3);
+    // Step on the last frame wraps to frame 1 and leaves the GIF paused.
+    control.setAction(3);
+    EXPECT_EQ(control.CurrentFrame(), 1);
+    EXPECT_EQ(control.Action(), 2);
+    EXPECT_EQ(events.last(), std::make_pair(1, false));
+    // Start on a paused GIF goes on from its frame.
+    control.setAction(3);
+    control.setAction(1);
+    EXPECT_EQ(control.CurrentFrame(), 2);
+    EXPECT_EQ(control.Action(), 1);
+    EXPECT_TRUE(control.animationTimerActive());
+    control.setAction(2);
+    EXPECT_EQ(control.Action(), 2);
+    EXPECT_FALSE(control.animationTimerActive());
+    // Stop returns to frame 1 and reports it.
+    control.setAction(0);
+    EXPECT_EQ(control.Action(), 0);
+    EXPECT_EQ(control.CurrentFrame(), 1);
+    EXPECT_EQ(events.last(), std::make_pair(1, false));
+    // Start on a stopped GIF begins at frame 1.
+    control.setAction(3);
+    control.setAction(0);
+    control.setAction(1);
+    EXPECT_EQ(control.CurrentFrame(), 1);
+    control.animationTick();
+    control.setAction(4);
+    EXPECT_EQ(control.CurrentFrame(), 1);
+    EXPECT_EQ(control.Action(), 1);
+    // Pause on a stopped GIF and unknown commands do nothing.
+    control.setAction(0);
+    control.setAction(2);
+    control.setAction(7);
+    EXPECT_EQ(control.Action(), 0);
+}
+
+TEST(ucAniGIFPlayer, CommandsWithoutGifDoNothing) {
+    ucAniGIF control;
+    EventLog events(control);
+    for (int command = 0; command <= 4; ++command)
+        control.setAction(command);
+    EXPECT_EQ(control.Action(), 0);
+    EXPECT_EQ(control.CurrentFrame(), 0);
+    EXPECT_EQ(control.LoopsRemaining(), 0);
+    EXPECT_EQ(int(events.frameChanged.size()), 0);
+}
+
+TEST(ucAniGIFPlayer, DelayAnimationTwoShowsFrameOneAndWaitsForStart) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("three.gif");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(threeFrames());
+    file.close();
+    ucAniGIF control;
+    control.setDelayAnimation(2);
+    EventLog events(control);
+    ASSERT_TRUE(control.LoadAnimatedGIF_File(path));
+    EXPECT_EQ(control.decodedFrames(), 1);
+    EXPECT_TRUE(control.deferredDecodingPending());
+    ASSERT_TRUE(waitForSignal(&control, &ucAniGIF::FrameChanged)); // the later pass, 20 ms on
+    EXPECT_EQ(control.decodedFrames(), 3);
+    EXPECT_EQ(events.last(), std::make_pair(1, false));
+    EXPECT_EQ(control.CurrentFrame(), 1);
+    EXPECT_EQ(control.Action(), 0);
+    EXPECT_FALSE(control.animationTimerActive());
+    control.setAction(1);
+    EXPECT_TRUE(control.animationTimerActive());
+}
+
+TEST(ucAniGIFPlayer, DelayAnimationOneDecodesLaterThenPlays) {
+    ucAniGIF control;
+    ASSERT_EQ(control.DelayAnimation(), 1);
+    ASSERT_TRUE(control.LoadAnimatedGIF_Array(threeFrames()));
+    EXPECT_EQ(control.decodedFrames(), 1);
+    EXPECT_EQ(control.Action(), 0);
+    control.deferredDecodingTick();
+    EXPECT_EQ(control.decodedFrames(), 3);
+    EXPECT_EQ(control.Action(), 1);
+    EXPECT_FALSE(control.deferredDecodingPending());
+}
+
+TEST(ucAniGIFPlayer, OneFrameGifNeverStartsATimer) {
+    ucAniGIF control;
+    control.setDelayAnimation(0);
+    EventLog events(control);
+    ASSERT_TRUE(control.LoadAnimatedGIF_Array(oneFrame()));
+    EXPECT_EQ(control.FrameCount(), 1);
+    EXPECT_FALSE(control.animationTimerActive());
+    EXPECT_FALSE(control.deferredDecodingPending());
+    EXPECT_EQ(control.LoopsRemaining(), 2147483647);
+    EXPECT_EQ(events.frameChanged.size(), 1u);
+    control.setAction(1);
+    EXPECT_EQ(control.Action(), 0);
+}
+
+TEST(ucAniGIFPlayer, HidingPausesAndShowingResumes) {
+    QWidget window;
+    window.resize(100, 100);
+    auto* control = new ucAniGIF(&window);
+    control->setDelayAnimation(0);
+    window.show();
+    ASSERT_TRUE(control->LoadAnimatedGIF_Array(threeFrames()));
+    ASSERT_EQ(control->Action(), 1);
+    control->hide();
+    EXPECT_EQ(control->Action(), 2);
+    EXPECT_FALSE(control->animationTimerActive());
+    control->show();
+    EXPECT_EQ(control->Action(), 1);
+    EXPECT_TRUE(control->animationTimerActive());
+}
+
+TEST(ucAniGIFPlayer, LoopsWriteStoresTheMagnitudeAndRestartsTheCount) {
+    ucAniGIF control;
+    control.setDelayAnimation(0);
+    ASSERT_TRUE(control.LoadAnimatedGIF_Array(threeFrames({10, 10, 10}, 5)));
+    EXPECT_EQ(control.Loops(), 5);
+    EventLog events(control);
+    control.setLoops(-3);
+    EXPECT_EQ(control.Loops(), 3);
+    EXPECT_EQ(control.LoopsRemaining(), 3);
+    control.setLoops(3);
+    EXPECT_EQ(events.changes, QStringList{"Loops"});
+    control.setLoops(100000); // wider than the countdown: stays positive
+    EXPECT_GT(control.LoopsRemaining(), 0);
+}
+
+TEST(ucAniGIFPlayer, NewLoadStopsThePreviousAnimation) {
+    ucAniGIF control;
+    control.setDelayAnimation(0);
+    ASSERT_TRUE(control.LoadAnimatedGIF_Array(threeFrames()));
+    control.animationTick();
+    EXPECT_FALSE(control.LoadAnimatedGIF_Array(QByteArray("GIF89a garbage")));
+    EXPECT_EQ(control.FrameCount(), 0);
+    EXPECT_EQ(control.Action(), 0);
+    EXPECT_FALSE(control.animationTimerActive());
+    EXPECT_TRUE(control.AnimatedGIF().isNull());
+    EXPECT_FALSE(control.LoadAnimatedGIF_File("/nonexistent/file.gif"));
+}

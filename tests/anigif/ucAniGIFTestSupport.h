@@ -1,0 +1,86 @@
+// Shared helpers of the ucAniGIF tests: GIFs written with giflib's encoder, a reference
+// composition decoded with giflib, corpus access and image comparison.
+#pragma once
+
+#include <QByteArray>
+#include <QEventLoop>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QtGlobal>
+#include <vector>
+
+class ucAniGIF;
+
+namespace uctest {
+
+struct TestFrame {
+    QRect rect;
+    std::vector<uint8_t> pixels; // rect.width() x rect.height() indices, row by row
+    int disposal = 1;
+    int delayCs = 10;
+    int transparentIndex = -1;
+    std::vector<QRgb> localTable; // empty: the frame uses the global table
+    bool interlaced = false;
+    bool withControlBlock = true;
+};
+
+// A GIF89a written by giflib. loopCount < 0 writes no NETSCAPE2.0 block.
+QByteArray makeGif(QSize screen, const std::vector<QRgb>& globalTable,
+                   const std::vector<TestFrame>& frames, int loopCount = 0);
+// A frame filled by a pattern that depends on position and seed, using colours 0..colours-1.
+TestFrame patternFrame(QRect rect, int seed, int colours);
+std::vector<QRgb> rampTable(int count, int seed);
+
+// giflib decodes the bytes; frames are composed by the control's rules (canvas = extent of the
+// frames, transparent background, disposal 0..3 with 3 on the first frame taken as 0, indices
+// past the table's size black). A cut-off frame is composed from whatever giflib left in it.
+struct Reference {
+    std::vector<QImage> composed; // ARGB32 premultiplied, canvas-sized, one per frame
+    std::vector<QRect> frameRects;
+    int loopCount = 0;
+};
+Reference giflibCompose(const QByteArray& bytes);
+
+QString corpusPath(const QString& relative);
+bool corpusPresent();
+QByteArray readFile(const QString& path);
+
+// "" when equal, else where and how the first pixel differs (limited to area when valid).
+QString imageDifference(const QImage& actual, const QImage& expected, QRect area = QRect());
+
+// A run-time control holding bytes, all frames decoded, stopped on frame 1.
+void loadStopped(ucAniGIF& control, const QByteArray& bytes);
+// Steps the control (Action 3) until it shows frame f.
+void stepTo(ucAniGIF& control, int f);
+
+// Runs the event loop until sender emits signal, or timeoutMs pass. True when it was emitted.
+template <typename Sender, typename Signal>
+bool waitForSignal(Sender* sender, Signal signal, int timeoutMs = 5000) {
+    QEventLoop loop;
+    bool emitted = false;
+    const auto connection = QObject::connect(sender, signal, &loop, [&] {
+        emitted = true;
+        loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(connection);
+    return emitted;
+}
+
+// What a control raised: FrameChanged (frame, viaTimer), LoopsEnded, change reports.
+struct EventLog {
+    explicit EventLog(ucAniGIF& control);
+    std::vector<std::pair<int, bool>> frameChanged;
+    int loopsEnded = 0;
+    int remoteFailures = 0;
+    QStringList changes;
+    std::pair<int, bool> last() const {
+        return frameChanged.empty() ? std::make_pair(-1, false) : frameChanged.back();
+    }
+};
+
+} // namespace uctest
