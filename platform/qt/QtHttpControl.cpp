@@ -1,6 +1,7 @@
 #include "platform/qt/QtHttpControl.h"
 
 #include "platform/qt/BoundedFetch.h"
+#include "platform/qt/ProxyChoice.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -18,22 +19,23 @@ QtHttpControl::QtHttpControl(QObject* parent)
     : HttpControl(parent), manager_(new QNetworkAccessManager(this)) {
     timeout_.setSingleShot(true);
     connect(&timeout_, &QTimer::timeout, this, &QtHttpControl::onTimeout);
+    manager_->setProxyFactory(new ProxyChoice([this](const QNetworkProxyQuery& query) {
+        // Without a host of its own the control follows the application's proxy setting,
+        // which is a direct connection unless the application sets one.
+        if (proxyHost_.trimmed().isEmpty())
+            return QNetworkProxyFactory::proxyForQuery(query);
+        const int port = proxyPort_ > 0 && proxyPort_ <= 65535 ? proxyPort_ : kDefaultProxyPort;
+        return QList<QNetworkProxy>{QNetworkProxy(QNetworkProxy::HttpProxy, proxyHost_.trimmed(),
+                                                  static_cast<quint16>(port), userName_,
+                                                  password_)};
+    }));
 }
 
 QtHttpControl::~QtHttpControl() {
     Cancel();
 }
 
-QNetworkRequest QtHttpControl::prepareRequest(const QString& url) {
-    // Without a host of its own the control follows the application's proxy setting, which
-    // is a direct connection unless the application sets one.
-    if (proxyHost_.trimmed().isEmpty()) {
-        manager_->setProxy(QNetworkProxy(QNetworkProxy::DefaultProxy));
-    } else {
-        const int port = proxyPort_ > 0 && proxyPort_ <= 65535 ? proxyPort_ : kDefaultProxyPort;
-        manager_->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, proxyHost_.trimmed(),
-                                         static_cast<quint16>(port), userName_, password_));
-    }
+QNetworkRequest QtHttpControl::prepareRequest(const QString& url) const {
     QNetworkRequest request{QUrl(url)};
     // Replies change from one request to the next (catalogue answers, probes).
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,

@@ -41,7 +41,7 @@ public:
     int RequestTimeout() const override { return timeoutMs_; }
 
 private:
-    QNetworkRequest prepareRequest(const QString& url);
+    QNetworkRequest prepareRequest(const QString& url) const;
     void takeBody(QNetworkReply* reply);
     void onFinished(QNetworkReply* reply);
     void onTimeout();

@@ -1,27 +1,16 @@
 #include "platform/qt/QtUrlDownloader.h"
 
 #include "platform/qt/BoundedFetch.h"
+#include "platform/qt/ProxyChoice.h"
 
-#include <QNetworkProxyFactory>
 #include <QSaveFile>
 
 namespace platform {
-namespace {
-
-// The system's proxy settings for this manager only: switching them on application-wide
-// would also change the HTTP control, which follows the user's own connection choice.
-class SystemProxyFactory : public QNetworkProxyFactory {
-public:
-    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override {
-        return systemProxyForQuery(query);
-    }
-};
-
-} // namespace
-
 QtUrlDownloader::QtUrlDownloader(int timeoutMs, qint64 maxBytes)
     : timeoutMs_(timeoutMs), maxBytes_(maxBytes) {
-    manager_.setProxyFactory(new SystemProxyFactory);
+    // The system's proxy settings for this manager only: switching them on application-wide
+    // would also change the HTTP control, which follows the user's own connection choice.
+    manager_.setProxyFactory(new ProxyChoice(&QNetworkProxyFactory::systemProxyForQuery));
     // Picture hosts move files around; refusing only https -> http keeps it safe.
     manager_.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }

@@ -192,14 +192,16 @@ TEST_F(HttpControlTest, ProxySettingsAreUsedWithTheAccount) {
               "Basic " + QByteArray("meteo:s3cr,\"et").toBase64());
     EXPECT_EQ(http.OpenURL(origin, 1024), "via proxy");
 
-    // Back to a direct connection: the origin gets the request itself.
+    // This machine's own services are reached directly, proxy or not.
     server.route("/direct", HttpResponse::ok("direct"));
     const int proxied = proxy.requestCount();
-    http.setProxy("");
-    ASSERT_TRUE(executeAndWait(server.url("/direct")));
-    EXPECT_EQ(http.GetChunk(), "direct");
-    EXPECT_EQ(proxy.requestCount(), proxied);
-    EXPECT_TRUE(server.requests().last().target.startsWith('/'));
+    for (const char* host : {"127.0.0.1", ""}) {
+        http.setProxy(host);
+        ASSERT_TRUE(executeAndWait(server.url("/direct")));
+        EXPECT_EQ(http.GetChunk(), "direct");
+        EXPECT_EQ(proxy.requestCount(), proxied);
+        EXPECT_TRUE(server.requests().last().target.startsWith('/'));
+    }
 }
 
 TEST_F(HttpControlTest, WrongProxyAccountFails) {

@@ -1,4 +1,5 @@
-// The Qt services that need no network: message boxes, clock, shell, always-on-top.
+// The Qt services that need no network: message boxes, clock, shell, always-on-top, proxy choice.
+#include "platform/qt/ProxyChoice.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtShell.h"
@@ -125,6 +126,24 @@ TEST(QtWindowSystem, AlwaysOnTopKeepsTheShownState) {
     EXPECT_FALSE(hidden.isVisible());
     windows.setAlwaysOnTop(nullptr, true);
     EXPECT_EQ(windows.closeBrowserFrames(), 0);
+}
+
+TEST(ProxyChoice, LoopbackIsAlwaysDirect) {
+    for (const char* host :
+         {"localhost", "LOCALHOST", "api.localhost", "127.0.0.1", "127.1.2.3", "::1"})
+        EXPECT_TRUE(isLoopbackHost(host)) << host;
+    for (const char* host : {"", "example.org", "localhost.example.org", "10.0.0.1", "::2"})
+        EXPECT_FALSE(isLoopbackHost(host)) << host;
+
+    const QNetworkProxy viaLan(QNetworkProxy::HttpProxy, "proxy.lan", 3128);
+    ProxyChoice choice([&](const QNetworkProxyQuery&) { return QList<QNetworkProxy>{viaLan}; });
+    EXPECT_EQ(
+        choice.queryProxy(QNetworkProxyQuery(QUrl("http://localhost:8377/x"))).value(0).type(),
+        QNetworkProxy::NoProxy);
+    EXPECT_EQ(choice.queryProxy(QNetworkProxyQuery(QUrl("http://example.org/x"))).value(0), viaLan);
+    ProxyChoice none([](const QNetworkProxyQuery&) { return QList<QNetworkProxy>(); });
+    EXPECT_EQ(none.queryProxy(QNetworkProxyQuery(QUrl("http://example.org/x"))).value(0).type(),
+              QNetworkProxy::NoProxy);
 }
 
 } // namespace

@@ -109,6 +109,44 @@ TEST_F(UrlDownloaderTest, TimeOutAndDeadServerLeaveThePreviousFile) {
     expectPreviousKept();
 }
 
+// Sets a process environment variable for the lifetime of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~ScopedEnv() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+TEST_F(UrlDownloaderTest, UsesTheSystemProxyButNotForThisMachine) {
+    LoopbackHttpServer proxy;
+    proxy.setFallback([](const testsupport::HttpRequest&) {
+        return HttpResponse::ok("from proxy", "image/gif");
+    });
+    ScopedEnv env("http_proxy", proxy.url("").toLatin1());
+    ScopedEnv noProxy("no_proxy", "");
+    const QString remote = "http://pictures.nimbrisco.invalid/radar.gif";
+    ASSERT_TRUE(downloader.downloadToFile(remote, target));
+    EXPECT_EQ(readAll(target), "from proxy");
+    EXPECT_EQ(proxy.requests().last().target, remote.toLatin1());
+
+    server.route("/local.gif", HttpResponse::ok("local", "image/gif"));
+    ASSERT_TRUE(downloader.downloadToFile(server.url("/local.gif"), target));
+    EXPECT_EQ(readAll(target), "local");
+    EXPECT_EQ(proxy.requestCount(), 1);
+}
+
 TEST_F(UrlDownloaderTest, UnwritableTargetFails) {
     server.route("/pic.jpg", HttpResponse::ok("data", "image/jpeg"));
     EXPECT_FALSE(
