@@ -1,0 +1,24 @@
+// The demo picture sources the service serves itself under /demo/.
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QUrlQuery>
+
+namespace catalogueservice::demo {
+
+inline constexpr char kDemoPrefix[] = "/demo/";
+// Frames of the numbered series that exist: frame_001 to frame_024.
+inline constexpr int kSeriesFrameCount = 24;
+
+struct DemoContent {
+    QByteArray body;
+    QByteArray mimeType;
+};
+
+// The content of a demo address at the given time; false for an address that does not exist.
+bool ServeDemo(const QString& path, const QUrlQuery& query, const QString& base,
+               const QDateTime& when, DemoContent& out);
+
+} // namespace catalogueservice::demo
