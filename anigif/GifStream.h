@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace anigif {
@@ -46,19 +47,31 @@ struct FrameRange {
 // creation, so a frame whose data cannot be decoded shows index 0 where nothing was written.
 class Strip {
 public:
+    Strip() = default;
+    ~Strip() { release(); }
+    Strip(const Strip&) = delete;
+    Strip& operator=(const Strip&) = delete;
+    Strip(Strip&& other) noexcept { *this = std::move(other); }
+    Strip& operator=(Strip&& other) noexcept;
+
     // Allocates a zero-filled width x height strip. False (and empty) when either side is 0,
     // the size is beyond the allocation budget, or memory runs out.
     bool create(int width, int height);
     void release();
 
-    bool isNull() const { return !m_bits; }
+    // Bytes kept before the first and after the last pixel: the decoder writes its literal
+    // strings before the pixels and may copy whole words past the end.
+    static constexpr std::size_t kHeadRoom = 272;
+    static constexpr std::size_t kTailRoom = 64;
+
+    bool isNull() const { return !m_pixels; }
     int width() const { return m_width; }
     int height() const { return m_height; }
     ptrdiff_t stride() const { return m_width; }
-    uint8_t* bits() { return m_bits.get(); }
-    const uint8_t* bits() const { return m_bits.get(); }
-    const uint8_t* cell(int x, int y = 0) const { return m_bits.get() + y * stride() + x; }
-    uint8_t* cell(int x, int y = 0) { return m_bits.get() + y * stride() + x; }
+    uint8_t* bits() { return m_pixels; }
+    const uint8_t* bits() const { return m_pixels; }
+    const uint8_t* cell(int x, int y = 0) const { return m_pixels + y * stride() + x; }
+    uint8_t* cell(int x, int y = 0) { return m_pixels + y * stride() + x; }
     std::size_t byteCount() const { return std::size_t(m_width) * std::size_t(m_height); }
 
     // A Format_Indexed8 image over the strip's own memory (no copy), with the identity palette
@@ -66,10 +79,10 @@ public:
     QImage view() const;
 
 private:
-    struct FreeDeleter {
-        void operator()(uint8_t* p) const { std::free(p); }
-    };
-    std::unique_ptr<uint8_t, FreeDeleter> m_bits;
+    uint8_t* m_block = nullptr; // the allocation, head room included
+    std::size_t m_blockSize = 0;
+    bool m_mapped = false; // mapped pages rather than the heap
+    uint8_t* m_pixels = nullptr;
     int m_width = 0;
     int m_height = 0;
 };

@@ -13,6 +13,8 @@ constexpr int kMaxCodes = 4096;
 constexpr int kMaxCodeBits = 12;
 constexpr std::size_t kPadding = 8;   // zero bytes after the code bytes, for 64-bit loads
 constexpr std::size_t kOvercopy = 16; // a string copy may write this far past its end
+// One-byte strings live before the output, so that every code is a copy from the same base.
+constexpr std::size_t kLiteralArea = 256 + kOvercopy;
 
 inline uint64_t loadLittle64(const uint8_t* p) {
     uint64_t v;
@@ -21,22 +23,6 @@ inline uint64_t loadLittle64(const uint8_t* p) {
     v = __builtin_bswap64(v);
 #endif
     return v;
-}
-
-// Copies length bytes from an earlier place of the same output. Overlap (the string that is
-// being defined by this very code) only happens with distance == length - 1.
-inline void copyString(uint8_t* dst, const uint8_t* src, std::size_t length, bool wordsFit) {
-    const std::size_t distance = std::size_t(dst - src);
-    if (wordsFit && distance >= 16) {
-        for (std::size_t i = 0; i < length; i += 16)
-            std::memcpy(dst + i, src + i, 16);
-    } else if (wordsFit && distance >= 8) {
-        for (std::size_t i = 0; i < length; i += 8)
-            std::memcpy(dst + i, src + i, 8);
-    } else {
-        for (std::size_t i = 0; i < length; ++i)
-            dst[i] = src[i];
-    }
 }
 
 // The row of the frame that the n-th decoded row of an interlaced image belongs to.
@@ -55,8 +41,10 @@ int interlacedRow(int n, int height) {
 
 } // namespace
 
+// One entry more than codes exist: the entry a code would define is written before it is
+// known whether the table is full.
 LzwDecoder::LzwDecoder()
-    : m_stringStart(new uint32_t[kMaxCodes]), m_stringLength(new uint16_t[kMaxCodes]) {}
+    : m_stringStart(new uint32_t[kMaxCodes + 1]), m_stringLength(new uint16_t[kMaxCodes + 1]) {}
 
 void LzwDecoder::gatherSubBlocks(const uint8_t* data, std::size_t size) {
     if (m_codes.size() < size + kPadding)
@@ -75,26 +63,28 @@ void LzwDecoder::gatherSubBlocks(const uint8_t* data, std::size_t size) {
     std::memset(out, 0, kPadding);
 }
 
-std::size_t LzwDecoder::decodeLinear(int minCodeSize, uint8_t* out, std::size_t outSize,
-                                     std::size_t outCapacity) {
+std::size_t LzwDecoder::decodeLinear(int minCodeSize, uint8_t* base, std::size_t outSize) {
     const uint8_t* in = m_codes.data();
     const uint8_t* const inEnd = in + m_codeBytes;
     uint32_t* const start = m_stringStart.get();
     uint16_t* const length = m_stringLength.get();
+    uint8_t* const out = base + kLiteralArea;
 
     const int clear = 1 << minCodeSize;
-    const int endOfInfo = clear + 1;
-    int next = clear + 2;
-    int codeBits = minCodeSize + 1;
-    uint32_t codeMask = (1u << codeBits) - 1;
+    for (int i = 0; i < clear; ++i) {
+        base[i] = uint8_t(i);
+        start[i] = uint32_t(i);
+        length[i] = 1;
+    }
     uint64_t bits = 0;
     unsigned bitCount = 0;
-    int prev = -1;
+    int codeBits = minCodeSize + 1;
+    uint32_t codeMask = (1u << codeBits) - 1;
+    int next = clear + 2;
+    bool afterClear = true; // no previous string: the next code must be a literal
+    std::size_t pos = 0;    // output position, relative to out
     std::size_t prevStart = 0;
     std::size_t prevLength = 0;
-    std::size_t pos = 0;
-    // Beyond this output position a string copy may no longer overrun in whole words.
-    const std::size_t wordLimit = outCapacity >= kOvercopy ? outCapacity - kOvercopy : 0;
 
     while (pos < outSize) {
         if (bitCount < unsigned(codeBits)) {
@@ -116,55 +106,65 @@ std::size_t LzwDecoder::decodeLinear(int minCodeSize, uint8_t* out, std::size_t 
         bits >>= codeBits;
         bitCount -= unsigned(codeBits);
 
-        std::size_t stringLength;
-        if (code < clear) {
-            out[pos] = uint8_t(code);
-            stringLength = 1;
-        } else if (code == clear) {
+        if (unsigned(code - clear) <= 1) {
+            if (code != clear)
+                break; // end of information
             next = clear + 2;
             codeBits = minCodeSize + 1;
             codeMask = (1u << codeBits) - 1;
-            prev = -1;
+            afterClear = true;
             continue;
-        } else if (code == endOfInfo || prev < 0) {
-            break; // the end, or a string code with no table behind it
-        } else {
-            std::size_t from;
-            if (code < next) {
-                from = start[code];
-                stringLength = length[code];
-            } else if (code == next) {
-                from = prevStart; // the string this code is about to define
-                stringLength = prevLength + 1;
-            } else {
-                break;
-            }
-            const std::size_t room = outSize - pos;
-            const std::size_t copied = std::min(stringLength, room);
-            copyString(out + pos, out + from, copied, pos + copied <= wordLimit);
-            if (copied < stringLength) {
-                pos += copied;
-                break;
-            }
         }
-        if (prev >= 0 && next < kMaxCodes) {
-            start[next] = uint32_t(prevStart);
-            length[next] = uint16_t(prevLength + 1);
+        if (afterClear) {
+            if (code > clear)
+                break; // a string code with no table behind it
+            afterClear = false;
+            out[pos] = uint8_t(code);
+            prevStart = kLiteralArea + pos;
+            prevLength = 1;
+            ++pos;
+            continue;
+        }
+        // The entry this code defines is known before the code is read: the previous string
+        // plus its own first byte, which also covers a code that names itself.
+        start[next] = uint32_t(prevStart);
+        length[next] = uint16_t(prevLength + 1);
+        if (code > next)
+            break;
+        const std::size_t from = start[code];
+        const std::size_t stringLength = length[code];
+        uint8_t* dst = out + pos;
+        const uint8_t* src = base + from;
+        const std::size_t room = outSize - pos;
+        if (stringLength > room) {
+            for (std::size_t i = 0; i < room; ++i)
+                dst[i] = src[i];
+            pos = outSize;
+            break;
+        }
+        if (std::size_t(dst - src) >= 16) {
+            std::size_t i = 0;
+            do {
+                std::memcpy(dst + i, src + i, 16);
+                i += 16;
+            } while (i < stringLength);
+        } else {
+            for (std::size_t i = 0; i < stringLength; ++i)
+                dst[i] = src[i];
+        }
+        if (next < kMaxCodes) {
             ++next;
             if (next == (1 << codeBits) && codeBits < kMaxCodeBits) {
                 ++codeBits;
                 codeMask = (1u << codeBits) - 1;
             }
         }
-        prev = code;
-        prevStart = pos;
+        prevStart = kLiteralArea + pos;
         prevLength = stringLength;
         pos += stringLength;
     }
     // Word copies may have run past the last string: those pixels were never decoded.
-    const std::size_t dirtyEnd = std::min(outCapacity, pos + kOvercopy);
-    if (dirtyEnd > pos)
-        std::memset(out + pos, 0, dirtyEnd - pos);
+    std::memset(out + pos, 0, kOvercopy);
     return pos;
 }
 
@@ -186,20 +186,28 @@ std::size_t LzwDecoder::decode(const uint8_t* data, std::size_t size, const Inde
     if (minCodeSize < 1 || minCodeSize > 8)
         return 0;
     const std::size_t pixels = std::size_t(target.width) * std::size_t(target.height);
-    if (pixels > std::numeric_limits<uint32_t>::max() - kOvercopy)
+    if (pixels > std::numeric_limits<uint32_t>::max() - kLiteralArea - kOvercopy)
         return 0;
     gatherSubBlocks(data + 1, size - 1);
 
-    if (!target.interlaced && target.stride == target.width)
-        return decodeLinear(minCodeSize, target.pixels, pixels, pixels + target.tailRoom);
-
-    if (m_linearCapacity < pixels + kOvercopy) {
-        m_linear.reset(new uint8_t[pixels + kOvercopy]);
-        m_linearCapacity = pixels + kOvercopy;
+    if (!target.interlaced && target.stride == target.width && target.headRoom >= kLiteralArea &&
+        target.tailRoom >= kOvercopy) {
+        // The head room's bytes are the target's to lend: they are put back afterwards.
+        uint8_t* base = target.pixels - kLiteralArea;
+        uint8_t saved[kLiteralArea];
+        std::memcpy(saved, base, kLiteralArea);
+        const std::size_t produced = decodeLinear(minCodeSize, base, pixels);
+        std::memcpy(base, saved, kLiteralArea);
+        return produced;
     }
-    const std::size_t produced =
-        decodeLinear(minCodeSize, m_linear.get(), pixels, m_linearCapacity);
-    scatterRows(m_linear.get(), produced, target);
+
+    const std::size_t capacity = kLiteralArea + pixels + kOvercopy;
+    if (m_linearCapacity < capacity) {
+        m_linear.reset(new uint8_t[capacity]);
+        m_linearCapacity = capacity;
+    }
+    const std::size_t produced = decodeLinear(minCodeSize, m_linear.get(), pixels);
+    scatterRows(m_linear.get() + kLiteralArea, produced, target);
     return produced;
 }
 

@@ -15,8 +15,10 @@ struct IndexTarget {
     int width = 0;
     int height = 0;
     bool interlaced = false;
-    // Bytes that may be scribbled on after the last pixel when rows are contiguous
-    // (stride == width); lets string copies run in whole machine words.
+    // Writable bytes before the first and after the last pixel of a contiguous target
+    // (stride == width). With enough of both the frame is decoded in place: the head room
+    // holds the one-byte strings, the tail room lets string copies run in whole words.
+    std::size_t headRoom = 0;
     std::size_t tailRoom = 0;
 };
 
@@ -32,8 +34,9 @@ public:
     std::size_t decode(const uint8_t* data, std::size_t size, const IndexTarget& target);
 
 private:
-    std::size_t decodeLinear(int minCodeSize, uint8_t* out, std::size_t outSize,
-                             std::size_t outCapacity);
+    // Decodes into base + kLiteralArea; base holds room for the literal strings before it and
+    // kOvercopy writable bytes after outSize.
+    std::size_t decodeLinear(int minCodeSize, uint8_t* base, std::size_t outSize);
     void gatherSubBlocks(const uint8_t* data, std::size_t size);
     static void scatterRows(const uint8_t* linear, std::size_t produced, const IndexTarget& target);
 
@@ -41,7 +44,7 @@ private:
     std::size_t m_codeBytes = 0;
     std::unique_ptr<uint8_t[]> m_linear; // a whole frame, for interlaced or strided targets
     std::size_t m_linearCapacity = 0;
-    std::unique_ptr<uint32_t[]> m_stringStart; // where each code's string was last written
+    std::unique_ptr<uint32_t[]> m_stringStart; // where each code's string is, from the base
     std::unique_ptr<uint16_t[]> m_stringLength;
 };
 
