@@ -26,7 +26,7 @@ public:
     bool LastRequestFailed() const override { return failed_; }
     void Cancel() override;
 
-    QByteArray OpenURL(const QString& url, qint64 maxBytes) override;
+    QByteArray OpenURL(const QString& url, qint64 maxBytes = 64 * 1024 * 1024) override;
 
     void setProxy(const QString& host) override { proxyHost_ = host; }
     QString Proxy() const override { return proxyHost_; }
@@ -37,7 +37,8 @@ public:
     void setPassword(const QString& password) override { password_ = password; }
     QString Password() const override { return password_; }
 
-    void setRequestTimeout(int ms) override { timeoutMs_ = ms; }
+    // A wait without bound would freeze the program's waits; non-positive means the default.
+    void setRequestTimeout(int ms) override { timeoutMs_ = ms > 0 ? ms : kDefaultTimeoutMs; }
     int RequestTimeout() const override { return timeoutMs_; }
 
 private:

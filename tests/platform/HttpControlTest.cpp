@@ -104,6 +104,8 @@ TEST_F(HttpControlTest, DeadPortAndBadAddressComplete) {
 
 TEST_F(HttpControlTest, TimeOutCompletesAsFailureAndControlStaysUsable) {
     EXPECT_EQ(http.RequestTimeout(), 30000);
+    http.setRequestTimeout(0);
+    EXPECT_EQ(http.RequestTimeout(), 30000);
     server.route("/silent", HttpResponse::hang());
     server.route("/ok", HttpResponse::ok("after"));
     http.setRequestTimeout(300);
