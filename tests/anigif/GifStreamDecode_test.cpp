@@ -218,3 +218,27 @@ TEST(GifStreamDecode, FirstFrameImageIsColouredThroughItsTable) {
     EXPECT_EQ(qAlpha(image.pixel(1, 0)), 0);
     EXPECT_TRUE(anigif::DecodeFirstFrameImage(QByteArray("nothing")).isNull());
 }
+
+TEST(GifStreamDecode, LargeStripsDecodeLikeSmallOnes) {
+    // 3 x 1600 x 1000 is beyond the size kept on the heap: the strip is mapped memory.
+    const int width = 1600, height = 1000;
+    std::vector<std::vector<uint8_t>> frames(3, std::vector<uint8_t>(std::size_t(width * height)));
+    for (int f = 0; f < 3; ++f)
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                frames[std::size_t(f)][std::size_t(y * width + x)] =
+                    uint8_t((x / (f + 3)) ^ (y / 7));
+    for (bool interlaced : {false, true}) {
+        GifStream gif;
+        ASSERT_EQ(load(gif, giftest::giflibEncode(width, height, frames, interlaced)), 3);
+        for (int k = 1; k <= 3; ++k)
+            EXPECT_TRUE(cellOf(gif, k) == frames[std::size_t(k - 1)]) << k << interlaced;
+        GifStream moved(std::move(gif));
+        EXPECT_TRUE(gif.FrameStrip.isNull());
+        EXPECT_EQ(moved.FrameStrip.width(), 3 * width);
+    }
+    // One frame alone is decoded in place, in the strip itself.
+    GifStream single;
+    ASSERT_EQ(load(single, giftest::giflibEncode(width, height, {frames[1]})), 1);
+    EXPECT_TRUE(cellOf(single, 1) == frames[1]);
+}

@@ -194,4 +194,38 @@ inline GiflibImage giflibSlurp(const QByteArray& bytes) {
     return result;
 }
 
+// A GIF89a of full-size frames written by giflib's encoder, 256 global colours.
+inline QByteArray giflibEncode(int width, int height,
+                               const std::vector<std::vector<uint8_t>>& frames,
+                               bool interlaced = false) {
+    QByteArray out;
+    auto write = [](GifFileType* file, const GifByteType* data, int n) -> int {
+        static_cast<QByteArray*>(file->UserData)->append(reinterpret_cast<const char*>(data), n);
+        return n;
+    };
+    int error = 0;
+    GifFileType* file = EGifOpen(&out, write, &error);
+    EGifSetGifVersion(file, true);
+    std::vector<GifColorType> colours(256);
+    for (int i = 0; i < 256; ++i) {
+        const uint32_t c = testColour(i);
+        colours[std::size_t(i)] = {GifByteType(c >> 16), GifByteType(c >> 8), GifByteType(c)};
+    }
+    ColorMapObject* map = GifMakeMapObject(256, colours.data());
+    EGifPutScreenDesc(file, width, height, 8, 0, map);
+    GifFreeMapObject(map);
+    static constexpr int kStart[4] = {0, 4, 2, 1};
+    static constexpr int kStep[4] = {8, 8, 4, 2};
+    for (const std::vector<uint8_t>& pixels : frames) {
+        EGifPutImageDesc(file, 0, 0, width, height, interlaced, nullptr);
+        std::vector<GifPixelType> rows(pixels.begin(), pixels.end());
+        for (int pass = 0; pass < (interlaced ? 4 : 1); ++pass)
+            for (int y = interlaced ? kStart[pass] : 0; y < height;
+                 y += interlaced ? kStep[pass] : 1)
+                EGifPutLine(file, rows.data() + std::size_t(y) * std::size_t(width), width);
+    }
+    EGifCloseFile(file, &error);
+    return out;
+}
+
 } // namespace giftest
