@@ -17,7 +17,8 @@ QVariant MemoryPropertyBag::ReadProperty(const QString& name, const QVariant& de
 void MemoryPropertyBag::WriteProperty(const QString& name, const QVariant& value,
                                       const QVariant& defaultValue) {
     m_writes.append(name);
-    if (defaultValue.isValid() && value == defaultValue)
+    const bool isDefault = defaultValue.isValid() ? value == defaultValue : !value.isValid();
+    if (isDefault)
         m_values.remove(name);
     else
         m_values.insert(name, value);
