@@ -8,8 +8,6 @@ namespace catalogueservice {
 
 namespace {
 
-// anigif's encoder always codes with a minimum code size of 8 bits.
-constexpr char kLzwMinimumCodeSize = 8;
 // Colour tables are always written with 256 entries: size field 7 means 2^(7+1).
 constexpr quint8 kTableSizeField = 7;
 
@@ -53,7 +51,7 @@ void AppendImage(QByteArray& out, const GifFrame& frame) {
     out.append(static_cast<char>(frame.localPalette ? 0x80 | kTableSizeField : 0));
     if (frame.localPalette)
         AppendColourTable(out, frame.image.colorTable());
-    out.append(kLzwMinimumCodeSize);
+    // The encoder writes its own minimum code size byte before the data blocks.
     anigif::AppendLzwImageData(out, frame.image.constBits(), frame.image.bytesPerLine(),
                                frame.image.width(), frame.image.height());
 }
