@@ -1,6 +1,7 @@
 #include "slideshow/ViewControls.h"
 
 #include "anigif/ucAniGIF.h"
+#include "slideshow/PictureDecoder.h"
 #include "slideshow/PictureView.h"
 
 #include <QLabel>
@@ -19,5 +20,10 @@ ViewControls createViewControls(QWidget* form) {
           static_cast<QWidget*>(v.webvis), static_cast<QWidget*>(v.Miniatura),
           static_cast<QWidget*>(v.DownloadPreview), static_cast<QWidget*>(v.MessaggioAggiornate)})
         w->hide();
+    // The thumbnail shows whole pictures in its own box.
+    v.Miniatura->setStretch(true);
+    v.ImageLogoPRO = pictures::pictureFromFile(QStringLiteral(":/pictures/logo.png"));
+    v.ImageNonDisponibile = pictures::pictureFromFile(QStringLiteral(":/pic_not_available.gif"));
+    v.ErrLoadPicture = pictures::pictureFromFile(QStringLiteral(":/pictures/loading_error.png"));
     return v;
 }
