@@ -1,13 +1,199 @@
 #include "catalogue/PictureLoader.h"
 
-PictureLoader::PictureLoader(FormPicture& form) : form_(form) {}
-void PictureLoader::Load_JPG_GIF_PNG_On_Array(const QString&, Integer) {}
-bool PictureLoader::DownloadFile(const QString&, const QString&, const QString&) {
-    return false;
+#include "catalogue/LocalFileName.h"
+#include "core/FormPicture.h"
+#include "platform/TwipsGeometry.h"
+#include "slideshow/PictureDecoder.h"
+#include "slideshow/PictureView.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <limits>
+
+namespace tw = platform::twips;
+
+namespace {
+
+const QString kPng = QStringLiteral(".png");
+const QString kPhp = QStringLiteral(".php");
+const QString kGif = QStringLiteral(".gif");
+
+QByteArray encodedPng(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "PNG") ? bytes : QByteArray();
 }
-Picture PictureLoader::LoadPictureGdiPlus(const QString&, Long&, Long&, QRgb, Integer) {
-    return {};
+
+} // namespace
+
+PictureLoader::PictureLoader(FormPicture& form) : form_(form) {
+    // The thumbnail's box, with the caption under it.
+    const platform::Units u = form_.units();
+    tw::setWidth(form_.views.Miniatura, u, 5200);
+    tw::setHeight(form_.views.Miniatura, u, 3900);
+    tw::setWidth(form_.views.DownloadPreview, u, 5200);
+    tw::setHeight(form_.views.DownloadPreview, u, 300);
 }
-Picture PictureLoader::loadPictureFile(const QString&) {
-    return {};
+
+void PictureLoader::Load_JPG_GIF_PNG_On_Array(const QString& UrlImageToLoad, Integer slot) {
+    form_.state.IsWebPage = kFalse;
+    const QString extension = localname::extensionOf(UrlImageToLoad);
+    bool loaded = false;
+    try {
+        loaded = fillSlot(UrlImageToLoad, extension, slot);
+    } catch (...) {
+        loaded = false;
+    }
+    if (!loaded)
+        storePlaceholder(slot, form_.views.ErrLoadPicture);
+}
+
+bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot) {
+    AppState& s = form_.state;
+    showProgressThumbnail();
+    if (s.listPictureKind[slot] == 6)
+        extension = kPhp;
+    if (!DownloadFile(url, s.imageFilePrefix + extension, extension)) {
+        storePlaceholder(slot, form_.views.ImageNonDisponibile);
+        return true;
+    }
+    s.listIMAGEnotLoaded[slot] = 0;
+    QImage decoded;
+
+    // A PNG whatever the case of its extension: its transparent parts go on white.
+    if (extension.compare(kPng, Qt::CaseInsensitive) == 0) {
+        Long width = -1;
+        Long height = -1;
+        const Picture picture = LoadPictureGdiPlus(s.imageFilePrefix + extension, width, height,
+                                                   qRgb(255, 255, 255), 0, &decoded);
+        if (picture.isNull())
+            return false;
+        storePicture(slot, picture, decoded);
+        s.listPictureKind[slot] = 1;
+        return true;
+    }
+
+    // A script source: its picture was saved in the script folder by the fetch pass.
+    if (extension == kPhp) {
+        extension = kGif;
+        if (s.listPictureKind[slot] == 6)
+            s.listPictureKind[slot] = 4;
+        const QString source = s.Nimbrisco_PHP_Dir + QStringLiteral("/PHP.gif");
+        const Picture picture = loadPictureFile(source, &decoded);
+        if (picture.isNull())
+            return false;
+        storePicture(slot, picture, decoded);
+        return copyAnimated(source, extension);
+    }
+
+    const QString file = s.imageFilePrefix + extension;
+    const Picture picture = loadPictureFile(file, &decoded);
+    if (picture.isNull())
+        return false;
+    storePicture(slot, picture, decoded);
+    if (s.listPictureKind[slot] == 0)
+        s.listPictureKind[slot] = 1;
+    if (s.listPictureKind[slot] == 4)
+        return copyAnimated(file, extension);
+    return true;
+}
+
+void PictureLoader::showProgressThumbnail() {
+    ViewControls& v = form_.views;
+    const platform::Units u = form_.units();
+    tw::move(v.Miniatura, u, 0, 0);
+    v.Miniatura->setVisible(true);
+    v.Miniatura->raise();
+    tw::move(v.DownloadPreview, u, 0, 3900);
+    v.DownloadPreview->setVisible(true);
+    v.DownloadPreview->raise();
+}
+
+void PictureLoader::storePicture(Integer slot, const Picture& picture, const QImage& decoded) {
+    form_.state.listPicture[slot] = picture;
+    form_.views.Miniatura->setPicture(picture, decoded);
+}
+
+void PictureLoader::storePlaceholder(Integer slot, const Picture& placeholder) {
+    AppState& s = form_.state;
+    s.listIMAGEnotLoaded[slot] = -1;
+    s.listPicture[slot] = placeholder;
+    s.listPictureKind[slot] = 1;
+    form_.views.Miniatura->setPicture(placeholder);
+}
+
+bool PictureLoader::copyAnimated(const QString& source, const QString& extension) {
+    AppState& s = form_.state;
+    if (s.aniGifNumber == std::numeric_limits<Integer>::max())
+        return false;
+    const QString target =
+        s.imageFilePrefix + s.aniGifTag + QString::number(s.aniGifNumber) + extension;
+    // A copy overwrites the one a previous pass left under the same number.
+    if (QFile::exists(target) && !QFile::remove(target))
+        return false;
+    if (!QFile::copy(source, target))
+        return false;
+    s.aniGifNumber = Integer(s.aniGifNumber + 1);
+    return true;
+}
+
+bool PictureLoader::DownloadFile(const QString& url, const QString& LOCALFILENAME,
+                                 const QString& Estensione) {
+    try {
+        // The script source's picture comes through the browser, not from this address.
+        if (Estensione.trimmed() == kPhp)
+            return true;
+        if (!localname::isSafeExtension(Estensione))
+            return false;
+        return form_.platform().downloader->downloadToFile(url, LOCALFILENAME);
+    } catch (...) {
+        return false;
+    }
+}
+
+Picture PictureLoader::LoadPictureGdiPlus(const QString& fileName, Long& width, Long& height,
+                                          QRgb backColour, Integer keepAspect, QImage* decoded) {
+    QImage full;
+    Picture picture = pictures::pictureFromFile(fileName, &full);
+    if (picture.isNull())
+        return {};
+    if (width == -1 || height == -1) {
+        width = full.width();
+        height = full.height();
+    }
+    if (width <= 0 || height <= 0)
+        return {};
+    picture.background = backColour | 0xff000000u;
+    const QSize size(width, height);
+    if (size == picture.naturalSize) {
+        picture.flatten = true;
+        if (decoded)
+            *decoded = std::move(full);
+        return picture;
+    }
+
+    QImage canvas(size, QImage::Format_RGB32);
+    canvas.fill(picture.background);
+    {
+        const QSize drawn = keepAspect ? full.size().scaled(size, Qt::KeepAspectRatio) : size;
+        QPainter painter(&canvas);
+        painter.drawImage(0, 0,
+                          full.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    Picture drawnPicture;
+    drawnPicture.encoded = encodedPng(canvas);
+    if (drawnPicture.encoded.isEmpty())
+        return {};
+    drawnPicture.naturalSize = size;
+    drawnPicture.sourcePath = fileName;
+    if (decoded)
+        *decoded = std::move(canvas);
+    return drawnPicture;
+}
+
+Picture PictureLoader::loadPictureFile(const QString& fileName, QImage* decoded) {
+    return pictures::pictureFromFile(fileName, decoded);
 }

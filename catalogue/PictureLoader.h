@@ -4,6 +4,7 @@
 #include "core/Picture.h"
 #include "core/VbTypes.h"
 
+#include <QImage>
 #include <QRgb>
 #include <QString>
 
@@ -13,15 +14,28 @@ class PictureLoader {
 public:
     explicit PictureLoader(FormPicture& form);
 
+    // Every outcome fills the slot: the picture, or a placeholder with listIMAGEnotLoaded -1.
     void Load_JPG_GIF_PNG_On_Array(const QString& UrlImageToLoad, Integer slot);
+    // False also when the extension would name a file outside the work directory.
     bool DownloadFile(const QString& url, const QString& LOCALFILENAME, const QString& Estensione);
     // Decodes a picture file; width/height -1 take the file's own size. Transparent parts are
-    // laid on `backColour`. A null picture when the file cannot be decoded.
+    // laid on `backColour`. A null picture when the file cannot be decoded. `decoded` receives
+    // the decode of the returned picture's bytes (before any laying on the background).
+    // At another size than the file's own, the picture is drawn at that size (stretched, or
+    // fitted from the top-left corner with keepAspect) and stored as a lossless copy.
     Picture LoadPictureGdiPlus(const QString& fileName, Long& width, Long& height, QRgb backColour,
-                               Integer keepAspect);
-    // The standard loader of a picture file (any format the file holds).
-    Picture loadPictureFile(const QString& fileName);
+                               Integer keepAspect, QImage* decoded = nullptr);
+    // The standard loader of a picture file, whatever format its bytes hold.
+    Picture loadPictureFile(const QString& fileName, QImage* decoded = nullptr);
 
 private:
+    // False on what counts as a loading error (a picture that cannot be decoded, a failed copy).
+    bool fillSlot(const QString& url, QString extension, Integer slot);
+    void showProgressThumbnail();
+    void storePicture(Integer slot, const Picture& picture, const QImage& decoded);
+    void storePlaceholder(Integer slot, const Picture& placeholder);
+    // The numbered copy the animation player reads; advances aniGifNumber.
+    bool copyAnimated(const QString& source, const QString& extension);
+
     FormPicture& form_;
 };
