@@ -180,7 +180,7 @@ private:
     // ---- ucAniGIFDraw.cpp: geometry and painting -------------------------------------------
     void ComputeScale();
     void ResizeToPicture(int mode);
-    void PaintFrame(QPainter& painter);
+    void PaintFrame(QPainter& painter, bool onClearedTarget = false);
     void MirrorFrames(int target);
     QRect toControl(const QRect& canvasArea) const;
     // ---- ucAniGIF.cpp: player glue ---------------------------------------------------------
