@@ -83,7 +83,9 @@ QImage DrawTemperatureMap(const QDateTime& when) {
     painter.drawImage(picture.rect(),
                       colours.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     DrawLand(painter, QRectF(QPointF(0, 0), size), QColor(0, 0, 0, 0), QColor(40, 40, 40));
-    DrawTitleBand(painter, picture.rect(), QStringLiteral("DEMO TEMPERATURE  2 m, deg C"), when);
+    // Inset, so that the rounded corners do not cut into the title.
+    DrawTitleBand(painter, picture.rect().adjusted(40, 16, -40, 0),
+                  QStringLiteral("DEMO TEMPERATURE  2 m, deg C"), when);
     // Legend.
     painter.setFont(DemoFont(14, true));
     for (int i = 0; i <= 9; ++i) {
