@@ -4,22 +4,38 @@
 #include "core/Shape.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+
+namespace {
+
+ClickLabel* pictureButton(QWidget* form, const char* picture) {
+    auto* b = new ClickLabel(QString(), form);
+    b->setPixmap(QPixmap(QString::fromLatin1(picture)));
+    b->setScaledContents(true);
+    return b;
+}
+
+} // namespace
 
 BarControls createBarControls(QWidget* form) {
     BarControls c;
     c.BackWhoWeAre = new QLabel(form);
     c.BackWhoWeAre->setStyleSheet("background: black;");
-    c.btWait = new ClickLabel(QString(), form);
-    c.btSetup = new ClickLabel(QString(), form);
-    c.btTermina = new ClickLabel(QString(), form);
-    c.btHelp = new ClickLabel(QString(), form);
-    c.ImageConnesso = new ClickLabel(QString(), form);
-    c.ImageDisconnesso = new ClickLabel(QString(), form);
-    c.BtAnimation = new ClickLabel(QString(), form);
-    c.btLogo = new ClickLabel(QString(), form);
+    c.btWait = pictureButton(form, ":/pictures/bt_wait.png");
+    c.btSetup = pictureButton(form, ":/pictures/bt_setup.png");
+    c.btTermina = pictureButton(form, ":/pictures/bt_quit.png");
+    c.btHelp = pictureButton(form, ":/pictures/bt_help.png");
+    c.ImageConnesso = pictureButton(form, ":/pictures/connected.png");
+    c.ImageDisconnesso = pictureButton(form, ":/pictures/disconnected.png");
+    c.BtAnimation = pictureButton(form, ":/pictures/bt_animation.png");
+    c.btLogo = pictureButton(form, ":/pictures/bar_logo.png");
     c.connectStatus = new ClickLabel(QString(), form);
+    c.connectStatus->setScaledContents(true);
+    // Pictures held for the connection indicator, never shown themselves.
+    c.ImageConnesso->hide();
+    c.ImageDisconnesso->hide();
     c.Label12 = new ClickLabel(QString(), form);
     c.Label12->hide();
     c.whoWeAre = new QLabel(form);

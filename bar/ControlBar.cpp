@@ -1,23 +1,152 @@
 #include "bar/ControlBar.h"
 
+#include "bar/BarArithmetic.h"
+#include "core/ClickLabel.h"
 #include "core/FormPicture.h"
+#include "core/NumericText.h"
+#include "core/Placeholders.h"
+#include "core/Shape.h"
 #include "platform/TwipsGeometry.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 
-ControlBar::ControlBar(FormPicture& form) : form_(form) {}
-void ControlBar::Disegna_Barra2() {
-    const platform::Units u = form_.units();
-    const int height = 480;
-    platform::twips::setGeometry(form_.bar.whoWeAre, u, 0, form_.screenHeightTwips() - height,
-                                 form_.screenWidthTwips(), height);
-    form_.ShowStatusText();
+namespace tw = platform::twips;
+
+ControlBar::ControlBar(FormPicture& form) : form_(form) {
+    BarControls& b = form_.bar;
+    QObject::connect(b.btSetup, &ClickLabel::clicked, [this] { btSetup_Click(); });
+    QObject::connect(b.btHelp, &ClickLabel::clicked, [this] { btHelp_Click(); });
+    QObject::connect(b.connectStatus, &ClickLabel::clicked, [this] { ImageConnesso_Click(); });
+    QObject::connect(b.ImageConnesso, &ClickLabel::clicked, [this] { ImageConnesso_Click(); });
+    QObject::connect(b.Label12, &ClickLabel::clicked, [this] { Label12_Click(); });
+    QObject::connect(b.PotBar, &QScrollBar::valueChanged, [this] { PotBar_Change(); });
 }
-void ControlBar::PotBar_Change() {}
-void ControlBar::SetAlwaysOnTop(bool) {}
-void ControlBar::Nascondi_Barra() {}
-void ControlBar::Esponi_Barra() {}
-void ControlBar::btSetup_Click() {}
-void ControlBar::btHelp_Click() {}
-void ControlBar::ImageConnesso_Click() {}
+
+std::array<QWidget*, 10> ControlBar::barControls() const {
+    const BarControls& b = form_.bar;
+    return {b.BackWhoWeAre, b.btSetup,       b.btTermina, b.BtAnimation, b.btHelp,
+            b.btLogo,       b.connectStatus, b.whoWeAre,  b.btWait,      b.lCountDown};
+}
+
+void ControlBar::Disegna_Barra2() {
+    AppState& s = form_.state;
+    BarControls& b = form_.bar;
+    const platform::Units u = form_.units();
+    const BarGeometry g =
+        computeBarGeometry(static_cast<float>(form_.screenWidthTwips()),
+                           static_cast<float>(form_.screenHeightTwips()), s.Ratio_X_Y);
+
+    tw::setLeft(b.BackWhoWeAre, u, 0);
+    tw::setHeight(b.BackWhoWeAre, u, g.U);
+    tw::setTop(b.BackWhoWeAre, u, g.backTop);
+    tw::setWidth(b.BackWhoWeAre, u, form_.screenWidthTwips());
+    b.BackWhoWeAre->lower();
+
+    for (QWidget* w : {static_cast<QWidget*>(b.whoWeAre), static_cast<QWidget*>(b.btSetup),
+                       static_cast<QWidget*>(b.btWait), static_cast<QWidget*>(b.btTermina),
+                       static_cast<QWidget*>(b.BtAnimation), static_cast<QWidget*>(b.btHelp),
+                       static_cast<QWidget*>(b.btLogo)})
+        tw::setHeight(w, u, g.U);
+    tw::setHeight(b.connectStatus, u, tw::height(b.whoWeAre, u));
+
+    for (QWidget* w : {b.btTermina, b.BtAnimation, b.btHelp, b.connectStatus})
+        tw::setWidth(w, u, g.terminaWidth);
+    tw::setWidth(b.btSetup, u, g.setupWidth);
+    tw::setWidth(b.btWait, u, g.setupWidth);
+    tw::setWidth(b.btLogo, u, g.logoWidth);
+    tw::setWidth(b.whoWeAre, u, g.whoWeAreWidth);
+
+    tw::setLeft(b.btSetup, u, 0);
+    tw::setLeft(b.btWait, u, 0);
+    tw::setLeft(b.btTermina, u, g.terminaLeft);
+    tw::setLeft(b.btHelp, u, g.terminaLeft);
+    tw::setLeft(b.BtAnimation, u, g.whoWeAreLeft);
+    tw::setLeft(b.whoWeAre, u, g.whoWeAreLeft);
+    tw::setLeft(b.btLogo, u, g.logoLeft);
+    tw::setLeft(b.connectStatus, u, g.connectLeft);
+
+    tw::setTop(b.whoWeAre, u, g.top);
+    for (QWidget* w : {static_cast<QWidget*>(b.btSetup), static_cast<QWidget*>(b.btWait),
+                       static_cast<QWidget*>(b.btTermina), static_cast<QWidget*>(b.BtAnimation),
+                       static_cast<QWidget*>(b.btHelp), static_cast<QWidget*>(b.btLogo),
+                       static_cast<QWidget*>(b.connectStatus)})
+        tw::setTop(w, u, g.top);
+    tw::setTop(b.timerflag, u, g.timerflagTop);
+
+    QFont font = b.whoWeAre->font();
+    font.setPointSizeF(qMax(1.0f, g.fontSize));
+    b.whoWeAre->setFont(font);
+
+    s.statusLine1 = s.weAre + s.Aggiornare + s.LastUpdate;
+    s.statusLine2 = QStringLiteral(". . . ");
+    form_.ShowStatusText();
+
+    b.btSetup->setEnabled(false);
+    for (QWidget* w : {b.btSetup, b.btWait, b.btTermina, b.btHelp, b.btLogo})
+        w->raise();
+
+    tw::setWidth(b.PotBar, u, 100);
+    tw::setLeft(b.PotBar, u, 5000);
+    b.PotBar->setEnabled(false);
+    DebugBarra = QStringLiteral("Debug Barra");
+    const auto line = [this](const char* label, double value) {
+        DebugBarra += QStringLiteral("\r\n") + QLatin1String(label) + QString::number(value);
+    };
+    line("BackWhoWeAre.Height  ", tw::height(b.BackWhoWeAre, u));
+    line("Ratio_X_Y  ", s.Ratio_X_Y);
+    line("btSetup.Width  ", tw::width(b.btSetup, u));
+    line("btWait.Width  ", tw::width(b.btWait, u));
+    line("btTermina.Width  ", tw::width(b.btTermina, u));
+    line("BtAnimation.Width  ", tw::width(b.BtAnimation, u));
+    line("btLogo.Width  ", tw::width(b.btLogo, u));
+    line("connectStatus.Width  ", tw::width(b.connectStatus, u));
+    line("btSetup.Height  ", tw::height(b.btSetup, u));
+    line("btWait.Height  ", tw::height(b.btWait, u));
+    line("btTermina.Height  ", tw::height(b.btTermina, u));
+    line("BtAnimation.Height  ", tw::height(b.BtAnimation, u));
+    line("btLogo.Height  ", tw::height(b.btLogo, u));
+    line("connectStatus.Height  ", tw::height(b.connectStatus, u));
+    line("potbar.Value  ", b.PotBar->value());
+}
+
+void ControlBar::PotBar_Change() {
+    form_.state.Ratio_X_Y = static_cast<float>(form_.bar.PotBar->value() / 10.0);
+    Disegna_Barra2();
+}
+
+void ControlBar::SetAlwaysOnTop(bool onTop) {
+    form_.platform().windows->setAlwaysOnTop(&form_, onTop);
+}
+
+void ControlBar::Nascondi_Barra() {
+    const auto controls = barControls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        barSaved[i] = toBoolean(!controls[i]->isHidden());
+        controls[i]->hide();
+    }
+}
+
+void ControlBar::Esponi_Barra() {
+    const auto controls = barControls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        controls[i]->setVisible(barSaved[i] != kFalse);
+}
+
+void ControlBar::btSetup_Click() {
+    form_.placeholders().Apre_Setup();
+}
+
+void ControlBar::btHelp_Click() {
+    form_.state.WizardActive = kTrue;
+    form_.clock().yield();
+    form_.placeholders().Apre_Setup();
+}
+
+void ControlBar::ImageConnesso_Click() {
+    const double limit = downloadLimitSeconds(form_.panel.SSTCfg_timeDwLoad->text());
+    form_.state.cntCounterDwLoadImage = static_cast<Long>(qRound64(limit + 100));
+}
+
 void ControlBar::Label12_Click() {}

@@ -3,7 +3,10 @@
 
 #include "core/VbTypes.h"
 
+#include <QString>
 #include <array>
+
+class QWidget;
 
 class FormPicture;
 
@@ -27,7 +30,12 @@ public:
     // Visibility of BackWhoWeAre, btSetup, btTermina, BtAnimation, btHelp, btLogo,
     // connectStatus, whoWeAre, btWait and lCountDown when the bar was last hidden.
     std::array<Boolean, 10> barSaved{};
+    // The measured values of the last layout, for diagnostics.
+    QString DebugBarra;
 
 private:
+    // The ten controls barSaved remembers, in its order.
+    std::array<QWidget*, 10> barControls() const;
+
     FormPicture& form_;
 };

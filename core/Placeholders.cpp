@@ -1,6 +1,10 @@
 #include "core/Placeholders.h"
 
 #include "core/FormPicture.h"
+#include "i18n/Language.h"
+#include "storage/TownSettings.h"
+
+#include <QLabel>
 
 #include <QTabWidget>
 

@@ -1,13 +1,125 @@
 #include "shell/ShellActions.h"
 
-ShellError shellErrorOf(int) {
-    return {};
+#include "core/ClickLabel.h"
+#include "core/FormPicture.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+constexpr qint32 kErrorBase = -2147220456;
+
+// The remote-help warning, by language: Italian for code 2, English otherwise.
+const char* const kRemoteHelpItalian[] = {
+    "Stai per lanciare il software di assistenza Remota TeamViewer",
+    "Il software è freeware per usi non professionali ",
+    "E' necessario essere in collegamento telefonico con un operatore che ",
+    "provvederà ad aiutarti a configurare Nimbrisco e su tua autorizzazione,",
+    "prenderà il controllo remoto del tuo computer."};
+const char* const kRemoteHelpEnglish[] = {
+    "You are incoming to run TeamViewer, a Remote Control software.",
+    "It is freeware fon no profit use. ",
+    "You have to be connected by phone with our operator that ",
+    "try to hel you for Nimbrisco configuration, and under your authorization,",
+    "try to remote control your computer."};
+
+QString joinLines(const char* const (&lines)[5]) {
+    QStringList l;
+    for (const char* line : lines)
+        l << QString::fromUtf8(line);
+    return l.join(QStringLiteral("\r\n"));
 }
+
+} // namespace
+
 bool shellSucceeded(int resultCode) {
     return resultCode > 32 || resultCode < 0;
 }
-ShellActions::ShellActions(FormPicture& form) : form_(form) {}
-Boolean ShellActions::ShellOpen(const QString&, ShellError*) {
+
+ShellError shellErrorOf(int code) {
+    ShellError e;
+    e.source = QCoreApplication::applicationName() + QStringLiteral(".GShell");
+    const auto set = [&e](qint32 number, const char* message) {
+        e.number = number;
+        e.message = QString::fromLatin1(message);
+    };
+    switch (code) {
+    case 0:
+    case 8:
+        set(7, "Out of memory");
+        break;
+    case 2:
+        set(53, "File not found");
+        break;
+    case 3:
+        set(76, "Path not found");
+        break;
+    case 5:
+        set(75, "Path/file access error");
+        break;
+    case 11:
+        set(kErrorBase + code, "The executable file is invalid or corrupt");
+        break;
+    case 26:
+        set(75, "A sharing violation occurred.");
+        break;
+    case 27:
+        set(kErrorBase + code, "This file type does not have a valid file association.");
+        break;
+    case 28:
+        set(286, "The file could not be opened due to time out.  Please try again in a moment.");
+        break;
+    case 29:
+        set(285, "The file could not be opened because the DDE transaction failed.  Please try "
+                 "again in a moment.");
+        break;
+    case 30:
+        set(285, "The file could not be opened because the target application is busy.  Please "
+                 "try again in a moment.");
+        break;
+    case 31:
+        set(kErrorBase + code, "No application is associated with this file type.");
+        break;
+    case 32:
+        set(48, "The specified dynamic-link library was not found.");
+        break;
+    default:
+        set(kErrorBase + code,
+            "An error occurred occurred whilst trying to open or print the selected file.");
+        break;
+    }
+    return e;
+}
+
+ShellActions::ShellActions(FormPicture& form) : form_(form) {
+    QObject::connect(form_.panel.RunTeamViewer, &ClickLabel::clicked,
+                     [this] { RunTeamViewer_Click(); });
+    QObject::connect(form_.panel.IcoHelpTools2, &ClickLabel::clicked,
+                     [this] { RunTeamViewer_Click(); });
+}
+
+Boolean ShellActions::ShellOpen(const QString& document, ShellError* error) {
+    const int result = form_.platform().shell->openDocument(document);
+    if (shellSucceeded(result))
+        return kTrue;
+    if (error)
+        *error = shellErrorOf(result);
     return kFalse;
 }
-void ShellActions::RunTeamViewer_Click() {}
+
+void ShellActions::RunTeamViewer_Click() {
+    const bool italian = form_.state.Lingua == 2;
+    form_.messages().showMessage(joinLines(italian ? kRemoteHelpItalian : kRemoteHelpEnglish));
+    const QString program = form_.state.appPath + (italian ? QStringLiteral("/TeamViewer.exe")
+                                                           : QStringLiteral("/TeamViewerEng.exe"));
+    if (!form_.platform().shell->startProgram(program, true)) {
+        // The remote-help program comes from its own maker; without it the program goes on.
+        form_.messages().showMessage(
+            italian ? QStringLiteral("Il programma di assistenza remota non è disponibile:\r\n") +
+                          program
+                    : QStringLiteral("The remote-help program is not available:\r\n") + program,
+            platform::kAppTitle, platform::MsgIcon::Exclamation);
+    }
+}

@@ -1,0 +1,70 @@
+// Hiding and showing the bar as a whole, and the bar's buttons.
+#include "FormFixture.h"
+
+#include "bar/ControlBar.h"
+#include "core/ClickLabel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+class BarVisibility : public FormFixture {
+protected:
+    ControlBar& bar() { return form().controlBar(); }
+};
+
+TEST_F(BarVisibility, HideThenShowRestoresEachControl) {
+    BarControls& b = form().bar;
+    b.lCountDown->setText("Loading Pictures from WEB... 3 of 12");
+    b.lCountDown->show();
+    b.btWait->show();
+    b.btSetup->hide();
+    b.btHelp->hide();
+    bar().Nascondi_Barra();
+    EXPECT_TRUE(b.lCountDown->isHidden());
+    EXPECT_TRUE(b.whoWeAre->isHidden());
+    EXPECT_TRUE(b.btWait->isHidden());
+    b.lCountDown->setText("changed meanwhile");
+    bar().Esponi_Barra();
+    EXPECT_FALSE(b.lCountDown->isHidden());
+    EXPECT_FALSE(b.btWait->isHidden());
+    EXPECT_FALSE(b.whoWeAre->isHidden());
+    EXPECT_TRUE(b.btSetup->isHidden());
+    EXPECT_TRUE(b.btHelp->isHidden());
+    EXPECT_EQ(b.lCountDown->text(), "changed meanwhile"); // visibility only, not the text
+}
+
+TEST_F(BarVisibility, HidingTwiceLeavesTheBarHidden) {
+    bar().Nascondi_Barra();
+    bar().Nascondi_Barra();
+    for (Boolean saved : bar().barSaved)
+        EXPECT_EQ(saved, kFalse);
+    bar().Esponi_Barra();
+    EXPECT_TRUE(form().bar.whoWeAre->isHidden());
+    EXPECT_TRUE(form().bar.BackWhoWeAre->isHidden());
+}
+
+TEST_F(BarVisibility, ShowingWithoutHidingHidesTheBar) {
+    bar().Esponi_Barra();
+    EXPECT_TRUE(form().bar.whoWeAre->isHidden());
+    EXPECT_TRUE(form().bar.lCountDown->isHidden());
+}
+
+TEST_F(BarVisibility, ConnectionIndicatorForcesADownloadPass) {
+    form().panel.SSTCfg_timeDwLoad->setText("15");
+    emit form().bar.connectStatus->clicked();
+    EXPECT_EQ(state().cntCounterDwLoadImage, 550);
+    form().panel.SSTCfg_timeDwLoad->setText("not a number");
+    bar().ImageConnesso_Click();
+    EXPECT_EQ(state().cntCounterDwLoadImage, 100);
+}
+
+TEST_F(BarVisibility, SetupButtonAsksForThePanelUnlessAStepRuns) {
+    state().clockStatus = 1;
+    bar().btSetup_Click();
+    EXPECT_EQ(state().flagCmdButton, 0);
+    state().clockStatus = 0;
+    bar().btSetup_Click();
+    EXPECT_EQ(state().flagCmdButton, 1);
+    EXPECT_FALSE(form().bar.btSetup->isEnabled());
+    EXPECT_FALSE(form().bar.whoWeAre->isEnabled());
+}
