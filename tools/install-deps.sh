@@ -7,7 +7,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-httpserver-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
     clang libclang-rt-14-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core imagemagick
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
