@@ -19,6 +19,14 @@ int littleEndianWord(const QByteArray& bytes, int at) {
     return int(uint8_t(bytes[at])) | (int(uint8_t(bytes[at + 1])) << 8);
 }
 
+bool frameImagesWithinBudget(const GifStream& gif, bool allFrames) {
+    int64_t largest = 0;
+    const int frames = allFrames ? gif.FrameCount() : 1;
+    for (int k = 1; k <= frames; ++k)
+        largest = std::max(largest, int64_t(gif.frame(k).Width) * gif.frame(k).Height);
+    return CanvasWithinBudget(largest, 1, int64_t(gif.FrameStrip.byteCount()));
+}
+
 } // namespace
 
 bool ucAniGIF::LoadAnimatedGIF_File(const QString& FileName) {
@@ -110,6 +118,9 @@ bool ucAniGIF::DecodeFrames(bool firstPass) {
         if (!CreateStrip(m_gif, allFrames))
             return false;
         if (m_useCanvas && !m_composer.createCanvas(m_gif))
+            return false;
+        // Without a canvas a frame is coloured into a picture of its own size when painted.
+        if (!m_useCanvas && !frameImagesWithinBudget(m_gif, allFrames))
             return false;
         DecodeStripFrames(m_gif, 1, 1);
         m_decoded = 1;
