@@ -24,12 +24,15 @@ void FormFixture::TearDown() {
 
 void FormFixture::rebuildForm(const QString& commandLine, const QString& programDirectory) {
     form_.reset();
-    platform_ = makeFakePlatform(programDirectory.isEmpty() ? programDir() : programDirectory,
-                                 &fakes_);
+    platform_ =
+        makeFakePlatform(programDirectory.isEmpty() ? programDir() : programDirectory, &fakes_);
+    fakes_.screen->size = screenSize_;
     form_ = std::make_unique<FormPicture>(*platform_, commandLine);
 }
 
-void FormFixture::loadForm() { form_->Form_Load(); }
+void FormFixture::loadForm() {
+    form_->Form_Load();
+}
 
 void FormFixture::prepareDirectoriesOnly() {
     Startup& s = form_->startup();

@@ -37,11 +37,14 @@ protected:
 
     // Builds the window again with another command line (before loadForm).
     void rebuildForm(const QString& commandLine, const QString& programDirectory = QString());
+    // The screen size of windows built from now on.
+    void setScreenSize(QSize size) { screenSize_ = size; }
 
 private:
     QTemporaryDir tempDir_;
     QString root_;
     QString savedCurrentDir_;
+    QSize screenSize_{1920, 1080};
     std::unique_ptr<platform::Platform> platform_;
     FakePlatformHandles fakes_;
     std::unique_ptr<FormPicture> form_;
