@@ -119,6 +119,9 @@ QByteArray makeGif(QSize screen, const std::vector<QRgb>& globalTable,
         for (int y : rows)
             EGifPutLine(gif, const_cast<GifPixelType*>(f.pixels.data()) + y * f.rect.width(),
                         f.rect.width());
+        // giflib keeps a copy of the local table that the next frame's table would leak.
+        GifFreeMapObject(gif->Image.ColorMap);
+        gif->Image.ColorMap = nullptr;
     }
     GifFreeMapObject(global);
     EGifCloseFile(gif, &error);
