@@ -5,6 +5,7 @@
 #include "i18n/Language.h"
 #include "storage/LanguageSettings.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -92,6 +93,6 @@ TEST_F(LanguageSwitch, OptionClickOutsideTheChoiceOnlySetsTheCode) {
     form().languageFrame.Spanish_04->click();
     EXPECT_EQ(state().Lingua, 4);
     EXPECT_EQ(form().panel.TextMinuts->text(), QStringLiteral("(minuts)"));
-    EXPECT_EQ(readWorkFile(LanguageSettings::kLanguageFile).left(1), QByteArray("1"));
+    EXPECT_EQ(readWorkFile(LanguageSettings::kLanguageFile).trimmed(), QByteArray("1"));
     EXPECT_TRUE(messages().shown.empty());
 }

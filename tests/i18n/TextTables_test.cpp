@@ -1,6 +1,7 @@
 // The text tables: language lookups, line structure of the help texts, texts easy to get wrong.
 #include "i18n/TextTables.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace i18n;
