@@ -60,7 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{3, false, QSize(200, 200), 1, 1, QSize(200, 200)},
                       ScaleCase{3, true, QSize(200, 200), 1, 1, QSize(100, 100)},
                       ScaleCase{3, false, QSize(50, 100), 0.5f, 0.5f, QSize(50, 100)},
-                      ScaleCase{4, false, QSize(7, 9), 1, 1, QSize(100, 100)}));
+                      ScaleCase{4, false, QSize(7, 9), 1, 1, QSize(100, 100)}),
+    [](const ::testing::TestParamInfo<ScaleCase>& info) {
+        const ScaleCase& c = info.param;
+        return "mode" + std::to_string(c.mode) + (c.autoSize ? "_autosize_" : "_") +
+               std::to_string(c.control.width()) + "x" + std::to_string(c.control.height());
+    });
 
 TEST(ucAniGIFProperties, WritesReportChangesUnderTheirPersistedNames) {
     ucAniGIF control;
