@@ -1,9 +1,220 @@
 #include "core/ClockLoop.h"
 
-ClockLoop::ClockLoop(FormPicture& form) : form_(form) {}
-void ClockLoop::generalClock_Timer() {}
-void ClockLoop::utilityTmr_Timer() {}
-void ClockLoop::Timer4000_Timer() {}
+#include "core/ClickLabel.h"
+#include "core/FormPicture.h"
+#include "core/Shape.h"
+#include "core/TimerHandlers.h"
+#include "core/WaitTexts.h"
+#include "platform/HttpControl.h"
+#include "slideshow/Presentation.h"
+#include "storage/LanguageSettings.h"
+#include "storage/ProxySettings.h"
+#include "storage/TownSettings.h"
+
+#include <QLabel>
+
+namespace {
+
+const QString kProbeSelector = QStringLiteral("p=1&x00=x8888");
+const QString kVersionParameter = QStringLiteral("&x00=y3333");
+// Blue on the platform's blue-green-red scale, as the status text has always been drawn.
+const QString kStatusTextStyle = QStringLiteral("color: #0000ff; background: black;");
+constexpr int kStatusTextPoints = 10;
+constexpr int kGreen = 65280;
+constexpr int kUtilityIntervalMs = 1000;
+// The start logo stays 2 s, waited in 10 ms steps so the window stays live.
+constexpr int kLogoSteps = 200;
+constexpr int kLogoStepMs = 10;
+
+void setVisibleLike(QWidget* w, const QWidget* model) {
+    w->setVisible(!model->isHidden());
+}
+
+} // namespace
+
+ClockLoop::ClockLoop(FormPicture& form) : form_(form) {
+    QObject::connect(&form.generalClock, &QTimer::timeout, &form, [this] {
+        timers::runGuarded("generalClock", [this] { generalClock_Timer(); });
+    });
+    QObject::connect(&form.utilityTmr, &QTimer::timeout, &form,
+                     [this] { timers::runGuarded("utilityTmr", [this] { utilityTmr_Timer(); }); });
+    QObject::connect(&form.Timer4000, &QTimer::timeout, &form, [this] { Timer4000_Timer(); });
+}
+
+QString ClockLoop::probeAddress() const {
+    const AppState& s = form_.state;
+    return s.endpointBase + kProbeSelector + kVersionParameter + s.versionText;
+}
+
 void ClockLoop::connActive(Boolean& connected) {
-    connected = kFalse;
+    try {
+        connected = toBoolean(form_.platform().connectivity->isConnected());
+    } catch (...) {
+        connected = kFalse;
+    }
+}
+
+void ClockLoop::generalClock_Timer() {
+    AppState& s = form_.state;
+    showConnectionState();
+    if (probePhase == 0)
+        sendProbe();
+    // A probe that ended without its completion event (cancelled by a later request) would
+    // keep the wait going for ever: it counts as an answer without the marker.
+    if (probePhase == 1 && s.flagReplyArrived == kFalse && !form_.Inet1->StillExecuting()) {
+        s.replyText.clear();
+        s.flagReplyArrived = kTrue;
+    }
+    // The reply event sets True (-1); 1 is the value at start. Either means "arrived".
+    if (s.flagReplyArrived != kFalse)
+        probePhase = 2;
+    if (probePhase == 1)
+        showWaitingTick();
+    else if (serviceAnswered_ && s.firstLaunch >= 2)
+        // The slideshow runs: replyText now carries catalogue replies, which never hold the
+        // marker, and the bar belongs to the slideshow. Only the indicator follows the
+        // connection from here on.
+        return;
+    else if (s.replyText.contains(kReplyMarker))
+        applyConnectedState();
+    else
+        showRetryNotice();
+}
+
+void ClockLoop::showConnectionState() {
+    BarControls& b = form_.bar;
+    Boolean connected = kFalse;
+    connActive(connected);
+    b.connectStatus->setPixmap(connected != kFalse ? b.ImageConnesso->pixmap()
+                                                   : b.ImageDisconnesso->pixmap());
+    b.connectStatus->raise();
+    QFont font = b.whoWeAre->font();
+    if (font.pointSize() != kStatusTextPoints) {
+        font.setPointSize(kStatusTextPoints);
+        b.whoWeAre->setFont(font);
+    }
+    // Setting a style sheet restyles the label: only when it changes, not twice a second.
+    if (b.whoWeAre->styleSheet() != kStatusTextStyle)
+        b.whoWeAre->setStyleSheet(kStatusTextStyle);
+}
+
+void ClockLoop::sendProbe() {
+    AppState& s = form_.state;
+    form_.generalClock.stop();
+    form_.raise();
+    form_.activateWindow();
+    form_.presentation().ShowPicture(form_.views.ImageLogoPRO);
+    form_.languageSettings().StartupLanguage();
+    form_.proxySettings().LoadProxySettings();
+    form_.townSettings().LoadTownSettings();
+    s.flagReplyArrived = kFalse;
+    probePhase = 1;
+    form_.Inet1->Execute(probeAddress());
+    form_.generalClock.start();
+}
+
+void ClockLoop::showWaitingTick() {
+    AppState& s = form_.state;
+    BarControls& b = form_.bar;
+    const QString wait = waittexts::connectionWait(s.Lingua);
+    if (!wait.isNull())
+        b.lCountDown->setText(wait + QString::number(s.connectWaitCount));
+    b.lCountDown->raise();
+
+    const Integer before = s.connectWaitCount;
+    s.connectWaitCount = saturatedInteger(before - 1);
+    if (before == 1) {
+        // The fallback may ask the user and wait for the answer in the event loop: the clock
+        // stays off meanwhile, or its next tick would ask again on top.
+        form_.generalClock.stop();
+        ProxySettings& proxy = form_.proxySettings();
+        proxy.ReadProxyFile();
+        proxy.AskConnectionType();
+        proxy.ApplyProxySettings();
+        s.connectWaitCount = kConnectWaitTicks;
+        form_.generalClock.start();
+    }
+
+    b.lCountDown->setVisible(true);
+    b.lCountDown->raise();
+    b.btSetup->setVisible(false);
+    b.btWait->setVisible(true);
+    setVisibleLike(b.btHelp, b.btSetup);
+    b.btTermina->setVisible(true);
+    b.BtAnimation->setVisible(true);
+    b.btHelp->setVisible(false);
+}
+
+void ClockLoop::applyConnectedState() {
+    serviceAnswered_ = true;
+    BarControls& b = form_.bar;
+    b.lCountDown->setVisible(false);
+    b.btSetup->setVisible(true);
+    b.btWait->setVisible(false);
+    setVisibleLike(b.btHelp, b.btSetup);
+    b.btTermina->setVisible(false);
+    b.btHelp->setVisible(true);
+    timers::enable(form_.utilityTmr);
+}
+
+void ClockLoop::showRetryNotice() {
+    const QString retry = waittexts::connectionRetry(form_.state.Lingua);
+    if (!retry.isNull())
+        form_.bar.lCountDown->setText(retry);
+    form_.bar.lCountDown->raise();
+    probePhase = 0;
+}
+
+void ClockLoop::utilityTmr_Timer() {
+    // The logo wait yields to the event loop, where the general clock switches this timer on
+    // again: such a tick must not start a second wait.
+    if (utilityRunning_)
+        return;
+    utilityRunning_ = true;
+    AppState& s = form_.state;
+    form_.utilityTmr.stop();
+    if (s.firstLaunch == 0) {
+        showStartLogo();
+    } else {
+        if (s.firstLaunch == 1) {
+            form_.utilityTmr.setInterval(kUtilityIntervalMs);
+            timers::enable(form_.panControl);
+            form_.bar.timerflag->setFillColor(kGreen);
+            s.firstLaunch = 2;
+        }
+        if (s.flagDownloadRunning == 1)
+            showDownloadProgress();
+    }
+    form_.utilityTmr.start();
+    utilityRunning_ = false;
+}
+
+void ClockLoop::showStartLogo() {
+    form_.utilityTmr.setInterval(kUtilityIntervalMs);
+    form_.presentation().ShowPicture(form_.views.ImageLogoPRO);
+    for (int i = 0; i < kLogoSteps; ++i)
+        form_.clock().sleepAndYield(kLogoStepMs);
+    form_.state.firstLaunch = 1;
+}
+
+void ClockLoop::showDownloadProgress() {
+    const AppState& s = form_.state;
+    BarControls& b = form_.bar;
+    // While a page is captured the bar is hidden and must stay out of the picture.
+    if (s.Http2BmpRunning == 0) {
+        b.lCountDown->setVisible(true);
+        b.lCountDown->raise();
+        b.btSetup->setVisible(false);
+        setVisibleLike(b.btHelp, b.btSetup);
+    }
+    b.btSetup->setVisible(false);
+    setVisibleLike(b.btHelp, b.btSetup);
+    const QString progress = waittexts::downloadProgress(s.Lingua, s.pictureCount, s.pictureTotal);
+    if (!progress.isNull())
+        b.lCountDown->setText(progress);
+    b.lCountDown->raise();
+}
+
+void ClockLoop::Timer4000_Timer() {
+    form_.Timer4000.stop();
 }

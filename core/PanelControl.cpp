@@ -2,13 +2,127 @@
 
 #include "core/ClickLabel.h"
 #include "core/FormPicture.h"
+#include "core/Placeholders.h"
+#include "core/ProgramEnd.h"
+#include "core/Shape.h"
+#include "core/TimerHandlers.h"
+#include "i18n/Language.h"
+#include "slideshow/PictureView.h"
+#include "storage/ConfigFiles.h"
+#include "storage/TownSettings.h"
 
-PanelControl::PanelControl(FormPicture& form) : form_(form) {}
-void PanelControl::panControl_Timer() {}
-void PanelControl::SSTCfg_ExitProgram_Click() {}
-void PanelControl::btTermina_Click() {}
-void PanelControl::PanelButtonsIdle() {}
+#include <QFrame>
+#include <QLabel>
+#include <QTabWidget>
+
+const QString PanelControl::kInfoPage =
+    QStringLiteral("http://" NIMBRISCO_CATALOGUE_HOST "/info.html");
+
+namespace {
+
+constexpr int kRed = 255;
+constexpr int kGreen = 65280;
+
+} // namespace
+
+PanelControl::PanelControl(FormPicture& form) : form_(form) {
+    QObject::connect(&form.panControl, &QTimer::timeout, &form,
+                     [this] { timers::runGuarded("panControl", [this] { panControl_Timer(); }); });
+    QObject::connect(form.bar.btTermina, &ClickLabel::clicked, &form,
+                     [this] { btTermina_Click(); });
+    QObject::connect(form.panel.SSTCfg_ExitProgram, &ClickLabel::clicked, &form,
+                     [this] { SSTCfg_ExitProgram_Click(); });
+    QObject::connect(form.panel.SSTCfg_ExitProgram2, &ClickLabel::clicked, &form,
+                     [this] { SSTCfg_ExitProgram2_Click(); });
+}
+
+void PanelControl::panControl_Timer() {
+    AppState& s = form_.state;
+    s.panelTick = s.panelTick >= kPanelTickMax ? Integer(1) : Integer(s.panelTick + 1);
+    // A running step decides for itself; the command waits for its end.
+    if (s.clockStatus != 0)
+        return;
+    switch (s.flagCmdButton) {
+    case 0:
+        timers::enable(form_.imgClock);
+        break;
+    case 1:
+        openPanel();
+        break;
+    case 2:
+        endProgram();
+        break;
+    case 3:
+        PanelButtonsIdle();
+        break;
+    default:
+        break;
+    }
+}
+
+void PanelControl::openPanel() {
+    AppState& s = form_.state;
+    PanelButtonsBusy();
+    form_.panel.SSTCfg_ExitProgram2->setVisible(true);
+    s.cntCounterDwLoadImage = 0;
+    // Loading the catalogue yields to the event loop: this timer must not tick meanwhile.
+    form_.panControl.stop();
+    form_.townSettings().ReadTownFile();
+    form_.bar.timerflag->setFillColor(kRed);
+    form_.placeholders().OpenConfigPanel();
+    form_.panControl.start();
+    form_.bar.timerflag->setFillColor(kGreen);
+    s.flagCmdButton = 3;
+}
+
+void PanelControl::endProgram() {
+    PanelControls& p = form_.panel;
+    form_.views.fotoBrowser->clearPicture();
+    for (QWidget* w : {static_cast<QWidget*>(p.SSTCfg), p.BrowserImgPreview,
+                       static_cast<QWidget*>(p.FrameDescPreview),
+                       static_cast<QWidget*>(p.DescPreview), static_cast<QWidget*>(p.FrameWizard)})
+        w->hide();
+    form_.panControl.stop();
+    form_.bar.timerflag->setFillColor(kRed);
+    p.lVersion->hide();
+    p.SSTCfg_cmdConferma->setEnabled(false);
+    p.SSTCfg_ExitProgram->setEnabled(false);
+    p.SSTCfg_ExitProgram_BW->show();
+    p.SSTCfg_ExitProgram_BW->setEnabled(true);
+    // A failed save shows its own message and removes the files; the end goes on.
+    form_.configFiles().SaveConfiguration();
+    programend::closeWindow(form_);
+    form_.language().MsgProgramEnded();
+    form_.platform().shell->openDocument(kInfoPage);
+    programend::quitEventLoop();
+}
+
+void PanelControl::SSTCfg_ExitProgram_Click() {
+    form_.state.flagCmdButton = 2;
+}
+
+void PanelControl::btTermina_Click() {
+    form_.generalClock.stop();
+    programend::endNow(form_);
+}
+
+void PanelControl::PanelButtonsIdle() {
+    setPanelButtons(true);
+}
+
 void PanelControl::PanelButtonsBusy() {
-    form_.panel.SSTCfg_cmdConferma->setEnabled(false);
-    form_.panel.SSTCfg_ExitProgram->setEnabled(false);
+    setPanelButtons(false);
+}
+
+void PanelControl::setPanelButtons(bool idle) {
+    PanelControls& p = form_.panel;
+    for (QWidget* w : {p.SSTCfg_ExitProgram, p.SSTCfg_cmdConferma}) {
+        w->setVisible(idle);
+        w->setEnabled(idle);
+    }
+    for (QWidget* w : {p.SSTCfg_ExitProgram_BW, p.SSTCfg_cmdConferma_BW}) {
+        w->setVisible(!idle);
+        w->setEnabled(!idle);
+    }
+    p.SSTCfg_ExitProgram2->setText(idle ? QStringLiteral("Exit Progr.") : QStringLiteral("Wait.."));
 }

@@ -1,0 +1,26 @@
+#pragma once
+// When the slideshow runs its periodic download pass: every step adds the slide seconds to a
+// counter, and a pass runs once the counter exceeds the download minutes times 30.
+
+#include "core/VbTypes.h"
+
+#include <QString>
+
+namespace downloadlimit {
+
+// The number a settings text starts with, read the lenient way the settings were always read:
+// blanks are skipped, reading stops at the first character that cannot continue the number,
+// and a text without a leading number is 0.
+double numericValue(const QString& text);
+
+// The counter value above which a pass runs, for the download minutes in `minutesText`. The
+// product goes through its text form and back, as the program always computed it.
+double limit(const QString& minutesText);
+
+// `counter` plus the slide seconds of `slideSecondsText`, kept within the counter's width.
+Long advance(Long counter, const QString& slideSecondsText);
+
+// True when a counter this high calls for a download pass.
+bool passDue(Long counter, const QString& minutesText);
+
+} // namespace downloadlimit

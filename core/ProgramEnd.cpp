@@ -1,0 +1,30 @@
+#include "core/ProgramEnd.h"
+
+#include "core/FormPicture.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+namespace programend {
+
+void closeWindow(FormPicture& form) {
+    form.state.ExitToProgram = kTrue;
+    for (QTimer* t :
+         {&form.generalClock, &form.utilityTmr, &form.panControl, &form.imgClock, &form.Timer4000})
+        t->stop();
+    // Closing the last window would otherwise post the application's quit at once, and the
+    // end message shown after the close would vanish with it.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    form.close();
+}
+
+void quitEventLoop() {
+    QCoreApplication::quit();
+}
+
+void endNow(FormPicture& form) {
+    closeWindow(form);
+    quitEventLoop();
+}
+
+} // namespace programend
