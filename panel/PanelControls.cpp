@@ -93,10 +93,14 @@ PanelControls createPanelControls(QWidget* form) {
     PageBuilder run(c.pageRunExit);
     c.TextRunExit = run.label("Run - Exit");
     c.SSTCfg_cmdConferma = run.clickLabel();
+    c.SSTCfg_cmdConferma_BW = run.clickLabel();
+    c.SSTCfg_cmdConferma_BW->hide();
     c.SSTCfg_cmdConferma2 = run.clickLabel("Start Slide Show");
     c.SSTCfg_salvaConfig = run.clickLabel();
     c.SSTCfg_salvaConfig2 = run.clickLabel("Save Configur.");
     c.SSTCfg_ExitProgram = run.clickLabel();
+    c.SSTCfg_ExitProgram_BW = run.clickLabel();
+    c.SSTCfg_ExitProgram_BW->hide();
     c.SSTCfg_ExitProgram2 = run.clickLabel("Quit Program");
     c.zepStatusBar = run.clickLabel();
     c.zepStatusBar2 = run.clickLabel("About");

@@ -50,10 +50,12 @@ struct PanelControls {
 
     // Run / Exit page.
     ClickLabel* SSTCfg_cmdConferma = nullptr;
+    ClickLabel* SSTCfg_cmdConferma_BW = nullptr; // greyed twin, shown while the panel is busy
     ClickLabel* SSTCfg_cmdConferma2 = nullptr;
     ClickLabel* SSTCfg_salvaConfig = nullptr;
     ClickLabel* SSTCfg_salvaConfig2 = nullptr;
     ClickLabel* SSTCfg_ExitProgram = nullptr;
+    ClickLabel* SSTCfg_ExitProgram_BW = nullptr; // greyed twin, shown while the panel is busy
     ClickLabel* SSTCfg_ExitProgram2 = nullptr;
     ClickLabel* zepStatusBar = nullptr;
     ClickLabel* zepStatusBar2 = nullptr;
