@@ -1,7 +1,282 @@
 #include "slideshow/Slideshow.h"
 
-Slideshow::Slideshow(FormPicture& form) : form_(form) {}
-void Slideshow::imgClock_Timer() {}
+#include "catalogue/CatalogueClient.h"
+#include "catalogue/PictureFetcher.h"
+#include "core/ClickLabel.h"
+#include "core/DownloadLimit.h"
+#include "core/FormPicture.h"
+#include "core/ProgramEnd.h"
+#include "core/Startup.h"
+#include "core/TimerHandlers.h"
+#include "i18n/Language.h"
+#include "slideshow/PictureView.h"
+#include "slideshow/Presentation.h"
+#include "storage/ConfigFiles.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <exception>
+#include <limits>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kFullScreen = QStringLiteral("Full_Screen");
+const QString kSelectionFound = QStringLiteral("1");
+const QString kQuestionTitle = QStringLiteral("?");
+const QString kNoSelectionAtLoad = QStringLiteral("1 F");
+const QString kNoSelectionAtStep = QStringLiteral("2 T");
+const QString kCodeUnchanged = QStringLiteral("99");
+const QString kCodeQuick = QStringLiteral("95");
+const QString kCodeLong = QStringLiteral("200");
+constexpr int kLongFactor = 4;
+// Animated pictures of a pass are numbered 1..99.
+constexpr int kAniGifFiles = 99;
+
+void setVisibleLike(QWidget* w, const QWidget* model) {
+    w->setVisible(!model->isHidden());
+}
+
+} // namespace
+
+Slideshow::Slideshow(FormPicture& form) : form_(form) {
+    QObject::connect(&form.imgClock, &QTimer::timeout, &form,
+                     [this] { timers::runGuarded("imgClock", [this] { imgClock_Timer(); }); });
+}
+
+void Slideshow::imgClock_Timer() {
+    AppState& s = form_.state;
+    if (s.flagCmdButton != 0)
+        return;
+    form_.imgClock.stop();
+    s.clockStatus = 1;
+    if (s.clockFromDebugSet == 1)
+        form_.imgClock.setInterval(s.timerClockSave);
+    s.clockFromDebugSet = 0;
+
+    const Integer current = s.GLOBAL_IMAGE_CURRENT_POINTER;
+    const Integer currentId = s.listIdCopyright[current];
+    s.statusLine1 =
+        (currentId > 0 ? s.listCopyright[currentId - 1] : QString()) + s.Aggiornare + s.LastUpdate;
+    s.statusLine2 = QStringLiteral("- - - ");
+    form_.ShowStatusText();
+    form_.bar.BtAnimation->hide();
+
+    if (s.catalogueLoaded == 0 && !firstLoad())
+        return;
+    if (!downloadIfDue())
+        return;
+    if (s.pictureCount <= 0) {
+        askForPanel();
+        return;
+    }
+    if (s.GLOBAL_IMAGE_CURRENT_POINTER >= s.pictureCount || s.GLOBAL_IMAGE_CURRENT_POINTER < 0)
+        s.GLOBAL_IMAGE_CURRENT_POINTER = 0;
+    const Integer p = s.GLOBAL_IMAGE_CURRENT_POINTER;
+
+    showPicture(p);
+    showCredit(p);
+    showUserMessage(p);
+    showMissingNotice(p);
+    s.GLOBAL_IMAGE_CURRENT_POINTER = saturatedInteger(p + 1);
+
+    if (s.catalogueStatus != kSelectionFound) {
+        endWithoutSelection(kNoSelectionAtStep);
+        return;
+    }
+    s.clockStatus = 0;
+    // Decode the next picture now, while this one is on screen.
+    const Integer next = p + 1 < s.pictureCount ? Integer(p + 1) : Integer(0);
+    form_.presentation().prepare(s.listPicture[next], s.listPictureKind[next]);
+}
+
+bool Slideshow::firstLoad() {
+    AppState& s = form_.state;
+    showDownloadState(false);
+    s.flagDownloadRunning = 1;
+    timers::enable(form_.utilityTmr);
+    if (!runFetch([this] { form_.catalogueClient().LoadCatalogue(0); }))
+        return false;
+    s.flagDownloadRunning = 0;
+    if (s.catalogueStatus != kSelectionFound) {
+        endWithoutSelection(kNoSelectionAtLoad);
+        return false;
+    }
+    return true;
+}
+
+bool Slideshow::downloadIfDue() {
+    AppState& s = form_.state;
+    const PanelControls& panel = form_.panel;
+    s.cntCounterDwLoadImage =
+        downloadlimit::advance(s.cntCounterDwLoadImage, panel.SSTCfg_timeRefresh->text());
+    if (!downloadlimit::passDue(s.cntCounterDwLoadImage, panel.SSTCfg_timeDwLoad->text()))
+        return true;
+
+    form_.ResetPictureKinds();
+    if (!ResetAniGifFiles())
+        return false;
+    s.aniGifNumber = 1;
+    s.cntCounterDwLoadImage = 0;
+    showDownloadState(true);
+    s.flagDownloadRunning = 1;
+    timers::enable(form_.utilityTmr);
+    s.flagFetchFromStep = 1;
+    if (!runFetch([this] { form_.pictureFetcher().FetchPass(1); }))
+        return false;
+    s.flagFetchFromStep = 0;
+    s.flagDownloadRunning = 0;
+    return true;
+}
+
+bool Slideshow::runFetch(const std::function<void()>& fetch) {
+    try {
+        fetch();
+        return true;
+    } catch (const std::exception& e) {
+        qWarning("fetch pass: %s", e.what());
+    } catch (...) {
+        qWarning("fetch pass: unexpected error");
+    }
+    FetchPassFailed();
+    return false;
+}
+
+void Slideshow::FetchPassFailed() {
+    const QString& entry = form_.state.tmpStrUrl;
+    platform::MessageBoxes& boxes = form_.messages();
+    boxes.showMessage(QStringLiteral("Picture Error on PIC code:") + kCrLf +
+                      QStringLiteral(" ____") + entry + QStringLiteral("___"));
+    boxes.showMessage(QStringLiteral("Please open a ticket on our website and cite this string:") +
+                      kCrLf + entry);
+    boxes.showMessage(QStringLiteral("Execute cleanup before restart Nimbrisco"));
+    programend::endNow(form_);
+}
+
+void Slideshow::showDownloadState(bool disableSetup) {
+    BarControls& b = form_.bar;
+    if (disableSetup)
+        b.btSetup->setEnabled(false);
+    b.btSetup->setVisible(false);
+    b.lCountDown->setText(QString());
+    b.lCountDown->setVisible(true);
+    b.btWait->setVisible(true);
+    setVisibleLike(b.btHelp, b.btSetup);
+}
+
+void Slideshow::askForPanel() {
+    AppState& s = form_.state;
+    s.flagCmdButton = 1;
+    form_.bar.whoWeAre->setEnabled(false);
+    form_.bar.btSetup->setEnabled(false);
+    s.fullScreenFlag = 1;
+    form_.panel.txtDisplay->setText(kFullScreen);
+    form_.language().ShowDisplayModeName();
+    s.clockStatus = 0;
+}
+
+void Slideshow::showPicture(Integer p) {
+    AppState& s = form_.state;
+    form_.bar.lblMsgUser->hide();
+    // The animated pictures of a cycle are numbered from its first slot on; the number must be
+    // back at 1 before slot 0 is shown, or an animated picture there would take the number the
+    // last cycle ended with.
+    if (p == 0)
+        s.aniGifNumber = 1;
+    form_.presentation().ShowPicture(s.listPicture[p]);
+}
+
+void Slideshow::showCredit(Integer p) {
+    AppState& s = form_.state;
+    const Integer id = s.listIdCopyright[p];
+    if (id <= 0) {
+        s.statusLine1 = s.weAre;
+        s.statusLine2 = QStringLiteral(". . . ");
+        form_.ShowStatusText();
+        setStepInterval(s.slideIntervalMs);
+        return;
+    }
+    s.creditRecord = s.listCopyright[id - 1];
+    form_.startup().Splitta5(s.creditRecord);
+    s.statusLine1 = s.listSplit5[1] + s.Aggiornare + s.LastUpdate;
+    s.statusLine2 = s.listSplit5[3];
+    form_.ShowStatusText();
+
+    const QString& code = s.listSplit5[2];
+    ClickLabel* animation = form_.bar.BtAnimation;
+    if (code == kCodeUnchanged)
+        return;
+    if (code == kCodeQuick) {
+        setStepInterval(kQuickIntervalMs);
+        animation->show();
+    } else if (code == kCodeLong) {
+        setStepInterval(Long(qMin<qint64>(qint64(s.slideIntervalMs) * kLongFactor,
+                                          std::numeric_limits<Long>::max())));
+        animation->show();
+        animation->raise();
+    } else {
+        setStepInterval(s.slideIntervalMs);
+        animation->hide();
+    }
+}
+
+void Slideshow::setStepInterval(Long ms) {
+    form_.imgClock.setInterval(qMax<Long>(0, ms));
+}
+
+void Slideshow::showUserMessage(Integer p) {
+    const AppState& s = form_.state;
+    QLabel* label = form_.bar.lblMsgUser;
+    if (p != s.pictureCount - 1)
+        return;
+    if (s.userMessage.isEmpty()) {
+        label->hide();
+        return;
+    }
+    label->setText(s.userMessage);
+    label->adjustSize();
+    label->move(form_.width() / 2 - label->width() / 2, form_.height() / 2 - label->height() / 2);
+    label->show();
+    label->raise();
+}
+
+void Slideshow::showMissingNotice(Integer p) {
+    QLabel* notice = form_.bar.lCountDown;
+    if (form_.state.listIMAGEnotLoaded[p] == -1) {
+        notice->setText(kMissingPictureNotice);
+        notice->setVisible(true);
+    } else {
+        notice->setVisible(false);
+    }
+}
+
+void Slideshow::endWithoutSelection(const QString& code) {
+    AppState& s = form_.state;
+    form_.messages().showMessage(code, kQuestionTitle, platform::MsgIcon::Information);
+    form_.views.fotoBrowser->clearPicture();
+    form_.configFiles().DeleteConfigurationFiles();
+    // The orderly end must not write the files back: the next start is to be a first run.
+    s.FlagRestart = kTrue;
+    s.flagCmdButton = 2;
+    s.clockStatus = 0;
+}
+
 bool Slideshow::ResetAniGifFiles() {
+    const AppState& s = form_.state;
+    const QString placeholder = s.appPath + QStringLiteral("/pic_not_available.gif");
+    for (int i = 1; i <= kAniGifFiles; ++i) {
+        const QString name =
+            s.imageFilePrefix + s.aniGifTag + QString::number(i) + QStringLiteral(".gif");
+        if (!QFile::exists(name))
+            continue;
+        if (!QFile::remove(name) || !QFile::copy(placeholder, name)) {
+            form_.messages().showMessage(
+                QStringLiteral("ERROR! ") + kCrLf + QStringLiteral("File ") + placeholder +
+                QStringLiteral(" MISSING ") + kCrLf + QStringLiteral("Program Quit"));
+            programend::endNow(form_);
+            return false;
+        }
+    }
     return true;
 }
