@@ -11,10 +11,13 @@ using anigif::GifFrame;
 
 namespace {
 
-// Every frame the control composes equals the reference, frame by frame.
+// Every frame the control composes, and paints at actual size, equals the reference.
 void expectMatchesReference(const QByteArray& bytes, const QString& what, int framesToCheck = -1) {
     const Reference ref = giflibCompose(bytes);
     ucAniGIF control;
+    control.setStretch(0);
+    if (!ref.composed.empty())
+        control.resize(ref.composed.front().size());
     loadStopped(control, bytes);
     ASSERT_GT(control.FrameCount(), 0) << qPrintable(what);
     const int n = framesToCheck < 0 ? control.FrameCount() : framesToCheck;
@@ -24,6 +27,10 @@ void expectMatchesReference(const QByteArray& bytes, const QString& what, int fr
         ASSERT_EQ(control.CurrentFrame(), f);
         EXPECT_EQ(imageDifference(control.composedFrame(), ref.composed[size_t(f - 1)]), QString())
             << qPrintable(what) << " frame " << f;
+        QImage painted;
+        control.renderFrame(painted);
+        EXPECT_EQ(imageDifference(painted, ref.composed[size_t(f - 1)]), QString())
+            << qPrintable(what) << " painted frame " << f;
     }
 }
 
