@@ -1,0 +1,77 @@
+// The picture view: decoding at the size shown, natural size, background laying, preparing.
+#include "PictureSamples.h"
+#include "slideshow/PictureDecoder.h"
+#include "slideshow/PictureView.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Picture pictureOf(const QByteArray& bytes) {
+    Picture p;
+    p.encoded = bytes;
+    p.naturalSize = pictures::decodeFull(bytes).size();
+    return p;
+}
+
+TEST(PictureView, StretchedDecodesAtTheControlsSize) {
+    PictureView view;
+    view.setStretch(true);
+    view.resize(200, 150);
+    const Picture big = pictureOf(samples::jpeg(QSize(4000, 3000)));
+    ASSERT_EQ(big.naturalSize, QSize(4000, 3000));
+    view.setPicture(big);
+    const QImage shown = view.displayImage();
+    EXPECT_EQ(shown.size(), QSize(200, 150));
+    // Still the picture: red on the left, blue on the right.
+    EXPECT_GT(shown.pixelColor(20, 75).red(), 200);
+    EXPECT_GT(shown.pixelColor(180, 75).blue(), 200);
+
+    view.resize(300, 100);
+    EXPECT_EQ(view.displayImage().size(), QSize(300, 100));
+}
+
+TEST(PictureView, UnstretchedTakesTheNaturalSize) {
+    PictureView view;
+    view.setPicture(pictureOf(samples::jpeg(QSize(64, 32))));
+    EXPECT_EQ(view.size(), QSize(64, 32));
+    EXPECT_EQ(view.displayImage().size(), QSize(64, 32));
+    view.clearPicture();
+    EXPECT_TRUE(view.displayImage().isNull());
+}
+
+TEST(PictureView, ReusesAGivenDecodeAndLaysTransparencyOnTheBackground) {
+    Picture p = pictureOf(samples::transparentPng(QSize(80, 40)));
+    p.flatten = true;
+    p.background = qRgb(255, 255, 255);
+    PictureView view;
+    view.setStretch(true);
+    view.resize(40, 20);
+    view.setPicture(p, pictures::decodeFull(p.encoded));
+    const QImage shown = view.displayImage();
+    ASSERT_EQ(shown.size(), QSize(40, 20));
+    EXPECT_FALSE(shown.hasAlphaChannel());
+    EXPECT_EQ(QColor(shown.pixel(2, 10)), QColor(Qt::white));
+    EXPECT_EQ(QColor(shown.pixel(37, 10)), QColor(Qt::red));
+}
+
+TEST(PictureView, PreparedPictureIsTheOneShown) {
+    const Picture a = pictureOf(samples::jpeg(QSize(640, 480)));
+    const Picture b = pictureOf(samples::encode(samples::twoColours(QSize(320, 240)), "PNG"));
+    PictureView view;
+    view.setStretch(true);
+    view.resize(160, 120);
+    view.prepare(b, QSize(160, 120));
+    view.setPicture(a);
+    EXPECT_EQ(view.displayImage(), pictures::decodeAt(a, QSize(160, 120)));
+    view.setPicture(b);
+    EXPECT_EQ(view.displayImage(), pictures::decodeAt(b, QSize(160, 120)));
+}
+
+TEST(PictureDecoder, RejectsWhatIsNoPicture) {
+    EXPECT_TRUE(pictures::decodeFull(QByteArray("GIF89a nonsense")).isNull());
+    EXPECT_TRUE(pictures::decodeFull(QByteArray()).isNull());
+    EXPECT_TRUE(pictures::pictureFromFile(QStringLiteral("/nonexistent/x.jpg")).isNull());
+}
+
+} // namespace
