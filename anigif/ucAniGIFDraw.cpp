@@ -161,7 +161,12 @@ void ucAniGIF::renderFrame(QImage& target) {
         target = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     if (target.isNull())
         return;
-    if (m_backStyle != 1 && !m_windowed)
+    // A canvas copied over the whole picture leaves nothing of the old one to clear.
+    const bool canvasCoversAll =
+        m_useCanvas && QRect(m_offsetX, m_offsetY, scaled(m_scaleX, m_gif.CanvasWidth),
+                             scaled(m_scaleY, m_gif.CanvasHeight))
+                           .contains(target.rect());
+    if (m_backStyle != 1 && !m_windowed && !canvasCoversAll)
         target.fill(0);
     QPainter painter(&target);
     PaintFrame(painter, true);
