@@ -89,8 +89,10 @@ void PanelControl::endProgram() {
     p.SSTCfg_ExitProgram->setEnabled(false);
     p.SSTCfg_ExitProgram_BW->show();
     p.SSTCfg_ExitProgram_BW->setEnabled(true);
-    // A failed save shows its own message and removes the files; the end goes on.
-    form_.configFiles().SaveConfiguration();
+    // After a clean-up the files stay deleted, so that the next start is a first run. A failed
+    // save shows its own message and removes the files; the end goes on.
+    if (form_.state.FlagRestart != kTrue)
+        form_.configFiles().SaveConfiguration();
     programend::closeWindow(form_);
     form_.language().MsgProgramEnded();
     form_.platform().shell->openDocument(kInfoPage);
