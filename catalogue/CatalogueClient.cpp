@@ -1,11 +1,188 @@
 #include "catalogue/CatalogueClient.h"
 
-CatalogueClient::CatalogueClient(FormPicture& form) : form_(form) {}
-bool CatalogueClient::CatalogueRequest(const QString&, Integer) {
-    return false;
+#include "catalogue/PictureFetcher.h"
+#include "catalogue/ReplyItems.h"
+#include "core/FormPicture.h"
+#include "platform/HttpControl.h"
+#include "storage/ConfigFiles.h"
+#include "storage/TextFile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
+
+namespace {
+
+constexpr int kReplyPollMs = 200;
+const QString kVersionParameter = QStringLiteral("&x00=y3333");
+
+const QString kUserMessageSelector = QStringLiteral("p=1&x00=x5555");
+const QString kCatalogueSelector = QStringLiteral("p=1&x00=x4444");
+const QString kIdentifierSelector = QStringLiteral("p=1&x00=x6666");
+const QString kDescriptionSelector = QStringLiteral("p=1&x00=x7777");
+const QString kCreditSelector = QStringLiteral("p=1&x00=x9999");
+const QString kSelectionSelector = QStringLiteral("p=1&x00=y2222");
+
+enum ReplyMode : Integer {
+    kItemsOnly = 1,
+    kAddresses = 2,
+    kUserMessage = 3,
+    kIdentifiers = 4,
+    kDescriptions = 5,
+    kCredits = 6,
+};
+
+QStringList readLines(const QString& path) {
+    QStringList lines;
+    storage::LineReader reader(path);
+    QString line;
+    while (reader.readLine(line))
+        lines.append(line);
+    return lines;
 }
-void CatalogueClient::LoadCatalogue(Integer) {}
+
+} // namespace
+
+CatalogueClient::CatalogueClient(FormPicture& form) : form_(form) {
+    QObject::connect(form_.Inet1, &platform::HttpControl::StateChanged, form_.Inet1,
+                     [this](int state) { Inet1_StateChanged(state); });
+}
+
 QString CatalogueClient::NameAfterLastSlash(const QString& s) {
-    return s;
+    return catalogue::nameAfterLastSlash(s);
 }
-void CatalogueClient::Inet1_StateChanged(int) {}
+
+void CatalogueClient::Inet1_StateChanged(int state) {
+    if (state != platform::HttpControl::icResponseCompleted)
+        return;
+    AppState& s = form_.state;
+    s.replyText = form_.Inet1->GetChunk().left(platform::HttpControl::kMaxChunkChars);
+    replyFailed_ = form_.Inet1->LastRequestFailed();
+    s.flagReplyArrived = kTrue;
+}
+
+QString CatalogueClient::requestAddress(const QString& selectorPart) const {
+    return form_.state.endpointBase + selectorPart + kVersionParameter + form_.state.versionText;
+}
+
+bool CatalogueClient::waitForReply() {
+    AppState& s = form_.state;
+    platform::HttpControl& inet = *form_.Inet1;
+    // Inet1 reports its own time-out as a failed completion; this bound only catches a
+    // completion that never comes.
+    const qint64 bound = qint64(qMax(0, inet.RequestTimeout())) + kCompletionGraceMs;
+    QElapsedTimer waited;
+    waited.start();
+    while (s.flagReplyArrived == kFalse) {
+        if (waited.elapsed() > bound) {
+            inet.Cancel();
+            s.replyText.clear();
+            s.flagReplyArrived = kTrue;
+            return false;
+        }
+        form_.clock().sleepAndYield(kReplyPollMs);
+    }
+    return !replyFailed_;
+}
+
+bool CatalogueClient::CatalogueRequest(const QString& address, Integer mode) {
+    // flagReplyArrived and replyText serve one request only: a second one must not start.
+    if (outstanding_ || form_.Inet1->StillExecuting())
+        return false;
+    AppState& s = form_.state;
+    s.listData.clear();
+    s.flagReplyArrived = kFalse;
+    replyFailed_ = false;
+    outstanding_ = true;
+    form_.Inet1->Execute(address);
+    const bool arrived = waitForReply();
+    outstanding_ = false;
+    if (!arrived)
+        return false;
+
+    const QStringList items = catalogue::cutReplyItems(s.replyText);
+    for (int k = 0; k < items.size(); ++k)
+        s.listData[k] = items[k];
+    if (catalogue::replyIsError(items))
+        return false;
+    fillList(mode, items);
+    return true;
+}
+
+void CatalogueClient::fillList(Integer mode, const QStringList& items) {
+    AppState& s = form_.state;
+    const int n = items.size();
+    switch (mode) {
+    case kAddresses:
+        s.listURL.clear();
+        s.listURLnameOnly.clear();
+        for (int k = 0; k < n; ++k) {
+            s.listURL[k] = items[k];
+            s.listURLnameOnly[k] = NameAfterLastSlash(items[k]);
+        }
+        break;
+    case kUserMessage:
+        s.userMessage = catalogue::userMessageFrom(items.value(0), s.userMessage);
+        break;
+    case kIdentifiers:
+        for (int k = 0; k < n; ++k)
+            s.listIdEntry[k] = catalogue::identifierFrom(items[k]);
+        break;
+    case kDescriptions:
+        for (int k = 0; k < n; ++k)
+            s.listURLcomment[k] = items[k];
+        break;
+    case kCredits:
+        for (int k = 0; k < n; ++k)
+            s.listCopyright[k] = items[k];
+        break;
+    case kItemsOnly:
+    default:
+        break;
+    }
+}
+
+void CatalogueClient::LoadCatalogue(Integer mode) {
+    AppState& s = form_.state;
+    ConfigFiles& config = form_.configFiles();
+    s.catalogueStatus = QStringLiteral("1");
+    if (s.catalogueLoaded != 0)
+        return;
+    const QString selectionFile = s.WORK_PATH_FILE_LIST + ConfigFiles::kPictureListFile;
+    const QString configFile = s.WORK_PATH_FILE_LIST + ConfigFiles::kConfigFile;
+    if (!QFile::exists(selectionFile) || !QFile::exists(configFile))
+        config.DeleteConfigurationFiles();
+    if (!QFile::exists(selectionFile)) {
+        s.catalogueStatus = QStringLiteral("0");
+        return;
+    }
+
+    const QList<catalogue::SelectionPair> pairs =
+        catalogue::selectionPairs(readLines(selectionFile));
+    config.RecordSelectedIndex(true);
+    for (const catalogue::SelectionPair& pair : pairs)
+        config.RecordSelectedIndex(false, catalogue::selectionIndexValue(pair));
+    if (pairs.isEmpty()) {
+        s.strIdForBrowser = QStringLiteral("[_");
+        if (mode == 0)
+            s.catalogueStatus = QStringLiteral("0");
+        return;
+    }
+    s.strIdForBrowser = catalogue::selectionIdList(pairs);
+
+    CatalogueRequest(requestAddress(kUserMessageSelector), kUserMessage);
+    if (!config.LoadConfiguration())
+        return;
+    if (s.fullCatalogueWanted == 1) {
+        CatalogueRequest(requestAddress(kCatalogueSelector), kAddresses);
+        CatalogueRequest(requestAddress(kIdentifierSelector), kIdentifiers);
+        CatalogueRequest(requestAddress(kDescriptionSelector), kDescriptions);
+        // The catalogue list box is filled and its selection marked by the panel's page.
+    } else {
+        CatalogueRequest(requestAddress(kSelectionSelector + s.strIdForBrowser), kAddresses);
+        form_.pictureFetcher().FetchPass(2);
+    }
+    CatalogueRequest(requestAddress(kCreditSelector), kCredits);
+    s.catalogueLoaded = 1;
+    s.fullCatalogueWanted = 0;
+}

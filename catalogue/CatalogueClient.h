@@ -4,6 +4,7 @@
 #include "core/VbTypes.h"
 
 #include <QString>
+#include <QStringList>
 
 class FormPicture;
 
@@ -11,12 +12,28 @@ class CatalogueClient {
 public:
     explicit CatalogueClient(FormPicture& form);
 
+    // Sends one request and fills the list of `mode` from its reply. False for an error reply,
+    // a failed or timed-out request, or while another request is still outstanding.
     bool CatalogueRequest(const QString& address, Integer mode);
     void LoadCatalogue(Integer mode);
     static QString NameAfterLastSlash(const QString& s);
     // The state-change event of Inet1.
     void Inet1_StateChanged(int state);
 
+    // True while a request waits for its reply.
+    bool requestOutstanding() const { return outstanding_; }
+    // Time the wait for one reply may take beyond Inet1's own request time-out, for a
+    // completion event that never comes (e.g. a request cancelled by someone else).
+    static constexpr int kCompletionGraceMs = 5000;
+
 private:
+    // endpointBase + selector part + "&x00=y3333" + versionText.
+    QString requestAddress(const QString& selectorPart) const;
+    // Waits for the completion event; false when it failed or never came.
+    bool waitForReply();
+    void fillList(Integer mode, const QStringList& items);
+
     FormPicture& form_;
+    bool outstanding_ = false;
+    bool replyFailed_ = false;
 };

@@ -1,12 +1,353 @@
 #include "catalogue/PictureFetcher.h"
 
-PictureFetcher::PictureFetcher(FormPicture& form) : form_(form) {}
-bool PictureFetcher::FetchPass(Integer) {
+#include "anigif/ucAniGIF.h"
+#include "bar/BarControls.h"
+#include "catalogue/EntryAddress.h"
+#include "catalogue/PictureLoader.h"
+#include "catalogue/SilentWebPage.h"
+#include "core/ClickLabel.h"
+#include "core/FormPicture.h"
+#include "core/Placeholders.h"
+#include "platform/TwipsGeometry.h"
+#include "slideshow/PictureView.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QTabWidget>
+#include <QWebEngineView>
+#include <cmath>
+
+namespace {
+
+// Indexed by Lingua - 1.
+const char* const kNoSelectionTexts[] = {
+    "Error: you have to check at least one Image from list!",
+    "Errore: occorre selezionare almeno una immagine dalla lista!",
+    "Erreur : vous devez sélectionner au moins une image dans la liste !",
+    "Error: hace falta seleccionar al menos una imagen de la lista!",
+};
+
+constexpr int kSlotLast = SlotList<Picture>::kLast;
+constexpr int kEntryCount = SlotList<QString>::kClearCount;
+// Where the update notice stands, in twips.
+constexpr int kNoticeLeft = 3000;
+constexpr int kNoticeTop = 2000;
+constexpr int kFolderPictures = 9;
+
+// The slide seconds of the timers page in milliseconds, kept within 32 bits.
+Long slideMilliseconds(const QString& secondsText) {
+    bool ok = false;
+    double seconds = QLocale().toDouble(secondsText, &ok);
+    if (!ok)
+        seconds = QLocale::c().toDouble(secondsText, &ok);
+    if (!ok || !std::isfinite(seconds))
+        return 0;
+    const double ms = std::nearbyint(seconds * 1000.0);
+    return static_cast<Long>(qBound(0.0, ms, 2147483647.0));
+}
+
+// How many store slots an entry takes: a series one per picture, every other kind one.
+int slotSpan(const QString& entry) {
+    catalogue::ImageSeries series;
+    int steps = 0;
+    if (entry.startsWith(QLatin1Char('5')) && catalogue::parseImageSeries(entry, series, steps))
+        return static_cast<int>(qBound(0LL, series.count, 1LL + kSlotLast));
+    return 1;
+}
+
+} // namespace
+
+PictureFetcher::PictureFetcher(FormPicture& form) : form_(form) {
+    QObject::connect(form_.views.webvis, &QWebEngineView::loadFinished, form_.views.webvis,
+                     [this](bool ok) { webvis_DocumentComplete(ok); });
+}
+
+void PictureFetcher::webvis_DocumentComplete(bool) {
+    pageCompleted_ = true;
+    if (form_.state.Http2BmpRunning != kFalse)
+        form_.state.WebPageToImgEnd = kTrue;
+}
+
+bool PictureFetcher::FetchPass(Integer type) {
+    AppState& s = form_.state;
+    QStringList entries;
+    bool changed = false;
+    if (type != 1) {
+        if (!buildEntries(type, entries, changed)) {
+            noSelection();
+            return false;
+        }
+        s.slideIntervalMs = slideMilliseconds(form_.panel.SSTCfg_timeRefresh->text());
+        if (s.slideIntervalMs > 0)
+            form_.imgClock.setInterval(s.slideIntervalMs);
+        s.listImageSELECTED.clear();
+        for (int i = 0; i < entries.size() && i < kEntryCount; ++i)
+            s.listImageSELECTED[i] = entries[i];
+        if (s.flagDownloadRunning == 1) {
+            s.pictureCount = 0;
+            s.pictureTotal = saturatedInteger(s.listImageSELECTED.countUntilEmpty());
+        }
+    }
+    for (int i = 0; i < 200; ++i)
+        form_.clock().sleepAndYield(10);
+
+    Integer slot = fetchEntries(changed);
+    s.flagFetchFromStep = 0;
+    announceUpdate();
+
+    BarControls& bar = form_.bar;
+    bar.btSetup->hide();
+    bar.btWait->show();
+    bar.btHelp->setVisible(bar.btSetup->isVisible());
+    s.aniGifNumber = 1;
+    stampUpdate();
+    form_.views.Miniatura->hide();
+    form_.views.DownloadPreview->hide();
+    form_.clock().sleepAndYield(100);
+
+    appendOwnPictures(slot);
+    s.GLOBAL_IMAGE_CURRENT_POINTER = 0;
+
+    if (type == 0) {
+        PanelControls& p = form_.panel;
+        for (QWidget* w :
+             {static_cast<QWidget*>(p.lVersion), static_cast<QWidget*>(p.SSTCfg),
+              static_cast<QWidget*>(p.FrameWizard), p.BrowserImgPreview,
+              static_cast<QWidget*>(p.FrameDescPreview), static_cast<QWidget*>(p.DescPreview)})
+            w->hide();
+        s.catalogueLoaded = 1;
+    }
+    bar.whoWeAre->setEnabled(true);
+    bar.btSetup->setEnabled(true);
+    bar.btWait->setEnabled(true);
     return true;
 }
-void PictureFetcher::RenderWebPage() {}
-void PictureFetcher::CaptureScreenToFile() {}
-void PictureFetcher::CloseBrowserWindows() {}
-void PictureFetcher::SaveFirstPageImage() {}
-void PictureFetcher::SaveImageFromUrl(const QString&, const QString&) {}
-void PictureFetcher::FetchImageSeries(Integer&) {}
+
+bool PictureFetcher::buildEntries(Integer type, QStringList& entries, bool& changed) {
+    AppState& s = form_.state;
+    if (type == 2) {
+        changed = true;
+        for (int i = 0; i < kEntryCount && !s.listURL[i].isEmpty(); ++i) {
+            entries.append(s.listURL[i]);
+            s.listOLDImageSELECTED[i] = s.listURL[i];
+        }
+        return true;
+    }
+    const QListWidget* list = form_.panel.Tabella_Mappe_Selezionate;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected())
+            entries.append(s.listURL[i]);
+    }
+    for (int i = 0; i < list->count() && i < kEntryCount; ++i) {
+        if (entries.value(i) != s.listOLDImageSELECTED[i]) {
+            changed = true;
+            for (int k = 0; k < kEntryCount; ++k)
+                s.listOLDImageSELECTED[k] = entries.value(k);
+            break;
+        }
+    }
+    return !entries.isEmpty();
+}
+
+void PictureFetcher::noSelection() {
+    AppState& s = form_.state;
+    if (s.Lingua >= 1 && s.Lingua <= 4)
+        form_.messages().showMessage(QString::fromUtf8(kNoSelectionTexts[s.Lingua - 1]));
+    s.flagFetchFromStep = 0;
+    s.flagDownloadRunning = 0;
+    s.flagReplyArrived = kTrue;
+    form_.bar.whoWeAre->setEnabled(true);
+    form_.bar.btSetup->setEnabled(true);
+    form_.bar.btWait->setEnabled(true);
+    form_.placeholders().OpenConfigPanel();
+}
+
+Integer PictureFetcher::fetchEntries(bool changed) {
+    AppState& s = form_.state;
+    const bool fetch = changed || s.flagFetchFromStep == 1;
+    // Entries and slots are counted apart: a series takes one slot per picture, and the
+    // entries after it are still fetched.
+    Integer slot = 0;
+    for (int entry = 0; entry < kEntryCount && !s.listImageSELECTED[entry].isEmpty(); ++entry) {
+        if (slot > kSlotLast)
+            break;
+        if (fetch) {
+            for (int i = 0; i < 100; ++i)
+                form_.clock().sleepAndYield(10);
+            s.tmpStrUrl = s.listImageSELECTED[entry].trimmed();
+            fetchEntry(slot);
+        } else {
+            slot = saturatedInteger(slot + slotSpan(s.listImageSELECTED[entry].trimmed()) - 1);
+        }
+        s.pictureCount = saturatedInteger(qMin(slot + 1, kSlotLast + 1));
+        slot = s.pictureCount;
+    }
+    return slot;
+}
+
+void PictureFetcher::fetchEntry(Integer& slot) {
+    AppState& s = form_.state;
+    const QChar kind = s.tmpStrUrl.isEmpty() ? QChar() : s.tmpStrUrl[0];
+    if (kind == QLatin1Char('2')) {
+        preparePageEntry();
+        fetchPage(slot, s.tmpStrUrl);
+    } else if (kind == QLatin1Char('3')) {
+        const QString entry = s.tmpStrUrl;
+        preparePageEntry();
+        std::array<QString, catalogue::kTownFields> fields;
+        for (int i = 0; i < catalogue::kTownFields; ++i)
+            fields[static_cast<std::size_t>(i)] =
+                form_.townFrame.PARAM[static_cast<std::size_t>(i)]->text();
+        fetchPage(slot, catalogue::townPageAddress(entry, fields));
+    } else if (kind == QLatin1Char('4')) {
+        CloseBrowserWindows();
+        s.tmpStrUrl = catalogue::restoredAddress(s.tmpStrUrl);
+        s.listPictureKind[slot] = 4;
+        form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
+    } else if (kind == QLatin1Char('6')) {
+        fetchScriptPage(slot);
+    } else if (kind == QLatin1Char('5')) {
+        FetchImageSeries(slot);
+    } else {
+        form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
+    }
+}
+
+void PictureFetcher::preparePageEntry() {
+    AppState& s = form_.state;
+    CloseBrowserWindows();
+    platform::twips::setGeometry(form_.views.ucAniGIF1, form_.units(), 100, 100, 0, 0);
+    s.IsWebPage = kTrue;
+    s.tmpStrUrl = catalogue::restoredAddress(s.tmpStrUrl);
+}
+
+void PictureFetcher::fetchPage(Integer slot, const QString& address) {
+    AppState& s = form_.state;
+    webPageUrl = address;
+    s.Http2BmpRunning = kFalse;
+    s.WebPageToImgEnd = kFalse;
+    RenderWebPage();
+    const Picture capture = form_.pictureLoader().loadPictureFile(capturePath());
+    if (capture.isNull()) {
+        putPlaceholder(slot);
+        return;
+    }
+    s.listPicture[slot] = capture;
+    s.listIMAGEnotLoaded[slot] = 0;
+    form_.views.Miniatura->setPicture(capture);
+    s.listPictureKind[slot] = 2;
+}
+
+void PictureFetcher::fetchScriptPage(Integer slot) {
+    AppState& s = form_.state;
+    CloseBrowserWindows();
+    s.tmpStrUrl = catalogue::restoredAddress(s.tmpStrUrl);
+    pageCompleted_ = false;
+    silentPage().load(QUrl(s.tmpStrUrl));
+    if (!SaveFirstPageImage()) {
+        form_.messages().showMessage(QStringLiteral("BadPhpNavigate: Error on ") + s.tmpStrUrl +
+                                         QStringLiteral("\r\n") + lastError_,
+                                     QStringLiteral("Navigation Error"),
+                                     platform::MsgIcon::Exclamation);
+        putPlaceholder(slot);
+        form_.views.webvis->hide();
+        return;
+    }
+    s.listPictureKind[slot] = 6;
+    form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
+    form_.views.webvis->hide();
+}
+
+void PictureFetcher::putPlaceholder(Integer slot) {
+    AppState& s = form_.state;
+    s.listIMAGEnotLoaded[slot] = -1;
+    s.listPicture[slot] = form_.views.ImageNonDisponibile;
+    form_.views.Miniatura->setPicture(form_.views.ImageNonDisponibile);
+    s.listPictureKind[slot] = 1;
+}
+
+void PictureFetcher::FetchImageSeries(Integer& slot) {
+    AppState& s = form_.state;
+    if (!s.tmpStrUrl.startsWith(QLatin1Char('5')))
+        return;
+    catalogue::ImageSeries series;
+    int steps = 0;
+    if (!catalogue::parseImageSeries(s.tmpStrUrl, series, steps)) {
+        form_.messages().showMessage(QStringLiteral("Proc MeteoNetwork Error ") +
+                                     QString::number(steps));
+        return;
+    }
+    long long number = series.first;
+    int current = slot;
+    for (long long k = 1; k <= series.count && current <= kSlotLast; ++k) {
+        form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(series.address(number),
+                                                        static_cast<Integer>(current));
+        form_.bar.lCountDown->setText(QLatin1Char('*') + form_.bar.lCountDown->text());
+        number += series.step;
+        ++current;
+    }
+    slot = static_cast<Integer>(current - 1);
+}
+
+void PictureFetcher::announceUpdate() {
+    QLabel* notice = form_.views.MessaggioAggiornate;
+    notice->adjustSize();
+    platform::twips::move(notice, form_.units(), kNoticeLeft, kNoticeTop);
+    notice->show();
+    notice->raise();
+    form_.messages().beep();
+    form_.clock().yield();
+    form_.clock().sleepAndYield(3000);
+    form_.messages().beep();
+    notice->hide();
+}
+
+void PictureFetcher::stampUpdate() {
+    AppState& s = form_.state;
+    const QDateTime now = form_.clock().now();
+    const QLocale locale;
+    s.LastUpdate = QStringLiteral(" - RFRS:") + locale.toString(now.date(), QLocale::ShortFormat) +
+                   QLatin1Char(' ') + locale.toString(now.time(), QLocale::ShortFormat);
+    s.statusLine1 = s.weAre + s.Aggiornare + s.LastUpdate;
+    s.statusLine2 = QStringLiteral(". . . ");
+    form_.ShowStatusText();
+}
+
+void PictureFetcher::appendOwnPictures(Integer& slot) {
+    AppState& s = form_.state;
+    if (!s.OwnPicturePath.isEmpty())
+        appendPictureFile(s.OwnPicturePath, slot);
+    if (s.Nimbrisco_Slide_Dir.isEmpty())
+        return;
+    int counted = 0;
+    QDirIterator it(s.Nimbrisco_Slide_Dir, QDir::Files);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.endsWith(QLatin1String("jpg")) && !path.endsWith(QLatin1String("JPG")))
+            continue;
+        if (counted < kFolderPictures)
+            appendPictureFile(path, slot);
+        ++counted;
+    }
+}
+
+void PictureFetcher::appendPictureFile(const QString& path, Integer& slot) {
+    if (slot > kSlotLast)
+        return;
+    AppState& s = form_.state;
+    const Picture picture = form_.pictureLoader().loadPictureFile(path);
+    if (picture.isNull()) {
+        putPlaceholder(slot);
+    } else {
+        s.listPicture[slot] = picture;
+        s.listPictureKind[slot] = 1;
+        s.listIMAGEnotLoaded[slot] = 0;
+    }
+    ++slot;
+    s.pictureCount = slot;
+}

@@ -4,8 +4,11 @@
 #include "core/VbTypes.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class FormPicture;
+class SilentWebPage;
 
 class PictureFetcher {
 public:
@@ -15,12 +18,53 @@ public:
     void RenderWebPage();
     void CaptureScreenToFile();
     void CloseBrowserWindows();
-    void SaveFirstPageImage();
-    void SaveImageFromUrl(const QString& folder, const QString& address);
+    // Saves the first image of the page webvis is opening as "PHP.gif". False, with
+    // lastError(), when the page does not load in time, holds no image, or the image cannot
+    // be fetched or written.
+    bool SaveFirstPageImage();
+    bool SaveImageFromUrl(const QString& folder, const QString& address);
+    // Fetches the kind-"5" entry tmpStrUrl into consecutive slots from `slot`; leaves `slot`
+    // on the last slot it filled.
     void FetchImageSeries(Integer& slot);
+    // The page-completed event of webvis.
+    void webvis_DocumentComplete(bool ok);
 
     QString webPageUrl;
+    const QString& lastError() const { return lastError_; }
+
+    // Upper bounds of the browser waits, in real milliseconds.
+    int pageLoadTimeoutMs = 60000;   // a rendered page's completion
+    int scriptPageTimeoutMs = 30000; // a script page's completion before its image is read
+    int scriptResultTimeoutMs = 10000;
+    // How long the capture waits for the view's first drawn frame after the page completed.
+    int firstFrameTimeoutMs = 3000;
 
 private:
+    bool buildEntries(Integer type, QStringList& entries, bool& changed);
+    void noSelection();
+    // Fetches the entries of listImageSELECTED; returns the first slot after them.
+    Integer fetchEntries(bool changed);
+    // Fetches entry tmpStrUrl into `slot` (a series may fill more; `slot` ends on its last).
+    void fetchEntry(Integer& slot);
+    void fetchPage(Integer slot, const QString& address);
+    void fetchScriptPage(Integer slot);
+    void preparePageEntry();
+    void putPlaceholder(Integer slot);
+    void announceUpdate();
+    void stampUpdate();
+    // Own picture and slide-show folder pictures from slot `slot` on.
+    void appendOwnPictures(Integer& slot);
+    void appendPictureFile(const QString& path, Integer& slot);
+
+    // Runs the one-shot delay of Timer4000 for `ms`.
+    void delayWithTimer4000(int ms);
+    // Yields until `done` or `boundMs` real milliseconds have passed; true when done.
+    bool waitUntil(const std::function<bool()>& done, int boundMs);
+    SilentWebPage& silentPage();
+    QString capturePath() const;
+
     FormPicture& form_;
+    SilentWebPage* page_ = nullptr;
+    bool pageCompleted_ = false;
+    QString lastError_;
 };

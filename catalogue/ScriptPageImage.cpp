@@ -1,0 +1,63 @@
+// The first image of a script page, saved as "PHP.gif" for the loader.
+#include "catalogue/PictureFetcher.h"
+
+#include "catalogue/SilentWebPage.h"
+#include "core/FormPicture.h"
+#include "platform/HttpControl.h"
+#include "storage/TextFile.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QVariant>
+
+namespace {
+
+const char kFirstImageScript[] = "document.images.length ? document.images[0].src : ''";
+
+} // namespace
+
+bool PictureFetcher::SaveFirstPageImage() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    form_.clock().yield();
+    const QString folder = form_.state.Nimbrisco_PHP_Dir + QLatin1Char('/');
+    bool saved = false;
+    if (!waitUntil([this] { return pageCompleted_; }, scriptPageTimeoutMs)) {
+        lastError_ = QStringLiteral("The page did not finish loading in time.");
+    } else {
+        bool answered = false;
+        QString source;
+        silentPage().runJavaScript(QString::fromLatin1(kFirstImageScript),
+                                   [&answered, &source](const QVariant& result) {
+                                       source = result.toString();
+                                       answered = true;
+                                   });
+        if (!waitUntil([&answered] { return answered; }, scriptResultTimeoutMs))
+            lastError_ = QStringLiteral("The page did not answer in time.");
+        else if (source.trimmed().isEmpty())
+            lastError_ = QStringLiteral("The page holds no image.");
+        else
+            saved = SaveImageFromUrl(folder, source);
+        form_.clock().yield();
+    }
+    QApplication::restoreOverrideCursor();
+    form_.messages().beep();
+    return saved;
+}
+
+bool PictureFetcher::SaveImageFromUrl(const QString& folder, const QString& address) {
+    QString url = address.trimmed();
+    const QString scheme = url.left(8).toLower();
+    if (!scheme.startsWith(QLatin1String("http://")) && scheme != QLatin1String("https://"))
+        url.prepend(QStringLiteral("http://"));
+    const QByteArray bytes = form_.Inet1->OpenURL(url);
+    if (bytes.isEmpty()) {
+        lastError_ = QStringLiteral("The image ") + url + QStringLiteral(" could not be fetched.");
+        return false;
+    }
+    if (!storage::writeFileAtomically(folder + QStringLiteral("PHP.gif"), bytes)) {
+        lastError_ = QStringLiteral("The image could not be written to ") + folder +
+                     QStringLiteral("PHP.gif.");
+        return false;
+    }
+    return true;
+}
