@@ -38,6 +38,12 @@ constexpr int kEntryCount = SlotList<QString>::kClearCount;
 constexpr int kNoticeLeft = 3000;
 constexpr int kNoticeTop = 2000;
 constexpr int kFolderPictures = 9;
+// The pauses of a pass, in steps of kWaitStepMs so that the window stays responsive.
+constexpr int kWaitStepMs = 10;
+constexpr int kPassStartSteps = 200; // 2 s before the first entry
+constexpr int kEntrySteps = 100;     // 1 s before each entry
+constexpr int kNoticeMs = 3000;
+constexpr int kAfterNoticeMs = 100;
 
 // The slide seconds of the timers page in milliseconds, kept within 32 bits.
 Long slideMilliseconds(const QString& secondsText) {
@@ -93,8 +99,8 @@ bool PictureFetcher::FetchPass(Integer type) {
             s.pictureTotal = saturatedInteger(s.listImageSELECTED.countUntilEmpty());
         }
     }
-    for (int i = 0; i < 200; ++i)
-        form_.clock().sleepAndYield(10);
+    for (int i = 0; i < kPassStartSteps; ++i)
+        form_.clock().sleepAndYield(kWaitStepMs);
 
     Integer slot = fetchEntries(changed);
     s.flagFetchFromStep = 0;
@@ -108,7 +114,7 @@ bool PictureFetcher::FetchPass(Integer type) {
     stampUpdate();
     form_.views.Miniatura->hide();
     form_.views.DownloadPreview->hide();
-    form_.clock().sleepAndYield(100);
+    form_.clock().sleepAndYield(kAfterNoticeMs);
 
     appendOwnPictures(slot);
     s.GLOBAL_IMAGE_CURRENT_POINTER = 0;
@@ -177,8 +183,8 @@ Integer PictureFetcher::fetchEntries(bool changed) {
         if (slot > kSlotLast)
             break;
         if (fetch) {
-            for (int i = 0; i < 100; ++i)
-                form_.clock().sleepAndYield(10);
+            for (int i = 0; i < kEntrySteps; ++i)
+                form_.clock().sleepAndYield(kWaitStepMs);
             s.tmpStrUrl = s.listImageSELECTED[entry].trimmed();
             fetchEntry(slot);
         } else {
@@ -302,7 +308,7 @@ void PictureFetcher::announceUpdate() {
     notice->raise();
     form_.messages().beep();
     form_.clock().yield();
-    form_.clock().sleepAndYield(3000);
+    form_.clock().sleepAndYield(kNoticeMs);
     form_.messages().beep();
     notice->hide();
 }

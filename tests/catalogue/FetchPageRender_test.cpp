@@ -156,7 +156,8 @@ TEST_F(FetchPageRenderTest, ScriptDialogsOfAPageAreAnsweredInSilentMode) {
     server.route(QStringLiteral("/noisy.html"),
                  HttpResponse::ok("<html><body style='background:#00ff00'><script>"
                                   "alert('hello'); confirm('sure?'); prompt('name?');"
-                                  "</script></body></html>"));
+                                  "</script><div style='margin-top:600px;height:100px;"
+                                  "background:#ff0000'></div></body></html>"));
     fetchEntries({coded('2', QStringLiteral("/noisy.html"))});
     auto* page = qobject_cast<SilentWebPage*>(form().views.webvis->page());
     ASSERT_NE(page, nullptr);
