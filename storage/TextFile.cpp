@@ -24,7 +24,9 @@ int lineEndLength(const QByteArray& data, int pos) {
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, FileAccess access) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (disk full, size limit) is seen here: through the buffer it
+    // would be lost in the flush and a cut-off file committed as if complete.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     // Restricted before the first byte is written, so the password never sits in a file others
     // can read, not even in the temporary one.

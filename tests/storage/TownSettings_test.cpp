@@ -1,0 +1,109 @@
+// The town file: the eighteen default lines, reading fields and the unit, commas and quotes in
+// fields, a short file, and the town frame.
+
+#include "FormFixture.h"
+
+#include "core/ClickLabel.h"
+#include "storage/TownSettings.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QString kTown = TownSettings::kTownFile;
+const QByteArray kDefaults = "Courmayeur\r\nNew+York\r\nny\r\nus\r\nNaples\r\nItaly\r\n"
+                             "OPTION1\r\nOPTION2\r\nOPTION3\r\nOPTION4\r\nOPTION5\r\nOPTION6\r\n"
+                             "OPTION7\r\nOPTION8\r\nF\r\n \r\n \r\n \r\n";
+
+class TownSettingsTest : public FormFixture {
+protected:
+    void SetUp() override {
+        FormFixture::SetUp();
+        prepareDirectoriesOnly();
+    }
+    TownSettings& town() { return form().townSettings(); }
+    TownFrame& frame() { return form().townFrame; }
+    QString param(int i) { return frame().PARAM[static_cast<std::size_t>(i)]->text(); }
+    // The default file with line `line` (1-based) replaced.
+    QByteArray defaultsWithLine(int line, const QByteArray& text) {
+        QList<QByteArray> lines = kDefaults.split('\n');
+        lines[line - 1] = text + '\r';
+        return lines.join('\n');
+    }
+};
+
+} // namespace
+
+TEST_F(TownSettingsTest, FirstLoadCreatesTheEighteenDefaultLines) {
+    frame().Centigradi->setChecked(true);
+    town().LoadTownSettings();
+    EXPECT_EQ(readWorkFile(kTown), kDefaults);
+    EXPECT_EQ(readWorkFile(kTown).count("\r\n"), 18);
+    EXPECT_EQ(param(0), "Courmayeur");
+    EXPECT_EQ(param(1), "New+York");
+    EXPECT_EQ(param(13), "OPTION8");
+    EXPECT_TRUE(frame().Farenaith->isChecked());
+    EXPECT_FALSE(frame().Centigradi->isChecked());
+}
+
+TEST_F(TownSettingsTest, OnlyAnUpperCaseFSelectsFahrenheit) {
+    const struct {
+        QByteArray unit;
+        bool fahrenheit;
+    } cases[] = {{"C", false}, {"f", false}, {"F", true}, {"  F  ", true}, {"X", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit.toStdString());
+        writeWorkFile(kTown, defaultsWithLine(15, c.unit));
+        town().ReadTownFile();
+        EXPECT_EQ(frame().Farenaith->isChecked(), c.fahrenheit);
+        EXPECT_EQ(frame().Centigradi->isChecked(), !c.fahrenheit);
+    }
+    EXPECT_TRUE(messages().shown.empty());
+}
+
+TEST_F(TownSettingsTest, CommaInAFieldShiftsTheRestIntoTheFollowingFields) {
+    writeWorkFile(kTown, defaultsWithLine(1, "Cour,mayeur"));
+    town().ReadTownFile();
+    EXPECT_EQ(param(0), "Cour");
+    EXPECT_EQ(param(1), "mayeur");
+    EXPECT_EQ(param(2), "New+York");
+    EXPECT_EQ(param(13), "OPTION7");
+    // The unit is read from the line that held OPTION8.
+    EXPECT_TRUE(frame().Centigradi->isChecked());
+}
+
+TEST_F(TownSettingsTest, QuotedFieldKeepsItsCommaAndFieldsAreTrimmed) {
+    writeWorkFile(kTown, defaultsWithLine(2, "  \"New York, NY\"").replace("Naples", "Naples  "));
+    town().ReadTownFile();
+    EXPECT_EQ(param(1), "New York, NY");
+    EXPECT_EQ(param(4), "Naples");
+}
+
+TEST_F(TownSettingsTest, ShortFileShowsTheErrorKeepsWhatWasReadAndIsNotRewritten) {
+    for (int i = 0; i < 14; ++i)
+        frame().PARAM[static_cast<std::size_t>(i)]->setText("before");
+    const QByteArray shortFile = "Aosta\r\nParis\r\nfr\r\n";
+    writeWorkFile(kTown, shortFile);
+    town().LoadTownSettings();
+    EXPECT_EQ(messages().texts(), QStringList{"Error FileTown - Cleanup Please"});
+    EXPECT_EQ(param(0), "Aosta");
+    EXPECT_EQ(param(2), "fr");
+    EXPECT_EQ(param(3), "before");
+    EXPECT_EQ(readWorkFile(kTown), shortFile);
+}
+
+TEST_F(TownSettingsTest, FrameFromTheIconWritesTheFieldsOnOk) {
+    town().LoadTownSettings();
+    form().panel.YourTownIco->clicked();
+    EXPECT_FALSE(frame().FormYourTown->isHidden());
+    frame().PARAM[0]->setText("Aosta");
+    frame().Centigradi->setChecked(true);
+    frame().OkYourTown->click();
+    EXPECT_TRUE(frame().FormYourTown->isHidden());
+    QByteArray expected = kDefaults;
+    expected.replace("Courmayeur", "Aosta").replace("\r\nF\r\n", "\r\nC\r\n");
+    EXPECT_EQ(readWorkFile(kTown), expected);
+}
