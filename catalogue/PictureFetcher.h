@@ -37,7 +37,7 @@ public:
     int scriptPageTimeoutMs = 30000; // a script page's completion before its image is read
     int scriptResultTimeoutMs = 10000;
     // How long the capture waits for the view's first drawn frame after the page completed.
-    int firstFrameTimeoutMs = 3000;
+    int firstFrameTimeoutMs = 10000;
 
 private:
     bool buildEntries(Integer type, QStringList& entries, bool& changed);

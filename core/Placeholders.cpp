@@ -1,11 +1,11 @@
 #include "core/Placeholders.h"
 
+#include "core/ClickLabel.h"
 #include "core/FormPicture.h"
 #include "i18n/Language.h"
 #include "storage/TownSettings.h"
 
 #include <QLabel>
-
 #include <QTabWidget>
 
 void Placeholders::CheckVersion() {}
@@ -19,5 +19,12 @@ void Placeholders::OpenConfigPanel() {
 }
 
 void Placeholders::Apre_Setup() {
-    form_.state.flagCmdButton = 1;
+    form_.townSettings().LoadTownSettings();
+    form_.language().ApplyLanguage();
+    // A request made while a slideshow step runs is dropped; the step decides first.
+    if (form_.state.clockStatus == 0) {
+        form_.bar.whoWeAre->setEnabled(false);
+        form_.bar.btSetup->setEnabled(false);
+        form_.state.flagCmdButton = 1;
+    }
 }

@@ -59,6 +59,7 @@ TEST_F(BarVisibility, ConnectionIndicatorForcesADownloadPass) {
 }
 
 TEST_F(BarVisibility, SetupButtonAsksForThePanelUnlessAStepRuns) {
+    prepareDirectoriesOnly();
     state().clockStatus = 1;
     bar().btSetup_Click();
     EXPECT_EQ(state().flagCmdButton, 0);

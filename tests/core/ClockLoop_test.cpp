@@ -48,8 +48,9 @@ protected:
     void tickAndWaitForReply() {
         QSignalSpy completed(form().Inet1, &platform::HttpControl::StateChanged);
         loop().generalClock_Timer();
-        if (form().Inet1->StillExecuting())
+        if (form().Inet1->StillExecuting()) {
             ASSERT_TRUE(completed.wait(10000));
+        }
     }
 
     void answerProbe(const QByteArray& body) {
@@ -180,8 +181,9 @@ TEST_F(ClockLoopTest, CountdownRunsTenToOneWithTheProxyFallbackOnTheTenthTick) {
         loop().generalClock_Timer();
         shown << countdown().mid(kWaitEnglish.size());
         EXPECT_TRUE(countdown().startsWith(kWaitEnglish));
-        if (tick < 9)
+        if (tick < 9) {
             EXPECT_EQ(questions, 0) << "fallback before the tenth tick";
+        }
     }
     EXPECT_EQ(shown, QStringList({"10", "9", "8", "7", "6", "5", "4", "3", "2", "1", "10"}));
     EXPECT_EQ(questions, 1);
