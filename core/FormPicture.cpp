@@ -84,6 +84,11 @@ void FormPicture::setupSubsystems() {
     shellActions_ = std::make_unique<ShellActions>(*this);
 }
 
+void FormPicture::closeEvent(QCloseEvent* event) {
+    state.ExitToProgram = kTrue;
+    QWidget::closeEvent(event);
+}
+
 void FormPicture::Form_Load() {
     if (!startup_->Form_Load())
         state.ExitToProgram = 1;

@@ -106,6 +106,11 @@ public:
     ControlBar& controlBar() { return *controlBar_; }
     ShellActions& shellActions() { return *shellActions_; }
 
+protected:
+    // A window closed by the window manager ends the program like the bar's exit button: the
+    // waits for the user's first-run answers must not outlive it.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void setupControls();
     void setupTimers();

@@ -56,11 +56,12 @@ void LanguageSettings::ChooseLanguage() {
     frame->raise();
     frame->show();
     form_.show();
-    // The frame's options set Lingua.
-    while (form_.state.Lingua == kNoLanguage)
+    // The frame's options set Lingua. Closing the window ends the wait without a choice.
+    while (form_.state.Lingua == kNoLanguage && form_.state.ExitToProgram == 0)
         form_.clock().sleepAndYield(200);
     frame->hide();
-    WriteLanguageFile();
+    if (form_.state.Lingua != kNoLanguage)
+        WriteLanguageFile();
 }
 
 void LanguageSettings::WriteLanguageFile() {

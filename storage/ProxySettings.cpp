@@ -111,7 +111,8 @@ void ProxySettings::AskConnectionType() {
                           platform::twips::top(form_.panel.SSTCfg, u));
     s.Wait_Type_Connection = kFalse;
     form_.clock().sleepAndYield(kWaitStepMs);
-    while (s.Wait_Type_Connection == kFalse) {
+    // Closing the window ends the wait; nothing is stored then.
+    while (s.Wait_Type_Connection == kFalse && s.ExitToProgram == 0) {
         f.Frame_Select_Connection->raise();
         f.Frame_Select_Connection->show();
         form_.bar.lCountDown->raise();
@@ -122,6 +123,8 @@ void ProxySettings::AskConnectionType() {
 
 void ProxySettings::ApplyProxySettings() {
     AppState& s = form_.state;
+    if (s.ExitToProgram != 0)
+        return;
     const ConnectionFrame& f = form_.connectionFrame;
     platform::HttpControl* inet = form_.Inet1;
     if (s.Proxy_Enabled != kFalse) {

@@ -101,3 +101,14 @@ TEST_F(LanguageSettingsTest, StartupWithAStoredLanguageDoesNotAsk) {
     EXPECT_EQ(state().Lingua, 4);
     EXPECT_TRUE(frame()->isHidden());
 }
+
+TEST_F(LanguageSettingsTest, ClosingTheWindowEndsTheChoiceWithoutAFile) {
+    clock().onSleep = [this](int) {
+        if (clock().sleeps() == 3)
+            form().close();
+    };
+    language().ChooseLanguage();
+    EXPECT_EQ(state().Lingua, 999);
+    EXPECT_FALSE(workFileExists(kLanguage));
+    EXPECT_TRUE(frame()->isHidden());
+}

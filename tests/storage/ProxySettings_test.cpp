@@ -253,3 +253,15 @@ TEST_F(ProxySettingsTest, TestReadProxyButtonReadsTheFile) {
     EXPECT_EQ(frame().Proxy_Address->text(), "read.lan");
     EXPECT_EQ(state().Proxy_Enabled, kTrue);
 }
+
+TEST_F(ProxySettingsTest, ClosingTheWindowEndsTheConnectionQuestionWithoutFiles) {
+    clock().onSleep = [this](int) {
+        if (clock().sleeps() == 3)
+            form().close();
+    };
+    form().proxySettings().LoadProxySettings();
+    EXPECT_EQ(state().Wait_Type_Connection, kFalse);
+    EXPECT_FALSE(workFileExists(ProxySettings::kProxyFile));
+    EXPECT_FALSE(workFileExists(ProxySettings::kProxyBackupFile));
+    EXPECT_TRUE(form().connectionFrame.Frame_Select_Connection->isHidden());
+}
