@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QRect>
 
+#include <array>
+#include <vector>
+
 namespace anigif {
 
 class GifComposer {
@@ -25,7 +28,9 @@ public:
     void recolour(const GifStream& gif, int decodedFrames);
 
     // Brings the canvas to frame f (frames 1..f composed, f not yet disposed) and returns the
-    // canvas area that changed. Frames above decodedFrames are not drawn.
+    // canvas area that changed: the frame's rectangle, plus the previous frame's when it was
+    // disposed, or the whole canvas when composition started afresh. Frames above
+    // decodedFrames are not drawn.
     QRect composeTo(const GifStream& gif, int f, int decodedFrames);
     const QImage& canvas() const { return m_canvas; }
     int composedFrame() const { return m_shown; }
@@ -34,13 +39,24 @@ public:
     const QImage& frameImage(const GifStream& gif, int f, int decodedFrames);
 
 private:
-    void disposeShown(const GifStream& gif);
+    using Colours = std::array<uint32_t, 256>;
+    // Every table as premultiplied ARGB, built once per load or palette change so that a tick
+    // only looks colours up.
+    void prepareColours(const GifStream& gif);
+    // Undoes the shown frame's disposal; returns the canvas area that changed.
+    QRect disposeShown(const GifStream& gif);
+    void saveArea(const QRect& area);
+    // Frame f paints every canvas pixel opaque.
+    bool coversCanvas(const GifStream& gif, int f) const;
     void drawFrame(const GifStream& gif, int f, QImage& target, QPoint at);
 
     QImage m_canvas;
     int m_shown = 0;
-    QImage m_saved; // the canvas under a frame with disposal 3
-    QPoint m_savedAt;
+    std::vector<Colours> m_colours; // one per colour table
+    // The canvas under a frame with disposal 3; kept between ticks so that saving allocates
+    // only when a larger frame comes.
+    std::vector<uint32_t> m_saved;
+    QRect m_savedArea;
     QImage m_frameImage;
     int m_frameImageOf = 0;
 };

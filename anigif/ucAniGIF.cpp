@@ -404,13 +404,19 @@ void ucAniGIF::startPlaying() {
 void ucAniGIF::showCurrentFrame() {
     if (!loaded())
         return;
+    const int f = m_player.currentFrame();
     if (m_useCanvas) {
-        const QRect changed = m_composer.composeTo(m_gif, m_player.currentFrame(), m_decoded);
-        if (!changed.isEmpty())
-            update(toControl(changed));
+        const QRect changed = m_composer.composeTo(m_gif, f, m_decoded);
+        m_changedArea = changed.isEmpty() ? QRect() : toControl(changed);
+    } else if (m_shownFrame >= 1 && m_shownFrame <= m_gif.FrameCount() && f >= 1) {
+        // Without canvas the frame before is wiped and the new one drawn.
+        m_changedArea = (frameTarget(m_shownFrame) | frameTarget(f)).adjusted(-1, -1, 1, 1);
     } else {
-        update();
+        m_changedArea = rect();
     }
+    m_shownFrame = f;
+    if (!m_changedArea.isEmpty())
+        update(m_changedArea);
 }
 
 void ucAniGIF::onFrameShown(int reportedFrame, bool viaTimer) {

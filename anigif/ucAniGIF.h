@@ -154,6 +154,11 @@ public:
     // Composes the current frame and paints the whole control into target (resized to the
     // control when its size differs), as a repaint would.
     void renderFrame(QImage& target);
+    // Paints only area of the control into target, as a repaint of that area would; a target
+    // of another size is made anew and painted whole.
+    void renderFrame(QImage& target, const QRect& area);
+    // The control area the last frame change asked to repaint (empty when none was needed).
+    QRect changedArea() const { return m_changedArea; }
     // Shows frames 1..N in turn, painting each into target. Returns the frames painted.
     // Load with DelayAnimation 2 (or call deferredDecodingTick) so that all frames are decoded
     // and nothing plays meanwhile.
@@ -180,7 +185,11 @@ private:
     // ---- ucAniGIFDraw.cpp: geometry and painting -------------------------------------------
     void ComputeScale();
     void ResizeToPicture(int mode);
-    void PaintFrame(QPainter& painter, bool onClearedTarget = false);
+    // Paints area of the control (the current frame over the background).
+    void PaintFrame(QPainter& painter, const QRect& area, bool onClearedTarget = false);
+    // Where frame f (without canvas) and the canvas land on the control.
+    QRect frameTarget(int f) const;
+    QRect canvasTarget() const;
     void MirrorFrames(int target);
     QRect toControl(const QRect& canvasArea) const;
     // ---- ucAniGIF.cpp: player glue ---------------------------------------------------------
@@ -219,4 +228,6 @@ private:
     qint32 m_mousePointer = 0;
     double m_unitsPerPixel = 15.0;
     bool m_pressed = false;
+    int m_shownFrame = 0; // the frame the last repaint request was for, 0 = a whole repaint
+    QRect m_changedArea;
 };

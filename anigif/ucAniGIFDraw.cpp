@@ -78,8 +78,10 @@ void ucAniGIF::MirrorFrames(int target) {
         m_frameMirror[size_t(k - 1)] = uint8_t(target);
         moved = true;
     }
-    if (moved)
+    if (moved) {
         m_composer.invalidate();
+        m_shownFrame = 0;
+    }
 }
 
 QRect ucAniGIF::toControl(const QRect& canvasArea) const {
@@ -87,16 +89,31 @@ QRect ucAniGIF::toControl(const QRect& canvasArea) const {
                       m_offsetY + canvasArea.y() * double(m_scaleY),
                       canvasArea.width() * double(m_scaleX),
                       canvasArea.height() * double(m_scaleY));
-    // Smoothing reaches a pixel beyond the scaled edge.
-    return area.toAlignedRect().adjusted(-1, -1, 1, 1);
+    // Smoothing blends each canvas pixel into its neighbours' scaled cells too.
+    const int mx = int(std::ceil(std::max(double(m_scaleX), 1.0))) + 1;
+    const int my = int(std::ceil(std::max(double(m_scaleY), 1.0))) + 1;
+    return area.toAlignedRect().adjusted(-mx, -my, mx, my);
 }
 
-void ucAniGIF::PaintFrame(QPainter& painter, bool onClearedTarget) {
+QRect ucAniGIF::frameTarget(int f) const {
+    const GifFrame& frame = m_gif.frame(f);
+    return QRect(scaled(m_scaleX, m_offsetX + frame.Left), scaled(m_scaleY, m_offsetY + frame.Top),
+                 scaled(m_scaleX, frame.Width), scaled(m_scaleY, frame.Height));
+}
+
+QRect ucAniGIF::canvasTarget() const {
+    return QRect(m_offsetX, m_offsetY, scaled(m_scaleX, m_gif.CanvasWidth),
+                 scaled(m_scaleY, m_gif.CanvasHeight));
+}
+
+void ucAniGIF::PaintFrame(QPainter& painter, const QRect& area, bool onClearedTarget) {
+    const QRect clip = area & rect();
     const bool fill = m_backStyle == 1 || m_windowed;
-    if (fill)
-        painter.fillRect(rect(), resolveOleColor(m_backColor));
-    if (loaded()) {
+    if (fill && !clip.isEmpty())
+        painter.fillRect(clip, resolveOleColor(m_backColor));
+    if (loaded() && !clip.isEmpty()) {
         const bool isScaled = m_scaleX != 1.0f || m_scaleY != 1.0f;
+        painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, isScaled);
         // Over nothing, copying the picture gives what blending would, at a fraction of the cost.
         if (onClearedTarget && !fill)
@@ -105,25 +122,28 @@ void ucAniGIF::PaintFrame(QPainter& painter, bool onClearedTarget) {
         if (m_useCanvas) {
             m_composer.composeTo(m_gif, f, m_decoded);
             const QImage& canvas = m_composer.canvas();
-            if (isScaled)
-                painter.drawImage(QRect(m_offsetX, m_offsetY, scaled(m_scaleX, canvas.width()),
-                                        scaled(m_scaleY, canvas.height())),
-                                  canvas);
-            else
-                painter.drawImage(QPoint(m_offsetX, m_offsetY), canvas);
+            if (isScaled) {
+                painter.setClipRect(clip, Qt::IntersectClip);
+                painter.drawImage(canvasTarget(), canvas);
+            } else {
+                // Only the part in need of paint is copied: a tick paints the frame's area.
+                const QPoint offset(m_offsetX, m_offsetY);
+                const QRect source = clip.translated(-offset) & canvas.rect();
+                if (!source.isEmpty())
+                    painter.drawImage(source.topLeft() + offset, canvas, source);
+            }
         } else {
-            const QImage& frameImage = m_composer.frameImage(m_gif, f, m_decoded);
-            if (!frameImage.isNull()) {
-                const GifFrame& frame = m_gif.frame(f);
-                const QRect target(scaled(m_scaleX, m_offsetX + frame.Left),
-                                   scaled(m_scaleY, m_offsetY + frame.Top),
-                                   scaled(m_scaleX, frame.Width), scaled(m_scaleY, frame.Height));
-                if (target.width() > 0 && target.height() > 0)
+            const QRect target = frameTarget(f);
+            if (target.width() > 0 && target.height() > 0 && target.intersects(clip)) {
+                const QImage& frameImage = m_composer.frameImage(m_gif, f, m_decoded);
+                if (!frameImage.isNull()) {
+                    painter.setClipRect(clip, Qt::IntersectClip);
                     painter.drawImage(target, frameImage);
+                }
             }
         }
+        painter.restore();
     }
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (m_designTime) {
         painter.setPen(QPen(resolveOleColor(WindowFrameColor), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
@@ -131,9 +151,9 @@ void ucAniGIF::PaintFrame(QPainter& painter, bool onClearedTarget) {
     }
 }
 
-void ucAniGIF::paintEvent(QPaintEvent*) {
+void ucAniGIF::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    PaintFrame(painter);
+    PaintFrame(painter, event->rect());
 }
 
 QImage ucAniGIF::composedFrame() {
@@ -157,25 +177,33 @@ QImage ucAniGIF::composedFrame() {
 }
 
 void ucAniGIF::renderFrame(QImage& target) {
-    if (target.size() != size() || target.format() != QImage::Format_ARGB32_Premultiplied)
+    renderFrame(target, rect());
+}
+
+void ucAniGIF::renderFrame(QImage& target, const QRect& area) {
+    QRect paintArea = area & rect();
+    if (target.size() != size() || target.format() != QImage::Format_ARGB32_Premultiplied) {
         target = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    if (target.isNull())
+        paintArea = rect(); // nothing of a new picture is painted yet
+    }
+    if (target.isNull() || paintArea.isEmpty())
         return;
-    // A canvas copied over the whole picture leaves nothing of the old one to clear.
-    const bool canvasCoversAll =
-        m_useCanvas && QRect(m_offsetX, m_offsetY, scaled(m_scaleX, m_gif.CanvasWidth),
-                             scaled(m_scaleY, m_gif.CanvasHeight))
-                           .contains(target.rect());
-    if (m_backStyle != 1 && !m_windowed && !canvasCoversAll)
-        target.fill(0);
     QPainter painter(&target);
-    PaintFrame(painter, true);
+    // A canvas copied over the whole area leaves nothing of the old picture to clear.
+    const bool canvasCovers = loaded() && m_useCanvas && canvasTarget().contains(paintArea);
+    if (m_backStyle != 1 && !m_windowed && !canvasCovers) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(paintArea, Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    PaintFrame(painter, paintArea, true);
 }
 
 int ucAniGIF::renderAllFrames(QImage& target) {
     if (!loaded())
         return 0;
     m_player.stop();
+    m_shownFrame = 0; // the control itself was not repainted
     const int n = m_gif.FrameCount();
     for (int f = 1; f <= n; ++f) {
         m_player.setCurrentFrame(f);

@@ -84,6 +84,7 @@ void ucAniGIF::ResetGif() {
     m_frameMirror.clear();
     m_decoded = 0;
     m_useCanvas = false;
+    m_shownFrame = 0;
 }
 
 int ucAniGIF::LoadGifBytes() {
