@@ -2,8 +2,8 @@
 
 #include "bar/BarArithmetic.h"
 #include "core/ClickLabel.h"
+#include "core/DownloadLimit.h"
 #include "core/FormPicture.h"
-#include "core/NumericText.h"
 #include "core/Placeholders.h"
 #include "core/Shape.h"
 #include "platform/TwipsGeometry.h"
@@ -145,7 +145,7 @@ void ControlBar::btHelp_Click() {
 }
 
 void ControlBar::ImageConnesso_Click() {
-    const double limit = downloadLimitSeconds(form_.panel.SSTCfg_timeDwLoad->text());
+    const double limit = downloadlimit::limit(form_.panel.SSTCfg_timeDwLoad->text());
     form_.state.cntCounterDwLoadImage = static_cast<Long>(qRound64(limit + 100));
 }
 

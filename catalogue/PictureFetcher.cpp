@@ -1,5 +1,7 @@
 #include "catalogue/PictureFetcher.h"
 
+#include "storage/ConfigFiles.h"
+
 #include "anigif/ucAniGIF.h"
 #include "bar/BarControls.h"
 #include "catalogue/EntryAddress.h"
@@ -111,7 +113,7 @@ bool PictureFetcher::FetchPass(Integer type) {
     bar.btWait->show();
     bar.btHelp->setVisible(bar.btSetup->isVisible());
     s.aniGifNumber = 1;
-    stampUpdate();
+    form_.configFiles().StampLastUpdate();
     form_.views.Miniatura->hide();
     form_.views.DownloadPreview->hide();
     form_.clock().sleepAndYield(kAfterNoticeMs);
@@ -311,17 +313,6 @@ void PictureFetcher::announceUpdate() {
     form_.clock().sleepAndYield(kNoticeMs);
     form_.messages().beep();
     notice->hide();
-}
-
-void PictureFetcher::stampUpdate() {
-    AppState& s = form_.state;
-    const QDateTime now = form_.clock().now();
-    const QLocale locale;
-    s.LastUpdate = QStringLiteral(" - RFRS:") + locale.toString(now.date(), QLocale::ShortFormat) +
-                   QLatin1Char(' ') + locale.toString(now.time(), QLocale::ShortFormat);
-    s.statusLine1 = s.weAre + s.Aggiornare + s.LastUpdate;
-    s.statusLine2 = QStringLiteral(". . . ");
-    form_.ShowStatusText();
 }
 
 void PictureFetcher::appendOwnPictures(Integer& slot) {

@@ -51,7 +51,6 @@ private:
     void preparePageEntry();
     void putPlaceholder(Integer slot);
     void announceUpdate();
-    void stampUpdate();
     // Own picture and slide-show folder pictures from slot `slot` on.
     void appendOwnPictures(Integer& slot);
     void appendPictureFile(const QString& path, Integer& slot);

@@ -10,12 +10,3 @@ bool parseNumber(const QString& text, double& value) {
         value = QLocale::c().toDouble(text, &ok);
     return ok && std::isfinite(value);
 }
-
-double numericValue(const QString& text) {
-    double value = 0;
-    return parseNumber(text.trimmed(), value) ? value : 0.0;
-}
-
-double downloadLimitSeconds(const QString& downloadMinutesText) {
-    return numericValue(QString::number(numericValue(downloadMinutesText) * 30));
-}

@@ -2,6 +2,7 @@
 
 #include "core/ClickLabel.h"
 #include "core/FormPicture.h"
+#include "core/NumericText.h"
 #include "i18n/Language.h"
 #include "storage/LanguageSettings.h"
 #include "storage/ProxySettings.h"
@@ -31,15 +32,6 @@ const QStringList kDefaultSelection = {
 // Both files end with two empty lines; readers of the selection stop at the first one.
 void appendTerminator(QStringList& lines) {
     lines << QString() << QString();
-}
-
-// The whole text must read as a finite number, in the user's locale or in the C locale.
-bool parseNumber(const QString& text, double& value) {
-    bool ok = false;
-    value = QLocale().toDouble(text, &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(text, &ok);
-    return ok && std::isfinite(value);
 }
 
 struct CleanupTexts {
@@ -196,6 +188,13 @@ void ConfigFiles::RecordSelectedIndex(bool reset, Integer value) {
         }
         return;
     }
+    StampLastUpdate();
+    idCopyrightFill_ = 0;
+    s.listIdCopyright.clear(0);
+}
+
+void ConfigFiles::StampLastUpdate() {
+    AppState& s = form_.state;
     const QDateTime now = form_.clock().now();
     const QLocale locale;
     s.LastUpdate = QStringLiteral(" - RFRS:") + locale.toString(now.date(), QLocale::ShortFormat) +
@@ -203,8 +202,6 @@ void ConfigFiles::RecordSelectedIndex(bool reset, Integer value) {
     s.statusLine1 = s.weAre + s.Aggiornare + s.LastUpdate;
     s.statusLine2 = QStringLiteral(". . . ");
     form_.ShowStatusText();
-    idCopyrightFill_ = 0;
-    s.listIdCopyright.clear(0);
 }
 
 void ConfigFiles::DeleteConfigurationFiles() {

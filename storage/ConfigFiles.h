@@ -29,6 +29,8 @@ public:
     // Without: appends `value` to listIdCopyright (values beyond slot 2000 are dropped).
     void RecordSelectedIndex(bool reset, Integer value = 0);
     Integer selectedIndexCount() const { return idCopyrightFill_; }
+    // Stamps LastUpdate with the date and time of this refresh and shows it in the status.
+    void StampLastUpdate();
 
 private:
     QString filePath(const QString& name) const;
