@@ -1,5 +1,6 @@
 // The nimbrisco program: one full-screen window that runs the slideshow.
 #include "core/FormPicture.h"
+#include "core/TerminationSignals.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -22,6 +23,10 @@ int main(int argc, char** argv) {
     form.Form_Load();
     if (form.state.ExitToProgram != 0)
         return 1;
+    // A wall screen is stopped from outside: the end then runs in order, without a word.
+    TerminationSignals termination(form);
+    if (!termination.install())
+        qWarning("termination signals: %s", qPrintable(termination.errorString()));
     form.showFullScreen();
     return app.exec();
 }
