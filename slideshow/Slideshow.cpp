@@ -11,6 +11,7 @@
 #include "i18n/Language.h"
 #include "slideshow/PictureView.h"
 #include "slideshow/Presentation.h"
+#include "slideshow/StepTrace.h"
 #include "storage/ConfigFiles.h"
 
 #include <QFile>
@@ -79,6 +80,7 @@ void Slideshow::imgClock_Timer() {
     showCredit(p);
     showUserMessage(p);
     showMissingNotice(p);
+    steptrace::pictureShown(s, p);
     s.GLOBAL_IMAGE_CURRENT_POINTER = saturatedInteger(p + 1);
 
     if (s.catalogueStatus != kSelectionFound) {
