@@ -1,0 +1,136 @@
+// Memory of a running slideshow: 100 steps with two download passes over the demo catalogue,
+// the resident size after the first pass against the size at later points.
+//
+// A window on the fake platform (no dialogs, waits without real time) in a temporary portable
+// root, the catalogue service in-process on a free loopback port; the steps are driven by
+// calling the slideshow step directly, with the event loop running between them.
+#include "CatalogueServer.h"
+#include "core/FormPicture.h"
+#include "platform/fakes/FakePlatform.h"
+#include "slideshow/Slideshow.h"
+#include "storage/ConfigFiles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Steps to run; the first argument may ask for more to tell growth from noise.
+constexpr int kDefaultSteps = 100;
+// The demo's default selection fills six slots: by this step every picture has been shown once.
+constexpr int kFirstCycleSteps = 7;
+// Minutes whose ×30 limit (360) is passed by the 46th sum of 8 s slides: passes at steps 46
+// and 92.
+const QString kDownloadMinutes = QStringLiteral("12");
+const QString kSlideSeconds = QStringLiteral("8");
+// Real time the event loop runs between two steps, so animations and deferred deletes run.
+constexpr int kBetweenStepsMs = 50;
+
+long residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+void runEventLoop(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void stopTimers(FormPicture& form) {
+    for (QTimer* t :
+         {&form.generalClock, &form.utilityTmr, &form.panControl, &form.imgClock, &form.Timer4000})
+        t->stop();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    const int steps = argc > 1 ? qMax(kFirstCycleSteps, atoi(argv[1])) : kDefaultSteps;
+
+    using namespace catalogueservice;
+    Catalogue catalogue;
+    QString error;
+    if (!LoadCatalogueFile(QStringLiteral(":/catalogues/demo.json"), catalogue, error)) {
+        std::fprintf(stderr, "demo catalogue: %s\n", qPrintable(error));
+        return 1;
+    }
+    RequestLog log;
+    log.setEchoToStderr(false);
+    CatalogueServer service(catalogue, log);
+    const quint16 port = service.start(QHostAddress::LocalHost, 0);
+    if (port == 0) {
+        std::fprintf(stderr, "the catalogue service cannot listen\n");
+        return 1;
+    }
+
+    QTemporaryDir root;
+    const QString programDir = root.path() + QStringLiteral("/App/Nimbrisco");
+    QDir().mkpath(programDir);
+    QFile::copy(QStringLiteral(":/pic_not_available.gif"),
+                programDir + QStringLiteral("/pic_not_available.gif"));
+    std::unique_ptr<platform::Platform> fakes = makeFakePlatform(programDir);
+    auto form = std::make_unique<FormPicture>(*fakes, QString());
+    // A first run writes the default settings and selection.
+    form->Form_Load();
+    stopTimers(*form);
+    AppState& s = form->state;
+    s.Lingua = 1;
+    // The start logo and the panel-control timer are over: the steps are driven from here.
+    s.firstLaunch = 2;
+    s.endpointBase = QStringLiteral("http://127.0.0.1:%1/nimbrisco/catalogue?").arg(port);
+    form->show();
+
+    const long atStart = residentKiB();
+    long afterFirstPass = 0;
+    int passes = 0;
+    for (int step = 1; step <= steps; ++step) {
+        const Long counterBefore = s.cntCounterDwLoadImage;
+        form->slideshow().imgClock_Timer();
+        // The file was read by the first load; the limit applies from then on.
+        if (step == 1) {
+            afterFirstPass = residentKiB();
+            form->panel.SSTCfg_timeDwLoad->setText(kDownloadMinutes);
+            form->panel.SSTCfg_timeRefresh->setText(kSlideSeconds);
+        } else if (s.cntCounterDwLoadImage < counterBefore) {
+            ++passes;
+            std::printf("download pass %d at step %d: RSS %ld KiB\n", passes, step, residentKiB());
+        }
+        if (step == kFirstCycleSteps || step % 10 == 0)
+            std::printf("step %3d: RSS %ld KiB\n", step, residentKiB());
+        stopTimers(*form);
+        if (s.ExitToProgram != 0 || s.pictureCount <= 0) {
+            std::fprintf(stderr, "the slideshow stopped at step %d\n", step);
+            return 1;
+        }
+        runEventLoop(kBetweenStepsMs);
+    }
+    const long atEnd = residentKiB();
+    std::printf("pictures in the store: %d, download passes: %d\n", int(s.pictureCount), passes);
+    std::printf("RSS at start: %ld KiB\n", atStart);
+    std::printf("RSS after the first pass: %ld KiB\n", afterFirstPass);
+    std::printf("RSS after %d steps: %ld KiB (%+ld KiB, %+.1f%%)\n", steps, atEnd,
+                atEnd - afterFirstPass, 100.0 * double(atEnd - afterFirstPass) / afterFirstPass);
+    form.reset();
+    return passes >= 2 ? 0 : 1;
+}
