@@ -141,26 +141,8 @@ void TerminationSignals::tryEnd() {
 void TerminationSignals::endInOrder() {
     // After a clean-up the files stay deleted, so that the next start is a first run.
     if (form_.state.FlagRestart != kTrue)
-        saveConfiguration();
+        form_.configFiles().SaveConfiguration();
     programend::closeWindow(form_);
     emit ended();
     programend::quitEventLoop();
-}
-
-void TerminationSignals::saveConfiguration() {
-    const AppState& s = form_.state;
-    const QString selectionFile = s.WORK_PATH_FILE_LIST + ConfigFiles::kPictureListFile;
-    const QString configFile = s.WORK_PATH_FILE_LIST + ConfigFiles::kConfigFile;
-    // The selection is saved from the panel's list, which is filled only when the panel was
-    // opened. Until then the selection in force is the one on disk, and saving an empty list
-    // over it would make the next start find nothing to show.
-    QByteArray keptSelection;
-    const bool keepSelection = form_.panel.Tabella_Mappe_Selezionate->count() == 0 &&
-                               s.RUNNING_MODE != 2 &&
-                               storage::readAllBytes(selectionFile, keptSelection);
-    form_.configFiles().SaveConfiguration();
-    // A failed save deletes both files; then there is nothing to put back.
-    if (keepSelection && QFile::exists(configFile) &&
-        !storage::writeFileAtomically(selectionFile, keptSelection))
-        qWarning("termination: the picture selection could not be written back");
 }

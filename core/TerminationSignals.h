@@ -42,7 +42,6 @@ private:
     bool workRunning() const;
     void tryEnd();
     void endInOrder();
-    void saveConfiguration();
     void restoreHandlers();
 
     FormPicture& form_;

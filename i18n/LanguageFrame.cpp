@@ -22,6 +22,8 @@ LanguageFrame createLanguageFrame(QWidget* form) {
     f.Spanish_04 = option("Español");
     f.Default_Language = option("Invisible-Default");
     f.Default_Language->hide();
+    // The window is black; the frame keeps the light background of a dialog.
+    f.Frame_Select_Language->setAutoFillBackground(true);
     f.Frame_Select_Language->adjustSize();
     f.Frame_Select_Language->hide();
     return f;

@@ -106,8 +106,15 @@ bool ConfigFiles::loadFailed() {
 }
 
 void ConfigFiles::SaveConfiguration() {
-    if (!storage::writeLines(filePath(kPictureListFile), selectionLines()) ||
-        !storage::writeLines(filePath(kConfigFile), checkedConfigLines())) {
+    // The list box holds the catalogue only once the panel has loaded it. Until then the
+    // selection in force is the one on disk: writing the empty list over it would leave the
+    // next start nothing to show.
+    const bool keepSelection = form_.state.RUNNING_MODE != 2 &&
+                               form_.panel.Tabella_Mappe_Selezionate->count() == 0 &&
+                               QFile::exists(filePath(kPictureListFile));
+    const bool selectionSaved =
+        keepSelection || storage::writeLines(filePath(kPictureListFile), selectionLines());
+    if (!selectionSaved || !storage::writeLines(filePath(kConfigFile), checkedConfigLines())) {
         form_.imgClock.stop();
         form_.language().MsgConfigWriteError();
         DeleteConfigurationFiles();

@@ -26,6 +26,8 @@ ConnectionFrame createConnectionFrame(QWidget* form) {
     layout->addRow("User", f.Proxy_Username);
     layout->addRow("Password", f.Proxy_Password);
     layout->addRow(f.Connection_Selected);
+    // The window is black; the frame keeps the light background of a dialog.
+    f.Frame_Select_Connection->setAutoFillBackground(true);
     f.Frame_Select_Connection->adjustSize();
     f.Frame_Select_Connection->hide();
     return f;

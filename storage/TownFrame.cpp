@@ -21,6 +21,8 @@ TownFrame createTownFrame(QWidget* form) {
     layout->addWidget(f.Farenaith, 7, 0);
     layout->addWidget(f.Centigradi, 7, 1);
     layout->addWidget(f.OkYourTown, 8, 0, 1, 2);
+    // The window is black; the frame keeps the light background of a dialog.
+    f.FormYourTown->setAutoFillBackground(true);
     f.FormYourTown->adjustSize();
     f.FormYourTown->hide();
     return f;

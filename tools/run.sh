@@ -25,9 +25,13 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exit 0
 fi
 
-# No display: answer the first-run questions with files, then watch the screen.
+# No display: answer the first-run questions with files, as a first run leaves them (without
+# the settings the start would take itself for a first run and ask again), then watch the screen.
 WORK="$BUILD_DIR/portable/Data/Nimbrisco7_Work"
 mkdir -p "$WORK"
+[ -f "$WORK/Nimbrisco7_Config.dat" ] || printf '15\r\n8\r\nFull_Screen\r\n\r\n\r\n' > "$WORK/Nimbrisco7_Config.dat"
+[ -f "$WORK/Nimbrisco7_Picture_List.dat" ] ||
+    printf '0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n\r\n\r\n' > "$WORK/Nimbrisco7_Picture_List.dat"
 [ -f "$WORK/Nimbrisco7_Language.dat" ] || printf ' 1' > "$WORK/Nimbrisco7_Language.dat"
 if [ ! -f "$WORK/Nimbrisco7_Proxy.dat" ]; then
     printf '\r\n\r\n\r\n\r\n0\r\n' > "$WORK/Nimbrisco7_Proxy.dat"

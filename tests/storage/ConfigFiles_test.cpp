@@ -217,6 +217,15 @@ TEST_F(ConfigFilesTest, EmptySelectionIsOnlyTheTwoEmptyLines) {
     EXPECT_EQ(readWorkFile(kList), QByteArray("\r\n\r\n"));
 }
 
+TEST_F(ConfigFilesTest, SelectionOnDiskSurvivesASaveBeforeThePanelLoadedTheCatalogue) {
+    writeWorkFile(kList, "7\r\n40\r\n\r\n\r\n");
+    state().RUNNING_MODE = 1;
+    setTimers("20", "8");
+    config().SaveConfiguration(); // the list box is still empty
+    EXPECT_EQ(readWorkFile(kList), QByteArray("7\r\n40\r\n\r\n\r\n"));
+    EXPECT_TRUE(readWorkFile(kConfig).startsWith("20\r\n8\r\n"));
+}
+
 TEST_F(ConfigFilesTest, WriteErrorShowsTheMessageStopsTheClockAndDeletesTheFiles) {
     ASSERT_TRUE(QDir().mkpath(workPath(kConfig))); // a folder where the file should go
     writeWorkFile(LanguageSettings::kLanguageFile, " 1");
