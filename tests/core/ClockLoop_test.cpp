@@ -190,7 +190,12 @@ TEST_F(ClockLoopTest, CountdownRunsTenToOneWithTheProxyFallbackOnTheTenthTick) {
     EXPECT_TRUE(question->isHidden());
     EXPECT_EQ(state().connectWaitCount, 9);
     EXPECT_TRUE(form().generalClock.isActive());
-    EXPECT_EQ(server.requestCount(), 1); // still the one probe, waiting
+    // Still the one probe, waiting (it may reach the server only now on a busy machine).
+    if (server.requestCount() == 0) {
+        QSignalSpy arrived(&server, &LoopbackHttpServer::requestReceived);
+        arrived.wait(5000);
+    }
+    EXPECT_EQ(server.requestCount(), 1);
     // The waiting bar.
     EXPECT_FALSE(bar().lCountDown->isHidden());
     EXPECT_TRUE(bar().btSetup->isHidden());
