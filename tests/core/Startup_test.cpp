@@ -1,8 +1,8 @@
 // Start-up: portable root, work directories, first-run files, command-line switches.
 #include "FormFixture.h"
 
-#include "core/Startup.h"
 #include "core/ClickLabel.h"
+#include "core/Startup.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/ConfigFiles.h"
 
