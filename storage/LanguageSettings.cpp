@@ -74,7 +74,10 @@ void LanguageSettings::WriteLanguageFile() {
 bool LanguageSettings::ReadLanguageFile() {
     QByteArray bytes;
     Integer code = 0;
-    if (!storage::readAllBytes(filePath(), bytes) || !leadingNumber(bytes, code))
+    // Only the four languages are a choice: with any other code every message of the program
+    // would stay silent, a failed save included.
+    if (!storage::readAllBytes(filePath(), bytes) || !leadingNumber(bytes, code) || code < 1 ||
+        code > 4)
         return false;
     form_.state.Lingua = code;
     return true;

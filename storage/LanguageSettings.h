@@ -14,7 +14,8 @@ public:
     void StartupLanguage();
     void ChooseLanguage();
     void WriteLanguageFile();
-    // False when the file is missing or holds no number; Lingua is then left as it was.
+    // False when the file is missing or holds no language code 1..4; Lingua is then left as it
+    // was.
     bool ReadLanguageFile();
 
 private:

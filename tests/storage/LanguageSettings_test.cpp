@@ -53,9 +53,10 @@ TEST_F(LanguageSettingsTest, ReaderTakesTheFirstNumber) {
     }
 }
 
-TEST_F(LanguageSettingsTest, FileWithoutANumberCountsAsMissing) {
+TEST_F(LanguageSettingsTest, FileWithoutALanguageCodeCountsAsMissing) {
     for (const QByteArray& content :
-         {QByteArray("abc"), QByteArray(""), QByteArray("  \r\n"), QByteArray("99999999")}) {
+         {QByteArray("abc"), QByteArray(""), QByteArray("  \r\n"), QByteArray("99999999"),
+          QByteArray(" 7"), QByteArray(" 0"), QByteArray(" 999")}) {
         SCOPED_TRACE(content.toStdString());
         state().Lingua = 999;
         writeWorkFile(kLanguage, content);
