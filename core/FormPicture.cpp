@@ -112,30 +112,7 @@ void FormPicture::ResetPictureKinds() {
     state.listPictureKind.clear(0);
 }
 
-void FormPicture::ShowPicture(const Picture& picture) {
-    presentation_->ShowPicture(picture);
-}
-
-bool FormPicture::FetchPass(Integer type) {
-    return pictureFetcher_->FetchPass(type);
-}
-
-void FormPicture::LoadCatalogue(Integer mode) {
-    catalogueClient_->LoadCatalogue(mode);
-}
-
 void FormPicture::Disegna_Barra2() {
     controlBar_->Disegna_Barra2();
 }
 
-void FormPicture::Nascondi_Barra() {
-    controlBar_->Nascondi_Barra();
-}
-
-void FormPicture::Esponi_Barra() {
-    controlBar_->Esponi_Barra();
-}
-
-void FormPicture::Splitta5(const QString& ToSplit) {
-    startup_->Splitta5(ToSplit);
-}

@@ -51,14 +51,8 @@ public:
     // Sets listPictureKind of slots 0..1999 to 0.
     void ResetPictureKinds();
 
-    // Procedures other parts call on the window.
-    void ShowPicture(const Picture& picture);
-    bool FetchPass(Integer type);
-    void LoadCatalogue(Integer mode);
+    // Lays out the control bar (the start-up and the aspect-ratio scroll bar call it).
     void Disegna_Barra2();
-    void Nascondi_Barra();
-    void Esponi_Barra();
-    void Splitta5(const QString& ToSplit);
 
     AppState state;
 
