@@ -115,4 +115,3 @@ void FormPicture::ResetPictureKinds() {
 void FormPicture::Disegna_Barra2() {
     controlBar_->Disegna_Barra2();
 }
-
