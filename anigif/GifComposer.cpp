@@ -1,12 +1,7 @@
 #include "anigif/GifComposer.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace anigif {
 
@@ -28,35 +23,12 @@ void clearRect(QImage& image, const QRect& r) {
         std::memset(pixelAt(image, clipped.left(), y), 0, size_t(clipped.width()) * 4);
 }
 
-void copyRow(uint32_t* out, const uint8_t* in, int width, const uint32_t* colours) {
-    for (int x = 0; x < width; ++x)
-        out[x] = colours[in[x]];
-}
-
-// Only the pixels that are not see-through are written. Weather loops are mostly see-through
-// over most of a frame, so whole runs of 16 see-through indices are skipped at once.
-void overlayRow(uint32_t* out, const uint8_t* in, int width, const uint32_t* colours,
-                uint8_t transparent) {
-    int x = 0;
-#ifdef __SSE2__
-    const __m128i see = _mm_set1_epi8(char(transparent));
-    for (; x + 16 <= width; x += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x));
-        const unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, see)));
-        if (mask == 0xFFFFu)
-            continue;
-        if (mask == 0) {
-            copyRow(out + x, in + x, 16, colours);
-            continue;
-        }
-        for (int i = 0; i < 16; ++i)
-            if (!(mask & (1u << i)))
-                out[x + i] = colours[in[x + i]];
-    }
-#endif
-    for (; x < width; ++x)
-        if (in[x] != transparent)
-            out[x] = colours[in[x]];
+// A frame's rows lie a whole strip width apart in the strip, too far apart for the processor to
+// see the pattern: without a hint every row would start with a wait for memory.
+void prefetchRow(const uint8_t* row, int width) {
+    for (int i = 0; i < width; i += 64)
+        __builtin_prefetch(row + i);
+    __builtin_prefetch(row + width - 1);
 }
 
 } // namespace
@@ -95,15 +67,8 @@ bool GifComposer::createCanvas(const GifStream& gif) {
 
 void GifComposer::prepareColours(const GifStream& gif) {
     m_colours.resize(gif.ColorTables.size());
-    for (size_t t = 0; t < gif.ColorTables.size(); ++t) {
-        const ColorTable& table = gif.ColorTables[t];
-        Colours& c = m_colours[t];
-        // Indices past the table's colour count are black.
-        c.fill(opaqueBlack);
-        const int count = std::clamp<int>(int(table[kColorCountEntry]), 0, 256);
-        for (int i = 0; i < count; ++i)
-            c[size_t(i)] = opaqueBlack | (table[size_t(i)] & 0x00FFFFFFu);
-    }
+    for (size_t t = 0; t < gif.ColorTables.size(); ++t)
+        m_colours[t].set(gif.ColorTables[t]);
 }
 
 void GifComposer::invalidate() {
@@ -213,30 +178,35 @@ void GifComposer::drawFrame(const GifStream& gif, int f, QImage& target, QPoint 
         return;
     if (m_colours.size() != gif.ColorTables.size())
         prepareColours(gif);
-    static const Colours allBlack = [] {
-        Colours c;
+    static const PreparedColours allBlack = [] {
+        PreparedColours c;
         c.fill(opaqueBlack);
         return c;
     }();
-    const uint32_t* colours = fr.ColorTable >= 0 && size_t(fr.ColorTable) < m_colours.size()
-                                  ? m_colours[size_t(fr.ColorTable)].data()
-                                  : allBlack.data();
-    const bool hasCell = cellInStrip(gif, f);
+    const PreparedColours& colours = fr.ColorTable >= 0 && size_t(fr.ColorTable) < m_colours.size()
+                                         ? m_colours[size_t(fr.ColorTable)]
+                                         : allBlack;
+    const int transparent = fr.Transparent ? int(fr.TransparentIndex) : -1;
     const int x0 = area.left() - at.x();
     const int width = area.width();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        uint32_t* out = pixelAt(target, area.left(), y);
-        if (!hasCell) {
-            // An undecodable frame shows index 0, as its zero-filled cell would.
-            if (!fr.Transparent || fr.TransparentIndex != 0)
-                std::fill(out, out + width, colours[0]);
-        } else {
-            const uint8_t* in = gif.FrameStrip.cell(fr.StripX + x0, y - at.y());
-            if (fr.Transparent)
-                overlayRow(out, in, width, colours, fr.TransparentIndex);
-            else
-                copyRow(out, in, width, colours);
-        }
+    uint8_t* const targetBits = target.bits();
+    const auto rowOut = [&](int y) {
+        return reinterpret_cast<uint32_t*>(targetBits + ptrdiff_t(y) * target.bytesPerLine()) +
+               area.left();
+    };
+    if (!cellInStrip(gif, f)) {
+        // An undecodable frame shows index 0, as its zero-filled cell would.
+        if (transparent != 0)
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                std::fill(rowOut(y), rowOut(y) + width, colours.argb[0]);
+        return;
+    }
+    const ptrdiff_t stride = gif.FrameStrip.stride();
+    const uint8_t* in = gif.FrameStrip.cell(fr.StripX + x0, area.top() - at.y());
+    for (int y = area.top(); y <= area.bottom(); ++y, in += stride) {
+        if (y + 2 <= area.bottom())
+            prefetchRow(in + 2 * stride, width);
+        drawRow(m_kernel, rowOut(y), in, width, colours, transparent);
     }
 }
 

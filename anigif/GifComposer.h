@@ -3,11 +3,11 @@
 #pragma once
 
 #include "anigif/GifStream.h"
+#include "anigif/PixelRows.h"
 
 #include <QImage>
 #include <QRect>
 
-#include <array>
 #include <vector>
 
 namespace anigif {
@@ -39,9 +39,7 @@ public:
     const QImage& frameImage(const GifStream& gif, int f, int decodedFrames);
 
 private:
-    using Colours = std::array<uint32_t, 256>;
-    // Every table as premultiplied ARGB, built once per load or palette change so that a tick
-    // only looks colours up.
+    // Every table prepared once per load or palette change, so that a tick only looks colours up.
     void prepareColours(const GifStream& gif);
     // Undoes the shown frame's disposal; returns the canvas area that changed.
     QRect disposeShown(const GifStream& gif);
@@ -52,7 +50,8 @@ private:
 
     QImage m_canvas;
     int m_shown = 0;
-    std::vector<Colours> m_colours; // one per colour table
+    std::vector<PreparedColours> m_colours; // one per colour table
+    RowKernel m_kernel = fastestRowKernel();
     // The canvas under a frame with disposal 3; kept between ticks so that saving allocates
     // only when a larger frame comes.
     std::vector<uint32_t> m_saved;

@@ -1,0 +1,97 @@
+// Every row kernel this processor runs draws exactly what the plain definition gives: each
+// index's colour, see-through pixels untouched, nothing written outside the row.
+#include "anigif/PixelRows.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+using anigif::RowKernel;
+
+anigif::ColorTable tableOf(int count, unsigned seed) {
+    std::mt19937 random(seed);
+    anigif::ColorTable table{};
+    for (int i = 0; i < 256; ++i)
+        table[size_t(i)] = random() & 0x00FFFFFFu;
+    table[anigif::kColorCountEntry] = uint32_t(count);
+    return table;
+}
+
+// Runs of one index between stretches of noise, like the edges of rain areas.
+std::vector<uint8_t> indices(int width, int transparent, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> row(static_cast<size_t>(width));
+    for (int x = 0; x < width;) {
+        const int run = 1 + int(random() % 40);
+        const bool seeThrough = transparent >= 0 && random() % 2 == 0;
+        const bool noise = random() % 3 == 0;
+        const uint8_t value = seeThrough ? uint8_t(transparent) : uint8_t(random());
+        for (int i = 0; i < run && x < width; ++i, ++x)
+            row[size_t(x)] = noise && !seeThrough ? uint8_t(random()) : value;
+    }
+    return row;
+}
+
+void expectKernelDrawsRow(RowKernel kernel, int width, int transparent, int colourCount,
+                          unsigned seed) {
+    const anigif::ColorTable table = tableOf(colourCount, seed);
+    anigif::PreparedColours colours;
+    colours.set(table);
+    const std::vector<uint8_t> in = indices(width, transparent, seed);
+
+    constexpr int guard = 80; // pixels either side of the row that must stay as they are
+    const uint32_t background = 0x12345678u;
+    std::vector<uint32_t> out(size_t(width + 2 * guard), background);
+    anigif::drawRow(kernel, out.data() + guard, in.data(), width, colours, transparent);
+
+    for (int x = -guard; x < width + guard; ++x) {
+        uint32_t expected = background;
+        if (x >= 0 && x < width && int(in[size_t(x)]) != transparent) {
+            const int index = in[size_t(x)];
+            expected = index < colourCount ? (0xFF000000u | table[size_t(index)]) : 0xFF000000u;
+        }
+        ASSERT_EQ(out[size_t(x + guard)], expected)
+            << "kernel " << int(kernel) << ", width " << width << ", see-through " << transparent
+            << ", colours " << colourCount << ", pixel " << x;
+    }
+}
+
+const RowKernel allKernels[] = {RowKernel::Portable, RowKernel::Avx2, RowKernel::Avx512Vbmi};
+
+} // namespace
+
+TEST(PixelRows, EveryKernelDrawsTheDefinedPixels) {
+    int tried = 0;
+    for (RowKernel kernel : allKernels) {
+        if (!anigif::rowKernelSupported(kernel))
+            continue;
+        ++tried;
+        unsigned seed = 1;
+        // Widths around every vector size, so that the tails after the wide steps are covered.
+        for (int width : {0, 1, 7, 8, 15, 16, 17, 31, 32, 33, 63, 64, 65, 127, 128, 129, 200, 801})
+            for (int transparent : {-1, 0, 128, 255})
+                for (int count : {256, 2, 130})
+                    expectKernelDrawsRow(kernel, width, transparent, count, seed++);
+    }
+    EXPECT_GE(tried, 1);
+}
+
+TEST(PixelRows, FastestKernelIsOneThisProcessorRuns) {
+    EXPECT_TRUE(anigif::rowKernelSupported(anigif::fastestRowKernel()));
+    EXPECT_TRUE(anigif::rowKernelSupported(RowKernel::Portable));
+}
+
+TEST(PixelRows, FilledColoursGiveOneColourForEveryIndex) {
+    anigif::PreparedColours colours;
+    colours.fill(0xFF102030u);
+    std::vector<uint8_t> in(130);
+    for (size_t i = 0; i < in.size(); ++i)
+        in[i] = uint8_t(i * 2);
+    std::vector<uint32_t> out(in.size(), 0);
+    anigif::drawRow(anigif::fastestRowKernel(), out.data(), in.data(), int(in.size()), colours, -1);
+    for (uint32_t pixel : out)
+        ASSERT_EQ(pixel, 0xFF102030u);
+}
