@@ -1,5 +1,5 @@
-// The display-settings and selection files: validation messages and their order, exact bytes,
-// loading, failures, the first-run selection, saveAll and the selected-index list.
+// The display-settings and selection files: validation messages, exact bytes, loading, failures,
+// the first-run selection, saveAll, the selected-index list and the clean-up in each language.
 
 #include "FormFixture.h"
 
@@ -18,6 +18,10 @@ namespace {
 
 const QString kConfig = ConfigFiles::kConfigFile;
 const QString kList = ConfigFiles::kPictureListFile;
+// What a failed load or a clean-up deletes, and what it leaves for the next start to offer.
+const QStringList kDeleted = {kList, kConfig, ProxySettings::kProxyFile,
+                              LanguageSettings::kLanguageFile};
+const QStringList kKept = {ProxySettings::kProxyBackupFile, "Nimbrisco7_MyTown.dat"};
 
 class ConfigFilesTest : public FormFixture {
 protected:
@@ -35,172 +39,126 @@ protected:
     ConfigFiles& config() { return form().configFiles(); }
     PanelControls& panel() { return form().panel; }
 
-    void setTimers(const QString& download, const QString& slide) {
+    void save(const QString& download, const QString& slide, const QString& mode = "Full_Screen") {
         panel().SSTCfg_timeDwLoad->setText(download);
         panel().SSTCfg_timeRefresh->setText(slide);
-        panel().txtDisplay->setText("Full_Screen");
+        panel().txtDisplay->setText(mode);
+        config().SaveConfiguration();
     }
-    // The value lines of the configuration file.
     QStringList configLines() const {
         return QString::fromLatin1(readWorkFile(kConfig)).split("\r\n");
     }
-    void fillList(int items) {
-        for (int i = 0; i < items; ++i)
-            panel().Tabella_Mappe_Selezionate->addItem(QStringLiteral("entry %1").arg(i));
+    void writeAllFiles() {
+        for (const QString& name : kDeleted + kKept)
+            writeWorkFile(name, "x\r\n");
+    }
+    void expectDeleted(bool deleted) {
+        for (const QString& name : kDeleted)
+            EXPECT_EQ(workFileExists(name), !deleted) << name.toStdString();
+        for (const QString& name : kKept)
+            EXPECT_TRUE(workFileExists(name)) << name.toStdString();
     }
 };
 
 } // namespace
 
-TEST_F(ConfigFilesTest, DownloadTimeChecksShowTheirMessageAndStore15) {
-    struct Case {
-        const char* text;
+TEST_F(ConfigFilesTest, TimerChecksShowTheirMessagesInOrderAndStoreTheDefaults) {
+    const struct {
+        const char* download;
+        const char* slide;
         QStringList messages;
-        const char* stored;
+        const char* storedDownload;
+        const char* storedSlide;
+    } cases[] = {
+        {"abc", "1", {"Invalid Download Time."}, "15", "1"},
+        {"15abc", "30", {"Invalid Download Time."}, "15", "30"},
+        {"", "8", {"Invalid Download Time."}, "15", "8"},
+        {"nan", "8", {"Invalid Download Time."}, "15", "8"},
+        {"14.9", "8", {"Download Timer too small."}, "15", "8"},
+        {"15", "0.5", {"Slide Show Timer too small."}, "15", "8"},
+        {"60", "-3", {"Slide Show Timer too small."}, "60", "8"},
+        {"5", "x", {"Download Timer too small.", "Slide Show Timer not valid."}, "15", "8"},
     };
-    const Case cases[] = {
-        {"abc", {"Invalid Download Time."}, "15"},
-        {"15abc", {"Invalid Download Time."}, "15"},
-        {"", {"Invalid Download Time."}, "15"},
-        {"nan", {"Invalid Download Time."}, "15"},
-        {"10", {"Download Timer too small."}, "15"},
-        {"14.9", {"Download Timer too small."}, "15"},
-        {"15", {}, "15"},
-        {"60", {}, "60"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.download) + " / " + c.slide);
         messages().clear();
-        setTimers(c.text, "8");
-        config().SaveConfiguration();
+        save(c.download, c.slide);
         EXPECT_EQ(messages().texts(), c.messages);
-        EXPECT_EQ(configLines().value(0), c.stored);
-        EXPECT_EQ(panel().SSTCfg_timeDwLoad->text(), c.stored);
+        EXPECT_EQ(configLines().mid(0, 2), (QStringList{c.storedDownload, c.storedSlide}));
+        EXPECT_EQ(panel().SSTCfg_timeDwLoad->text(), c.storedDownload);
     }
-}
 
-TEST_F(ConfigFilesTest, SlideTimeChecksShowTheirMessageAndStore8) {
-    struct Case {
-        const char* text;
-        QStringList messages;
-        const char* stored;
-    };
-    const Case cases[] = {
-        {"0", {"Slide Show Timer too small."}, "8"},
-        {"0.5", {"Slide Show Timer too small."}, "8"},
-        {"-3", {"Slide Show Timer too small."}, "8"},
-        {"x", {"Slide Show Timer not valid."}, "8"},
-        {"1", {}, "1"},
-        {"30", {}, "30"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        messages().clear();
-        setTimers("15", c.text);
-        config().SaveConfiguration();
-        EXPECT_EQ(messages().texts(), c.messages);
-        EXPECT_EQ(configLines().value(1), c.stored);
-    }
-}
-
-TEST_F(ConfigFilesTest, DownloadMessagesComeBeforeSlideMessages) {
-    setTimers("5", "abc");
-    config().SaveConfiguration();
-    EXPECT_EQ(messages().texts(),
-              (QStringList{"Download Timer too small.", "Slide Show Timer not valid."}));
-}
-
-TEST_F(ConfigFilesTest, NumbersFollowTheUserLocaleWithTheCLocaleAsFallback) {
+    // Numbers follow the user's locale, with the C locale as fallback.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    setTimers("20,5", "2.5");
-    config().SaveConfiguration();
+    messages().clear();
+    save("20,5", "2.5");
     EXPECT_TRUE(messages().shown.empty());
     EXPECT_EQ(configLines().mid(0, 2), (QStringList{"20,5", "2.5"}));
 }
 
-TEST_F(ConfigFilesTest, ConfigFileHoldsThreeValueLinesThenTwoEmptyLines) {
-    setTimers("15", "8");
-    config().SaveConfiguration();
+TEST_F(ConfigFilesTest, ConfigFileBytesAndReadingThemBack) {
+    save("15", "8");
     EXPECT_EQ(readWorkFile(kConfig), QByteArray("15\r\n8\r\nFull_Screen\r\n\r\n\r\n"));
-
-    // Reading it back gives an empty own-picture path from the first empty line.
+    // The first empty line reads as an empty own-picture path.
     state().OwnPicturePath = "stale";
     ASSERT_TRUE(config().LoadConfiguration());
-    EXPECT_EQ(state().RUNNING_MODE, 1);
     EXPECT_EQ(state().OwnPicturePath, "");
     EXPECT_EQ(state().fullScreenFlag, 1);
-    EXPECT_EQ(panel().txtDisplay->text(), "Full_Screen");
-}
 
-TEST_F(ConfigFilesTest, OwnPictureIsTheFourthLineInLatin1AndAnyOtherModeIsNormal) {
-    setTimers("20", "9");
-    panel().txtDisplay->setText("Stretch");
+    // The own picture is a fourth line in Latin-1; any mode but Full_Screen is Normal.
     panel().SSTCfg_LblinserisciImg->setText(QString::fromUtf8("/home/anna/Météo.jpg"));
-    config().SaveConfiguration();
-    EXPECT_EQ(readWorkFile(kConfig), QByteArray("20\r\n9\r\nNormal\r\n/home/anna/M\xe9t\xe9o.jpg"
-                                                "\r\n\r\n\r\n"));
-
+    save("20", "9", "Stretch");
+    EXPECT_EQ(readWorkFile(kConfig),
+              QByteArray("20\r\n9\r\nNormal\r\n/home/anna/M\xe9t\xe9o.jpg\r\n\r\n\r\n"));
     panel().SSTCfg_LblinserisciImg->clear();
     ASSERT_TRUE(config().LoadConfiguration());
     EXPECT_EQ(state().OwnPicturePath, QString::fromUtf8("/home/anna/Météo.jpg"));
     EXPECT_EQ(panel().SSTCfg_LblinserisciImg->text(), state().OwnPicturePath);
     EXPECT_EQ(state().fullScreenFlag, 0);
-}
 
-TEST_F(ConfigFilesTest, LowerCaseFullScreenLoadsAsNormal) {
     writeWorkFile(kConfig, "30\r\n5\r\nfull_screen\r\n\r\n\r\n");
     state().fullScreenFlag = 1;
     ASSERT_TRUE(config().LoadConfiguration());
     EXPECT_EQ(state().fullScreenFlag, 0);
     EXPECT_EQ(panel().txtDisplay->text(), "Normal");
-    EXPECT_EQ(panel().SSTCfg_timeDwLoad->text(), "30");
-    EXPECT_EQ(panel().SSTCfg_timeRefresh->text(), "5");
 }
 
-TEST_F(ConfigFilesTest, ShortConfigFileFailsTheLoadAndDeletesTheConfigurationFiles) {
-    writeWorkFile(kConfig, "15\r\n8\r\nFull_Screen\r\n");
-    writeWorkFile(kList, "0\r\n1\r\n\r\n\r\n");
-    writeWorkFile(ProxySettings::kProxyFile, "\r\n\r\n\r\n\r\n0\r\n");
-    writeWorkFile(LanguageSettings::kLanguageFile, " 1");
-    writeWorkFile(ProxySettings::kProxyBackupFile, "\r\n\r\n\r\n\r\n0\r\n");
-    writeWorkFile("Nimbrisco7_MyTown.dat", "Courmayeur\r\n");
-    form().imgClock.start();
+TEST_F(ConfigFilesTest, MissingOrShortConfigFileFailsTheLoadAndDeletesTheConfiguration) {
+    EXPECT_FALSE(config().LoadConfiguration());
+    EXPECT_EQ(state().RUNNING_MODE, 2);
 
+    state().RUNNING_MODE = 1;
+    writeAllFiles();
+    writeWorkFile(kConfig, "15\r\n8\r\nFull_Screen\r\n");
+    form().imgClock.start();
     EXPECT_FALSE(config().LoadConfiguration());
     EXPECT_EQ(state().RUNNING_MODE, 2);
     EXPECT_FALSE(form().imgClock.isActive());
-    for (const QString& name :
-         {kConfig, kList, ProxySettings::kProxyFile, LanguageSettings::kLanguageFile})
-        EXPECT_FALSE(workFileExists(name)) << name.toStdString();
-    EXPECT_TRUE(workFileExists(ProxySettings::kProxyBackupFile));
-    EXPECT_TRUE(workFileExists("Nimbrisco7_MyTown.dat"));
-}
-
-TEST_F(ConfigFilesTest, MissingConfigFileFailsTheLoad) {
-    EXPECT_FALSE(config().LoadConfiguration());
-    EXPECT_EQ(state().RUNNING_MODE, 2);
-}
-
-TEST_F(ConfigFilesTest, FirstRunWritesTheDefaultSelectionWhateverTheListHolds) {
-    fillList(6);
-    panel().Tabella_Mappe_Selezionate->item(5)->setSelected(true);
-    state().RUNNING_MODE = 2;
-    setTimers("15", "8");
-    config().SaveConfiguration();
-    EXPECT_EQ(readWorkFile(kList), QByteArray("0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n\r\n\r\n"));
-    EXPECT_EQ(config().selectedIndexCount(), 0);
+    expectDeleted(true);
 }
 
 TEST_F(ConfigFilesTest, SelectionFileHoldsPositionAndIdOfEverySelectedEntry) {
-    fillList(8);
+    QListWidget* list = panel().Tabella_Mappe_Selezionate;
+    for (int i = 0; i < 8; ++i)
+        list->addItem(QStringLiteral("entry %1").arg(i));
+    list->item(5)->setSelected(true);
+    // The first run writes the default selection whatever the list holds.
+    state().RUNNING_MODE = 2;
+    save("15", "8");
+    EXPECT_EQ(readWorkFile(kList), QByteArray("0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n\r\n\r\n"));
+    EXPECT_EQ(config().selectedIndexCount(), 0);
+
+    state().RUNNING_MODE = 1;
+    list->clearSelection();
+    save("15", "8");
+    EXPECT_EQ(readWorkFile(kList), QByteArray("\r\n\r\n"));
+
     state().listIdEntry[0] = 12;
     state().listIdEntry[7] = 40;
-    panel().Tabella_Mappe_Selezionate->item(7)->setSelected(true);
-    panel().Tabella_Mappe_Selezionate->item(0)->setSelected(true);
+    list->item(7)->setSelected(true);
+    list->item(0)->setSelected(true);
     state().weAre = "w w w";
-    setTimers("15", "8");
-    config().SaveConfiguration();
-
+    save("15", "8");
     EXPECT_EQ(readWorkFile(kList), QByteArray("0\r\n12\r\n7\r\n40\r\n\r\n\r\n"));
     ASSERT_EQ(config().selectedIndexCount(), 2);
     EXPECT_EQ(state().listIdCopyright[0], 1);
@@ -210,28 +168,11 @@ TEST_F(ConfigFilesTest, SelectionFileHoldsPositionAndIdOfEverySelectedEntry) {
     EXPECT_EQ(state().statusLine2, ". . . ");
 }
 
-TEST_F(ConfigFilesTest, EmptySelectionIsOnlyTheTwoEmptyLines) {
-    fillList(3);
-    setTimers("15", "8");
-    config().SaveConfiguration();
-    EXPECT_EQ(readWorkFile(kList), QByteArray("\r\n\r\n"));
-}
-
-TEST_F(ConfigFilesTest, SelectionOnDiskSurvivesASaveBeforeThePanelLoadedTheCatalogue) {
-    writeWorkFile(kList, "7\r\n40\r\n\r\n\r\n");
-    state().RUNNING_MODE = 1;
-    setTimers("20", "8");
-    config().SaveConfiguration(); // the list box is still empty
-    EXPECT_EQ(readWorkFile(kList), QByteArray("7\r\n40\r\n\r\n\r\n"));
-    EXPECT_TRUE(readWorkFile(kConfig).startsWith("20\r\n8\r\n"));
-}
-
 TEST_F(ConfigFilesTest, WriteErrorShowsTheMessageStopsTheClockAndDeletesTheFiles) {
     ASSERT_TRUE(QDir().mkpath(workPath(kConfig))); // a folder where the file should go
     writeWorkFile(LanguageSettings::kLanguageFile, " 1");
     form().imgClock.start();
-    setTimers("15", "8");
-    config().SaveConfiguration();
+    save("15", "8");
     EXPECT_EQ(messages().texts(), QStringList{"ERROR WRITING CONFIGURATION FILES!"});
     EXPECT_FALSE(form().imgClock.isActive());
     EXPECT_FALSE(workFileExists(kList));
@@ -240,7 +181,6 @@ TEST_F(ConfigFilesTest, WriteErrorShowsTheMessageStopsTheClockAndDeletesTheFiles
 
 TEST_F(ConfigFilesTest, SaveAllSavesWaitsAndReenablesOnlyStartAndQuit) {
     PanelControls& p = panel();
-    setTimers("15", "8");
     state().configDirty = 1;
     bool savedBeforeWait = false;
     bool disabledDuringWait = false;
@@ -266,7 +206,6 @@ TEST_F(ConfigFilesTest, SelectedIndexListStopsAtSlot2000AndResetClearsIt) {
     for (int i = 0; i < 2100; ++i)
         config().RecordSelectedIndex(false, static_cast<Integer>(i + 1));
     EXPECT_EQ(config().selectedIndexCount(), 2001);
-    EXPECT_EQ(state().listIdCopyright[0], 1);
     EXPECT_EQ(state().listIdCopyright[2000], 2001);
 
     config().RecordSelectedIndex(true);
@@ -275,10 +214,57 @@ TEST_F(ConfigFilesTest, SelectedIndexListStopsAtSlot2000AndResetClearsIt) {
         ASSERT_EQ(state().listIdCopyright[i], 0) << i;
 }
 
-TEST_F(ConfigFilesTest, FirstStartInAnEmptyRootWritesTheDefaults) {
-    rebuildForm(QString());
-    loadForm();
-    EXPECT_EQ(readWorkFile(kConfig), QByteArray("15\r\n8\r\nFull_Screen\r\n\r\n\r\n"));
-    EXPECT_EQ(readWorkFile(kList), QByteArray("0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n\r\n\r\n"));
-    EXPECT_EQ(state().RUNNING_MODE, 1);
+TEST_F(ConfigFilesTest, CleanupAsksInEachLanguageAndDeletesOnlyWhenConfirmed) {
+    const struct {
+        int lingua;
+        bool confirm;
+        QStringList boxes; // title and text of the question, then of the answer
+    } cases[] = {
+        {1,
+         true,
+         {"WARNING!", "If you confirm, all configuration files will be deleted\r\n\r\nWARNING",
+          "Warning!", "Configuration cleaned, please restart Nimbrisco"}},
+        {2,
+         false,
+         {"Attenzione!",
+          "Se confermi verranno cancellati tutti i files di configurazione.\r\n\r\nATTENZIONE",
+          "Attenzione!", "Restart annullato"}},
+        {3,
+         false,
+         {"ATTENTION!!",
+          " Si vous confirmez, tous les fichiers de configuration seront "
+          "supprimés\r\n\r\nATTENTION",
+          "Attention !", "Restart Not executed"}},
+        {4,
+         true,
+         {"¡ADVERTENCIA! !",
+          "Si confirma, todos los archivos de configuración serán borrados.\r\n\r\n¡ADVERTENCIA",
+          "Atención!", "La impostación borrarse. Reencaminar Nimbrisco"}},
+        {999, true, {}}, // no language: nothing is asked
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lingua);
+        writeAllFiles();
+        messages().clear();
+        state().Lingua = c.lingua;
+        state().FlagRestart = kFalse;
+        state().flagCmdButton = 0;
+        messages().queueAnswers({c.confirm});
+        if (c.lingua == 2)
+            config().Cleanup2_Click();
+        else
+            config().Cleanup_Click();
+
+        QStringList boxes;
+        for (const platform::RecordedMessage& m : messages().shown)
+            boxes << m.title << m.text;
+        EXPECT_EQ(boxes, c.boxes);
+        if (!boxes.isEmpty()) {
+            EXPECT_EQ(messages().shown[0].kind, platform::RecordedMessage::Kind::YesNo);
+        }
+        const bool cleaned = !c.boxes.isEmpty() && c.confirm;
+        expectDeleted(cleaned);
+        EXPECT_EQ(state().FlagRestart, cleaned ? kTrue : kFalse);
+        EXPECT_EQ(state().flagCmdButton, cleaned ? 2 : 0);
+    }
 }

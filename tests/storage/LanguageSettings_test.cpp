@@ -17,90 +17,56 @@ protected:
     void SetUp() override {
         FormFixture::SetUp();
         prepareDirectoriesOnly();
+        state().Lingua = 999;
     }
     LanguageSettings& language() { return form().languageSettings(); }
     QGroupBox* frame() { return form().languageFrame.Frame_Select_Language; }
-    // The user picks `code` at the second wait step; records whether the frame was up then.
-    void pickAtSecondWait(Integer code, bool* frameShown) {
-        clock().onSleep = [this, code, frameShown](int) {
-            if (clock().sleeps() == 2) {
-                *frameShown = !frame()->isHidden();
-                state().Lingua = code;
-            }
-        };
-    }
 };
 
 } // namespace
 
-TEST_F(LanguageSettingsTest, FrenchFileIsExactlyABlankAndTheDigit) {
-    state().Lingua = 3;
-    language().WriteLanguageFile();
-    EXPECT_EQ(readWorkFile(kLanguage), QByteArray(" 3"));
-}
-
-TEST_F(LanguageSettingsTest, ReaderTakesTheFirstNumber) {
+TEST_F(LanguageSettingsTest, ReaderTakesTheFirstNumberIfItIsALanguageCode) {
     const struct {
         QByteArray content;
-        Integer lingua;
-    } cases[] = {{" 2", 2}, {"4", 4}, {" 1\r\n", 1}, {"\r\n 3 trailing", 3}};
+        Integer lingua; // 999: the file counts as missing
+    } cases[] = {{" 2", 2},   {"4", 4},        {"\r\n 3 trailing", 3}, {"abc", 999},
+                 {"", 999},   {"  \r\n", 999}, {"99999999", 999},      {" 0", 999},
+                 {" 7", 999}, {" 999", 999}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.content.toStdString());
         state().Lingua = 999;
         writeWorkFile(kLanguage, c.content);
-        EXPECT_TRUE(language().ReadLanguageFile());
+        EXPECT_EQ(language().ReadLanguageFile(), c.lingua != 999);
         EXPECT_EQ(state().Lingua, c.lingua);
     }
 }
 
-TEST_F(LanguageSettingsTest, FileWithoutALanguageCodeCountsAsMissing) {
-    for (const QByteArray& content :
-         {QByteArray("abc"), QByteArray(""), QByteArray("  \r\n"), QByteArray("99999999"),
-          QByteArray(" 7"), QByteArray(" 0"), QByteArray(" 999")}) {
-        SCOPED_TRACE(content.toStdString());
+TEST_F(LanguageSettingsTest, StartupAsksWhenThereIsNoLanguageAndStoresTheChoice) {
+    for (const Integer code : {3, 2}) {
+        SCOPED_TRACE(code);
+        if (code == 2)
+            writeWorkFile(kLanguage, "abc");
         state().Lingua = 999;
-        writeWorkFile(kLanguage, content);
-        EXPECT_FALSE(language().ReadLanguageFile());
-        EXPECT_EQ(state().Lingua, 999);
+        bool frameShown = false;
+        // The user picks at the second wait step.
+        clock().onSleep = [this, code, &frameShown, steps = 0](int) mutable {
+            if (++steps == 2) {
+                frameShown = !frame()->isHidden();
+                state().Lingua = code;
+            }
+        };
+        language().StartupLanguage();
+        EXPECT_TRUE(frameShown);
+        EXPECT_TRUE(frame()->isHidden());
+        EXPECT_EQ(state().Lingua, code);
+        EXPECT_EQ(readWorkFile(kLanguage), QByteArray(" ") + QByteArray::number(code));
     }
-}
-
-TEST_F(LanguageSettingsTest, StartupAsksWhenTheFileIsMissingAndStoresTheChoice) {
-    state().Lingua = 999;
-    bool frameShown = false;
-    pickAtSecondWait(3, &frameShown);
-    language().StartupLanguage();
-    EXPECT_TRUE(frameShown);
-    EXPECT_TRUE(frame()->isHidden());
-    EXPECT_EQ(state().Lingua, 3);
-    EXPECT_EQ(readWorkFile(kLanguage), QByteArray(" 3"));
     EXPECT_EQ(form().helpFilePath, state().appPath + "/Nimbrisco.html");
     EXPECT_TRUE(form().isVisible());
-
     const platform::Units u = form().units();
     EXPECT_EQ(platform::twips::left(frame(), u),
               platform::twips::left(form().panel.SSTCfg, u) - 250);
     EXPECT_EQ(platform::twips::top(frame(), u), platform::twips::top(form().panel.SSTCfg, u) - 250);
-}
-
-TEST_F(LanguageSettingsTest, StartupAsksAgainWhenTheFileHoldsNoNumber) {
-    writeWorkFile(kLanguage, "abc");
-    state().Lingua = 999;
-    bool frameShown = false;
-    pickAtSecondWait(2, &frameShown);
-    language().StartupLanguage();
-    EXPECT_TRUE(frameShown);
-    EXPECT_EQ(state().Lingua, 2);
-    EXPECT_EQ(readWorkFile(kLanguage), QByteArray(" 2"));
-}
-
-TEST_F(LanguageSettingsTest, StartupWithAStoredLanguageDoesNotAsk) {
-    writeWorkFile(kLanguage, " 4");
-    state().Lingua = 999;
-    language().StartupLanguage();
-    EXPECT_EQ(clock().sleeps(), 0);
-    EXPECT_EQ(state().Lingua, 4);
-    EXPECT_TRUE(frame()->isHidden());
 }
 
 TEST_F(LanguageSettingsTest, ClosingTheWindowEndsTheChoiceWithoutAFile) {

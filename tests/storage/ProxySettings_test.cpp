@@ -19,6 +19,7 @@ namespace {
 
 const QString kProxy = ProxySettings::kProxyFile;
 const QString kBackup = ProxySettings::kProxyBackupFile;
+const QByteArray kDirectFile = "\r\n\r\n\r\n\r\n0\r\n";
 
 class ProxySettingsTest : public FormFixture {
 protected:
@@ -32,24 +33,21 @@ protected:
         return {frame().Proxy_Address, frame().Proxy_Port, frame().Proxy_Username,
                 frame().Proxy_Password};
     }
-    void chooseProxy(const QString& host, const QString& port, const QString& user,
-                     const QString& password) {
-        frame().Proxy->click();
-        frame().Proxy_Address->setText(host);
-        frame().Proxy_Port->setText(port);
-        frame().Proxy_Username->setText(user);
-        frame().Proxy_Password->setText(password);
+    void setBoxes(const QStringList& texts) {
+        for (int i = 0; i < 4; ++i)
+            boxes()[i]->setText(texts[i]);
     }
-    void clearBoxes() {
+    QStringList boxTexts() {
+        QStringList texts;
         for (QLineEdit* box : boxes())
-            box->setText("placeholder");
+            texts << box->text();
+        return texts;
     }
-    // Confirms the connection frame at the `n`-th wait step, as the user would.
-    void confirmAtSleep(int n) {
-        clock().onSleep = [this, n](int) {
-            if (clock().sleeps() == n)
-                frame().Connection_Selected->click();
-        };
+    // What the HTTP control was given: host, port, user, password.
+    QStringList httpSettings() {
+        const platform::HttpControl* inet = form().Inet1;
+        return {inet->Proxy(), QString::number(inet->ProxyPort()), inet->UserName(),
+                inet->Password()};
     }
     int modeBits(const QString& name) {
         struct stat st {};
@@ -58,92 +56,60 @@ protected:
     }
 };
 
+const QStringList kPlaceholders = {"x", "x", "x", "x"};
+
 } // namespace
 
-TEST_F(ProxySettingsTest, ScramblingTurnsEachCodeIntoItsComplement) {
-    const QString scrambled = ProxySettings::ScramblePassword("abc");
-    ASSERT_EQ(scrambled.size(), 3);
-    EXPECT_EQ(scrambled[0].unicode(), 158);
-    EXPECT_EQ(scrambled[1].unicode(), 157);
-    EXPECT_EQ(scrambled[2].unicode(), 156);
-    QString all;
-    for (int code = 0; code <= 255; ++code)
-        all += QChar(code);
-    EXPECT_EQ(ProxySettings::ScramblePassword(ProxySettings::ScramblePassword(all)), all);
-}
-
-TEST_F(ProxySettingsTest, ProxyChoiceIsWrittenToBothFilesAndReadBack) {
-    chooseProxy("proxy.lan", "3128", "mario", "abc");
+TEST_F(ProxySettingsTest, ProxyChoiceGoesToTheHttpControlAndBothOwnerOnlyFiles) {
+    frame().Proxy->click();
+    setBoxes({"proxy.lan", "3128", "mario", "abc"});
     proxy().ApplyProxySettings();
+    EXPECT_EQ(httpSettings(), (QStringList{"proxy.lan", "3128", "mario", "abc"}));
+    // The password is stored with each code turned into its complement.
     const QByteArray expected("proxy.lan\r\n3128\r\nmario\r\n\x9e\x9d\x9c\r\n1\r\n");
-    EXPECT_EQ(readWorkFile(kProxy), expected);
-    EXPECT_EQ(readWorkFile(kBackup), expected);
+    for (const QString& name : {kProxy, kBackup}) {
+        EXPECT_EQ(readWorkFile(name), expected) << name.toStdString();
+        EXPECT_EQ(modeBits(name), 0600) << name.toStdString();
+    }
     EXPECT_EQ(state().Wait_Type_Connection, kTrue);
 
-    clearBoxes();
+    // At the next start the stored file is applied without asking.
+    setBoxes(kPlaceholders);
     frame().No_Proxy->click();
-    ASSERT_TRUE(proxy().ReadProxyFile());
-    EXPECT_EQ(frame().Proxy_Address->text(), "proxy.lan");
-    EXPECT_EQ(frame().Proxy_Port->text(), "3128");
-    EXPECT_EQ(frame().Proxy_Username->text(), "mario");
-    EXPECT_EQ(frame().Proxy_Password->text(), "abc");
-    EXPECT_TRUE(frame().Proxy->isChecked());
-    EXPECT_EQ(state().Proxy_Enabled, kTrue);
+    proxy().LoadProxySettings();
+    EXPECT_EQ(clock().sleeps(), 0);
+    EXPECT_EQ(boxTexts(), (QStringList{"proxy.lan", "3128", "mario", "abc"}));
     for (QLineEdit* box : boxes())
         EXPECT_TRUE(box->isEnabled());
-}
+    EXPECT_TRUE(frame().Proxy->isChecked());
+    EXPECT_EQ(state().Proxy_Enabled, kTrue);
 
-TEST_F(ProxySettingsTest, ProxyFilesAreForTheOwnerOnly) {
-    chooseProxy("proxy.lan", "8080", "u", "secret");
-    proxy().ApplyProxySettings();
-    EXPECT_EQ(modeBits(kProxy), 0600);
-    EXPECT_EQ(modeBits(kBackup), 0600);
-}
-
-TEST_F(ProxySettingsTest, HttpControlGetsHostPortUserAndPassword) {
-    chooseProxy("proxy.lan", "3128", "mario", "p4ss");
-    proxy().ApplyProxySettings();
-    EXPECT_EQ(form().Inet1->Proxy(), "proxy.lan");
-    EXPECT_EQ(form().Inet1->ProxyPort(), 3128);
-    EXPECT_EQ(form().Inet1->UserName(), "mario");
-    EXPECT_EQ(form().Inet1->Password(), "p4ss");
-
+    // The direct choice clears the control and stores four empty lines and a zero.
     frame().No_Proxy->click();
     proxy().ApplyProxySettings();
-    EXPECT_EQ(form().Inet1->Proxy(), "");
-    EXPECT_EQ(form().Inet1->ProxyPort(), 0);
-    EXPECT_EQ(form().Inet1->UserName(), "");
-    EXPECT_EQ(form().Inet1->Password(), "");
-}
-
-TEST_F(ProxySettingsTest, DirectChoiceWritesFourEmptyLinesAndZeroAndReadsBackAsDirect) {
-    chooseProxy("proxy.lan", "3128", "mario", "abc");
-    frame().No_Proxy->click();
-    proxy().ApplyProxySettings();
-    EXPECT_EQ(readWorkFile(kProxy), QByteArray("\r\n\r\n\r\n\r\n0\r\n"));
-    EXPECT_EQ(readWorkFile(kBackup), QByteArray("\r\n\r\n\r\n\r\n0\r\n"));
+    EXPECT_EQ(httpSettings(), (QStringList{"", "0", "", ""}));
+    EXPECT_EQ(readWorkFile(kProxy), kDirectFile);
+    EXPECT_EQ(readWorkFile(kBackup), kDirectFile);
 
     frame().Proxy->click();
-    clearBoxes();
+    setBoxes(kPlaceholders);
     ASSERT_TRUE(proxy().ReadProxyFile());
+    EXPECT_EQ(boxTexts(), (QStringList{"", "", "", ""}));
+    for (QLineEdit* box : boxes())
+        EXPECT_FALSE(box->isEnabled());
     EXPECT_TRUE(frame().No_Proxy->isChecked());
     EXPECT_EQ(state().Proxy_Enabled, kFalse);
-    for (QLineEdit* box : boxes()) {
-        EXPECT_EQ(box->text(), "");
-        EXPECT_FALSE(box->isEnabled());
-    }
 }
 
 TEST_F(ProxySettingsTest, OnlyAFifthFieldOfOneSelectsTheProxy) {
     const struct {
         QByteArray fifth;
         Boolean enabled;
-    } cases[] = {{"1", kTrue}, {"  1", kTrue},  {"0", kFalse},
-                 {"", kFalse}, {"yes", kFalse}, {"11", kFalse}};
+    } cases[] = {{"  1", kTrue}, {"0", kFalse}, {"", kFalse}, {"yes", kFalse}, {"11", kFalse}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fifth.toStdString());
         writeWorkFile(kProxy, "h\r\n80\r\nu\r\n\x9e\r\n" + c.fifth + "\r\n");
-        ASSERT_TRUE(proxy().ReadProxyFile());
+        form().panel.TestReadProxy->click();
         EXPECT_EQ(state().Proxy_Enabled, c.enabled);
         EXPECT_EQ(frame().Proxy->isChecked(), c.enabled == kTrue);
     }
@@ -153,45 +119,39 @@ TEST_F(ProxySettingsTest, PasswordWhoseScrambledFormHoldsACommaIsSplitOnReading)
     // 'Ó' (211) scrambles to ',' (44): the reader cuts the password there, and the rest of it
     // takes the place of the fifth field, so the proxy choice is lost too. The user has to
     // confirm the connection again.
-    chooseProxy("proxy.lan", "3128", "mario",
-                QString::fromLatin1("ab\xd3"
-                                    "cd"));
+    frame().Proxy->click();
+    setBoxes({"proxy.lan", "3128", "mario",
+              QString::fromLatin1("ab\xd3"
+                                  "cd")});
     proxy().ApplyProxySettings();
     EXPECT_EQ(readWorkFile(kProxy),
               QByteArray("proxy.lan\r\n3128\r\nmario\r\n\x9e\x9d,\x9c\x9b\r\n1\r\n"));
     ASSERT_TRUE(proxy().ReadProxyFile());
     EXPECT_EQ(frame().Proxy_Password->text(), "ab");
     EXPECT_EQ(state().Proxy_Enabled, kFalse);
-    EXPECT_TRUE(frame().No_Proxy->isChecked());
 }
 
-TEST_F(ProxySettingsTest, FileWithFewerThanFiveFieldsCountsAsMissing) {
+TEST_F(ProxySettingsTest, ShortFileCountsAsMissingAndTheQuestionOffersTheBackupValues) {
     writeWorkFile(kProxy, "cut.lan\r\n3128\r\nuser\r\n");
-    clearBoxes();
+    setBoxes(kPlaceholders);
     EXPECT_FALSE(proxy().ReadProxyFile());
-    for (QLineEdit* box : boxes())
-        EXPECT_EQ(box->text(), "placeholder");
-}
+    EXPECT_EQ(boxTexts(), kPlaceholders);
 
-TEST_F(ProxySettingsTest, ShortFileAsksAgainOfferingTheBackupValues) {
-    writeWorkFile(kProxy, "cut.lan\r\n3128\r\nuser\r\n");
-    writeWorkFile(kBackup, "saved.lan\r\n8080\r\nanna\r\n\x9e\x9d\x9c\r\n1\r\n");
-    bool frameShown = false;
+    const QByteArray backup("saved.lan\r\n8080\r\nanna\r\n\x9e\x9d\x9c\r\n1\r\n");
+    writeWorkFile(kBackup, backup);
     QString offeredHost;
     clock().onSleep = [&](int) {
         if (clock().sleeps() < 2)
             return;
-        frameShown = !frame().Frame_Select_Connection->isHidden();
-        offeredHost = frame().Proxy_Address->text();
+        if (!frame().Frame_Select_Connection->isHidden())
+            offeredHost = frame().Proxy_Address->text();
         frame().Connection_Selected->click();
     };
     proxy().LoadProxySettings();
-    EXPECT_TRUE(frameShown);
     EXPECT_EQ(offeredHost, "saved.lan");
     EXPECT_TRUE(frame().Frame_Select_Connection->isHidden());
     EXPECT_EQ(state().Mirror_Type_Connection, kTrue);
-    const QByteArray expected("saved.lan\r\n8080\r\nanna\r\n\x9e\x9d\x9c\r\n1\r\n");
-    EXPECT_EQ(readWorkFile(kProxy), expected);
+    EXPECT_EQ(readWorkFile(kProxy), backup);
     EXPECT_EQ(form().Inet1->ProxyPort(), 8080);
 }
 
@@ -206,52 +166,31 @@ TEST_F(ProxySettingsTest, FirstStartAsksAndStoresTheDirectChoice) {
     proxy().LoadProxySettings();
     EXPECT_EQ(frame().No_Proxy->text(), "Internet Connection: Adsl, Wi-Fi, Modem, Lan");
     EXPECT_EQ(frame().Proxy->text(), "Internet Connection: Proxy Server");
-    EXPECT_EQ(readWorkFile(kProxy), QByteArray("\r\n\r\n\r\n\r\n0\r\n"));
+    EXPECT_EQ(readWorkFile(kProxy), kDirectFile);
     EXPECT_EQ(state().Wait_Type_Connection, kTrue);
 }
 
-TEST_F(ProxySettingsTest, StoredFileIsAppliedWithoutAsking) {
-    writeWorkFile(kProxy, "proxy.lan\r\n3128\r\nmario\r\n\x9e\x9d\x9c\r\n1\r\n");
-    proxy().LoadProxySettings();
-    EXPECT_EQ(clock().sleeps(), 0);
-    EXPECT_EQ(form().Inet1->Proxy(), "proxy.lan");
-    EXPECT_EQ(form().Inet1->Password(), "abc");
-    EXPECT_TRUE(workFileExists(kBackup));
-}
-
-TEST_F(ProxySettingsTest, ConnectionButtonShowsTheFrameWithTheStoredDirectChoice) {
-    writeWorkFile(kProxy, "\r\n\r\n\r\n\r\n0\r\n");
+TEST_F(ProxySettingsTest, ConnectionButtonShowsTheFrameOverThePanelWithTheStoredChoice) {
+    writeWorkFile(kProxy, kDirectFile);
     state().Lingua = 2;
     frame().Proxy->click();
-    bool shown = false, directSelected = false, boxesDisabled = false;
+    bool shownWithDirectSelected = false;
     clock().onSleep = [&](int) {
         if (clock().sleeps() < 2)
             return;
-        shown = !frame().Frame_Select_Connection->isHidden();
-        directSelected = frame().No_Proxy->isChecked();
-        boxesDisabled = true;
-        for (QLineEdit* box : boxes())
-            boxesDisabled = boxesDisabled && !box->isEnabled();
+        shownWithDirectSelected =
+            !frame().Frame_Select_Connection->isHidden() && frame().No_Proxy->isChecked();
         frame().Connection_Selected->click();
     };
     form().panel.Connection->click();
-    EXPECT_TRUE(shown);
-    EXPECT_TRUE(directSelected);
-    EXPECT_TRUE(boxesDisabled);
+    EXPECT_TRUE(shownWithDirectSelected);
+    EXPECT_TRUE(frame().Frame_Select_Connection->isHidden());
     EXPECT_EQ(frame().No_Proxy->text(), "Connessione via Adsl, Wi-Fi, Modem, Lan");
     const platform::Units u = form().units();
     EXPECT_EQ(platform::twips::left(frame().Frame_Select_Connection, u),
               platform::twips::left(form().panel.SSTCfg, u));
     EXPECT_EQ(platform::twips::top(frame().Frame_Select_Connection, u),
               platform::twips::top(form().panel.SSTCfg, u));
-    EXPECT_TRUE(frame().Frame_Select_Connection->isHidden());
-}
-
-TEST_F(ProxySettingsTest, TestReadProxyButtonReadsTheFile) {
-    writeWorkFile(kProxy, "read.lan\r\n81\r\nbob\r\n\r\n1\r\n");
-    form().panel.TestReadProxy->click();
-    EXPECT_EQ(frame().Proxy_Address->text(), "read.lan");
-    EXPECT_EQ(state().Proxy_Enabled, kTrue);
 }
 
 TEST_F(ProxySettingsTest, ClosingTheWindowEndsTheConnectionQuestionWithoutFiles) {
@@ -259,9 +198,9 @@ TEST_F(ProxySettingsTest, ClosingTheWindowEndsTheConnectionQuestionWithoutFiles)
         if (clock().sleeps() == 3)
             form().close();
     };
-    form().proxySettings().LoadProxySettings();
+    proxy().LoadProxySettings();
     EXPECT_EQ(state().Wait_Type_Connection, kFalse);
-    EXPECT_FALSE(workFileExists(ProxySettings::kProxyFile));
-    EXPECT_FALSE(workFileExists(ProxySettings::kProxyBackupFile));
-    EXPECT_TRUE(form().connectionFrame.Frame_Select_Connection->isHidden());
+    EXPECT_FALSE(workFileExists(kProxy));
+    EXPECT_FALSE(workFileExists(kBackup));
+    EXPECT_TRUE(frame().Frame_Select_Connection->isHidden());
 }
