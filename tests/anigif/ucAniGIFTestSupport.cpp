@@ -1,35 +1,16 @@
-// Helpers of the ucAniGIF tests (giflib writer and reference compositor, corpus, comparison).
+// Helpers of the animated-GIF tests (writers, giflib reference, corpus, comparison, control).
 #include "ucAniGIFTestSupport.h"
 
 #include "anigif/ucAniGIF.h"
 
 #include <QDir>
 #include <QFile>
-#include <gif_lib.h>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace uctest {
 
 namespace {
-
-int writeToArray(GifFileType* gif, const GifByteType* data, int length) {
-    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
-    return length;
-}
-
-struct ReadSource {
-    const QByteArray* bytes;
-    int position;
-};
-
-int readFromArray(GifFileType* gif, GifByteType* data, int length) {
-    auto* source = static_cast<ReadSource*>(gif->UserData);
-    const int available = std::max(0, int(source->bytes->size()) - source->position);
-    const int n = std::min(length, available);
-    memcpy(data, source->bytes->constData() + source->position, size_t(n));
-    source->position += n;
-    return n;
-}
 
 ColorMapObject* colourMap(const std::vector<QRgb>& table) {
     int size = 2;
@@ -42,22 +23,17 @@ ColorMapObject* colourMap(const std::vector<QRgb>& table) {
     return GifMakeMapObject(size, colours.data());
 }
 
-std::vector<int> interlacedRowOrder(int height) {
-    std::vector<int> rows;
-    const int start[] = {0, 4, 2, 1};
-    const int step[] = {8, 8, 4, 2};
-    for (int pass = 0; pass < 4; ++pass)
-        for (int y = start[pass]; y < height; y += step[pass])
-            rows.push_back(y);
-    return rows;
-}
-
-uint32_t colourOf(const ColorMapObject* map, int index) {
+QRgb colourOf(const ColorMapObject* map, int index) {
     if (!map || index >= map->ColorCount)
         return 0xFF000000u;
     const GifColorType c = map->Colors[index];
-    return 0xFF000000u | (uint32_t(c.Red) << 16) | (uint32_t(c.Green) << 8) | c.Blue;
+    return qRgb(c.Red, c.Green, c.Blue);
 }
+
+struct ReadSource {
+    const QByteArray* bytes;
+    int position;
+};
 
 } // namespace
 
@@ -72,11 +48,10 @@ std::vector<QRgb> rampTable(int count, int seed) {
 TestFrame patternFrame(QRect rect, int seed, int colours) {
     TestFrame frame;
     frame.rect = rect;
-    frame.pixels.resize(size_t(rect.width()) * size_t(rect.height()));
     for (int y = 0; y < rect.height(); ++y)
         for (int x = 0; x < rect.width(); ++x)
-            frame.pixels[size_t(y * rect.width() + x)] =
-                uint8_t(((x / 3) * 7 + (y / 2) * 5 + seed * 3 + (x ^ y)) % colours);
+            frame.pixels.push_back(
+                uint8_t(((x / 3) * 7 + (y / 2) * 5 + seed * 3 + (x ^ y)) % colours));
     return frame;
 }
 
@@ -84,7 +59,12 @@ QByteArray makeGif(QSize screen, const std::vector<QRgb>& globalTable,
                    const std::vector<TestFrame>& frames, int loopCount) {
     QByteArray out;
     int error = 0;
-    GifFileType* gif = EGifOpen(&out, writeToArray, &error);
+    const auto write = [](GifFileType* gif, const GifByteType* data, int length) {
+        static_cast<QByteArray*>(gif->UserData)
+            ->append(reinterpret_cast<const char*>(data), length);
+        return length;
+    };
+    GifFileType* gif = EGifOpen(&out, write, &error);
     EXPECT_NE(gif, nullptr);
     if (!gif)
         return out;
@@ -98,6 +78,8 @@ QByteArray makeGif(QSize screen, const std::vector<QRgb>& globalTable,
         EGifPutExtensionBlock(gif, 3, loop);
         EGifPutExtensionTrailer(gif);
     }
+    static constexpr int kStart[4] = {0, 4, 2, 1};
+    static constexpr int kStep[4] = {8, 8, 4, 2};
     for (const TestFrame& f : frames) {
         if (f.withControlBlock) {
             GraphicsControlBlock gcb{f.disposal, false, f.delayCs, f.transparentIndex};
@@ -109,16 +91,11 @@ QByteArray makeGif(QSize screen, const std::vector<QRgb>& globalTable,
         EGifPutImageDesc(gif, f.rect.x(), f.rect.y(), f.rect.width(), f.rect.height(), f.interlaced,
                          local);
         GifFreeMapObject(local);
-        std::vector<int> rows;
-        if (f.interlaced) {
-            rows = interlacedRowOrder(f.rect.height());
-        } else {
-            for (int y = 0; y < f.rect.height(); ++y)
-                rows.push_back(y);
-        }
-        for (int y : rows)
-            EGifPutLine(gif, const_cast<GifPixelType*>(f.pixels.data()) + y * f.rect.width(),
-                        f.rect.width());
+        for (int pass = 0; pass < (f.interlaced ? 4 : 1); ++pass)
+            for (int y = f.interlaced ? kStart[pass] : 0; y < f.rect.height();
+                 y += f.interlaced ? kStep[pass] : 1)
+                EGifPutLine(gif, const_cast<GifPixelType*>(f.pixels.data()) + y * f.rect.width(),
+                            f.rect.width());
         // giflib keeps a copy of the local table that the next frame's table would leak.
         GifFreeMapObject(gif->Image.ColorMap);
         gif->Image.ColorMap = nullptr;
@@ -128,96 +105,110 @@ QByteArray makeGif(QSize screen, const std::vector<QRgb>& globalTable,
     return out;
 }
 
-Reference giflibCompose(const QByteArray& bytes) {
-    Reference ref;
+QByteArray bareFrames(int count, int width, int height) {
+    QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF", 19);
+    const char size[4] = {char(width & 255), char(width >> 8), char(height & 255),
+                          char(height >> 8)};
+    for (int i = 0; i < count; ++i)
+        gif += QByteArray("\x2C\x00\x00\x00\x00", 5) + QByteArray(size, 4) +
+               QByteArray("\x00\x02\x01\x04\x00", 5);
+    return gif + char(0x3B);
+}
+
+Giflib::Giflib(const QByteArray& bytes) {
     ReadSource source{&bytes, 0};
+    const auto read = [](GifFileType* gif, GifByteType* data, int length) {
+        auto* s = static_cast<ReadSource*>(gif->UserData);
+        const int n = std::max(0, std::min(length, int(s->bytes->size()) - s->position));
+        memcpy(data, s->bytes->constData() + s->position, size_t(n));
+        s->position += n;
+        return n;
+    };
     int error = 0;
-    GifFileType* gif = DGifOpen(&source, readFromArray, &error);
+    file = DGifOpen(&source, read, &error);
+    // The source is read only here: DGifSlurp takes in the whole file.
+    complete = file && DGifSlurp(file) == GIF_OK;
+}
+
+Giflib::~Giflib() {
+    int error = 0;
+    if (file)
+        DGifCloseFile(file, &error);
+}
+
+std::vector<uint8_t> Giflib::indices(int k) const {
+    const SavedImage& image = file->SavedImages[k];
+    return std::vector<uint8_t>(image.RasterBits,
+                                image.RasterBits + image.ImageDesc.Width * image.ImageDesc.Height);
+}
+
+std::vector<QImage> giflibCompose(const QByteArray& bytes) {
+    const Giflib reader(bytes);
+    GifFileType* gif = reader.file;
     if (!gif)
-        return ref;
-    // A cut-off file still leaves the frames read so far (the last one possibly partial).
-    DGifSlurp(gif);
+        return {};
     struct Info {
-        GifImageDesc desc;
+        QRect rect;
         int disposal = 0;
         int transparent = -1;
     };
     std::vector<Info> frames;
-    int width = 0;
-    int height = 0;
-    for (int k = 0; k < gif->ImageCount; ++k) {
+    int width = 1;
+    int height = 1;
+    for (int k = 0; k < gif->ImageCount && gif->SavedImages[k].RasterBits; ++k) {
         const SavedImage& image = gif->SavedImages[k];
-        if (!image.RasterBits)
-            break;
-        Info info;
-        info.desc = image.ImageDesc;
-        for (int e = 0; e < image.ExtensionBlockCount; ++e) {
-            const ExtensionBlock& block = image.ExtensionBlocks[e];
-            if (block.Function == GRAPHICS_EXT_FUNC_CODE) {
-                GraphicsControlBlock gcb;
-                DGifExtensionToGCB(block.ByteCount, block.Bytes, &gcb);
-                info.disposal = gcb.DisposalMode > 3 ? 0 : gcb.DisposalMode;
-                if (info.disposal == 3 && frames.empty())
-                    info.disposal = 0;
-                info.transparent = gcb.TransparentColor;
-            }
-            if (block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11 &&
-                memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0 && e + 1 < image.ExtensionBlockCount &&
-                image.ExtensionBlocks[e + 1].ByteCount >= 3)
-                ref.loopCount = image.ExtensionBlocks[e + 1].Bytes[1] |
-                                (image.ExtensionBlocks[e + 1].Bytes[2] << 8);
+        const GifImageDesc& d = image.ImageDesc;
+        Info info{QRect(d.Left, d.Top, d.Width, d.Height)};
+        GraphicsControlBlock gcb;
+        if (DGifSavedExtensionToGCB(gif, k, &gcb) == GIF_OK) {
+            info.disposal =
+                gcb.DisposalMode > 3 || (gcb.DisposalMode == 3 && k == 0) ? 0 : gcb.DisposalMode;
+            info.transparent = gcb.TransparentColor;
         }
-        width = std::max(width, info.desc.Left + info.desc.Width);
-        height = std::max(height, info.desc.Top + info.desc.Height);
+        width = std::max(width, d.Left + d.Width);
+        height = std::max(height, d.Top + d.Height);
         frames.push_back(info);
     }
-    QImage canvas(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(0);
     QImage saved;
+    std::vector<QImage> composed;
     for (size_t k = 0; k < frames.size(); ++k) {
-        const GifImageDesc& d = frames[k].desc;
-        const QRect rect(d.Left, d.Top, d.Width, d.Height);
-        if (k > 0) {
-            const Info& previous = frames[k - 1];
-            const QRect before(previous.desc.Left, previous.desc.Top, previous.desc.Width,
-                               previous.desc.Height);
-            if (previous.disposal == 2)
-                for (int y = before.top(); y <= before.bottom(); ++y)
-                    for (int x = before.left(); x <= before.right(); ++x)
-                        canvas.setPixel(x, y, 0);
-            if (previous.disposal == 3)
-                canvas = saved;
-        }
+        if (k > 0 && frames[k - 1].disposal == 2)
+            for (int y = frames[k - 1].rect.top(); y <= frames[k - 1].rect.bottom(); ++y)
+                for (int x = frames[k - 1].rect.left(); x <= frames[k - 1].rect.right(); ++x)
+                    canvas.setPixel(x, y, 0);
+        if (k > 0 && frames[k - 1].disposal == 3)
+            canvas = saved;
         if (frames[k].disposal == 3)
             saved = canvas.copy();
+        const GifImageDesc& d = gif->SavedImages[k].ImageDesc;
         const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
         const GifByteType* raster = gif->SavedImages[k].RasterBits;
         for (int y = 0; y < d.Height; ++y)
-            for (int x = 0; x < d.Width; ++x) {
-                const int index = raster[y * d.Width + x];
-                if (index != frames[k].transparent)
-                    canvas.setPixel(d.Left + x, d.Top + y, colourOf(map, index));
-            }
-        ref.composed.push_back(canvas.copy());
-        ref.frameRects.push_back(rect);
+            for (int x = 0; x < d.Width; ++x)
+                if (raster[y * d.Width + x] != frames[k].transparent)
+                    canvas.setPixel(d.Left + x, d.Top + y, colourOf(map, raster[y * d.Width + x]));
+        composed.push_back(canvas.copy());
     }
-    DGifCloseFile(gif, &error);
-    return ref;
-}
-
-QString corpusPath(const QString& relative) {
-    return QStringLiteral(NIMBRISCO_GIF_CORPUS "/") + relative;
+    return composed;
 }
 
 bool corpusPresent() {
     return QDir(QStringLiteral(NIMBRISCO_GIF_CORPUS)).exists();
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+QByteArray corpusFile(const QString& relative) {
+    QFile file(QStringLiteral(NIMBRISCO_GIF_CORPUS "/") + relative);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList corpusGifs(const QString& folder) {
+    QStringList names = QDir(QStringLiteral(NIMBRISCO_GIF_CORPUS "/") + folder)
+                            .entryList({QStringLiteral("*.gif")}, QDir::Files, QDir::Name);
+    for (QString& name : names)
+        name.prepend(folder + QLatin1Char('/'));
+    return names;
 }
 
 QString imageDifference(const QImage& actual, const QImage& expected, QRect area) {

@@ -1,18 +1,21 @@
-// Shared helpers of the ucAniGIF tests: GIFs written with giflib's encoder, a reference
-// composition decoded with giflib, corpus access and image comparison.
+// Shared helpers of the animated-GIF tests: GIFs written by giflib, giflib as reference decoder
+// and compositor, the corpus, image comparison and driving the control.
 #pragma once
 
 #include <QByteArray>
 #include <QEventLoop>
 #include <QImage>
 #include <QRect>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <QtGlobal>
+#include <gif_lib.h>
 #include <vector>
 
 class ucAniGIF;
+
+#define SKIP_WITHOUT_CORPUS()                                                                      \
+    if (!uctest::corpusPresent())                                                                  \
+    GTEST_SKIP() << "no GIF corpus at " << NIMBRISCO_GIF_CORPUS
 
 namespace uctest {
 
@@ -34,19 +37,30 @@ QByteArray makeGif(QSize screen, const std::vector<QRgb>& globalTable,
 TestFrame patternFrame(QRect rect, int seed, int colours);
 std::vector<QRgb> rampTable(int count, int seed);
 
-// giflib decodes the bytes; frames are composed by the control's rules (canvas = extent of the
-// frames, transparent background, disposal 0..3 with 3 on the first frame taken as 0, indices
-// past the table's size black). A cut-off frame is composed from whatever giflib left in it.
-struct Reference {
-    std::vector<QImage> composed; // ARGB32 premultiplied, canvas-sized, one per frame
-    std::vector<QRect> frameRects;
-    int loopCount = 0;
-};
-Reference giflibCompose(const QByteArray& bytes);
+// A GIF of count frame headers of width x height whose data is a clear code only.
+QByteArray bareFrames(int count, int width, int height);
 
-QString corpusPath(const QString& relative);
+// giflib's DGifSlurp of bytes; a cut-off file keeps the frames read so far.
+struct Giflib {
+    explicit Giflib(const QByteArray& bytes);
+    ~Giflib();
+    Giflib(const Giflib&) = delete;
+    Giflib& operator=(const Giflib&) = delete;
+    // Indices of frame k (from 0), de-interlaced.
+    std::vector<uint8_t> indices(int k) const;
+    GifFileType* file = nullptr;
+    bool complete = false;
+};
+
+// Frames composed from giflib's decoding by the control's rules (canvas = extent of the frames,
+// transparent background, disposal 0..3 with 3 on the first frame taken as 0, indices past the
+// table's size black): ARGB32 premultiplied, one per frame.
+std::vector<QImage> giflibCompose(const QByteArray& bytes);
+
 bool corpusPresent();
-QByteArray readFile(const QString& path);
+QByteArray corpusFile(const QString& relative);
+// The *.gif files of a corpus folder, as paths relative to the corpus.
+QStringList corpusGifs(const QString& folder);
 
 // "" when equal, else where and how the first pixel differs (limited to area when valid).
 QString imageDifference(const QImage& actual, const QImage& expected, QRect area = QRect());
