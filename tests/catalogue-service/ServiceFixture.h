@@ -5,9 +5,6 @@
 #include "CatalogueServer.h"
 #include "RequestLog.h"
 
-#include <QByteArray>
-#include <QList>
-#include <QPair>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,11 +14,10 @@ struct HttpReply {
     int status = 0;
     QByteArray contentType;
     QByteArray body;
-    bool transportError = false;
 };
 
-// GET of url over real HTTP, waiting (bounded) for the finished signal.
-HttpReply HttpGet(const QString& url, const QList<QPair<QByteArray, QByteArray>>& headers = {});
+// GET of url over real HTTP (with this Host header when given), waiting (bounded) for the reply.
+HttpReply HttpGet(const QString& url, const QByteArray& host = {});
 
 // The demo catalogue as built into the service.
 catalogueservice::Catalogue DemoCatalogue();
@@ -29,23 +25,17 @@ catalogueservice::Catalogue DemoCatalogue();
 class ServiceFixture : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Replaces the running service by one answering from catalogue.
     void restartWith(const catalogueservice::Catalogue& catalogue);
 
-    // "http://127.0.0.1:<port>" + pathAndQuery.
     QString url(const QString& pathAndQuery) const;
     HttpReply get(const QString& pathAndQuery) const { return HttpGet(url(pathAndQuery)); }
-    // The catalogue reply to a query of the form the client sends.
-    QString ask(const QString& selectorPart) const;
-    // The items of a reply as the client cuts them.
-    static QStringList items(const QString& reply);
-
+    // The items of the catalogue reply to `selectorPart`, cut as the client cuts them.
+    QStringList ask(const QString& selectorPart) const;
     QStringList logLines() const;
 
     QTemporaryDir dir_;
-    QString logPath_;
     catalogueservice::RequestLog log_;
     std::unique_ptr<catalogueservice::CatalogueServer> server_;
     quint16 port_ = 0;
