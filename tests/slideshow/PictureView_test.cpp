@@ -14,7 +14,7 @@ Picture pictureOf(const QByteArray& bytes) {
     return p;
 }
 
-TEST(PictureView, StretchedDecodesAtTheControlsSize) {
+TEST(PictureView, StretchedDecodesAtTheControlsSizeUnstretchedAtItsOwn) {
     PictureView view;
     view.setStretch(true);
     view.resize(200, 150);
@@ -26,13 +26,10 @@ TEST(PictureView, StretchedDecodesAtTheControlsSize) {
     // Still the picture: red on the left, blue on the right.
     EXPECT_GT(shown.pixelColor(20, 75).red(), 200);
     EXPECT_GT(shown.pixelColor(180, 75).blue(), 200);
-
     view.resize(300, 100);
     EXPECT_EQ(view.displayImage().size(), QSize(300, 100));
-}
 
-TEST(PictureView, UnstretchedTakesTheNaturalSize) {
-    PictureView view;
+    view.setStretch(false);
     view.setPicture(pictureOf(samples::jpeg(QSize(64, 32))));
     EXPECT_EQ(view.size(), QSize(64, 32));
     EXPECT_EQ(view.displayImage().size(), QSize(64, 32));
@@ -55,7 +52,7 @@ TEST(PictureView, ReusesAGivenDecodeAndLaysTransparencyOnTheBackground) {
     EXPECT_EQ(QColor(shown.pixel(37, 10)), QColor(Qt::red));
 }
 
-TEST(PictureView, PreparedPictureIsTheOneShown) {
+TEST(PictureView, PreparedPictureIsShownOnlyForItself) {
     const Picture a = pictureOf(samples::jpeg(QSize(640, 480)));
     const Picture b = pictureOf(samples::encode(samples::twoColours(QSize(320, 240)), "PNG"));
     PictureView view;

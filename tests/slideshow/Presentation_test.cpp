@@ -9,11 +9,12 @@
 #include "slideshow/PictureView.h"
 #include "slideshow/Presentation.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QWebEngineView>
+
+#include <array>
 
 namespace tw = platform::twips;
 
@@ -37,66 +38,53 @@ protected:
     Presentation& presentation() { return form().presentation(); }
     ViewControls& views() { return form().views; }
     void setMode(const QString& mode) { form().panel.txtDisplay->setText(mode); }
-    FitRect geometryOf(QWidget* w) {
+    std::array<int, 4> twipsOf(QWidget* w) {
         const platform::Units u = form().units();
         return {tw::left(w, u), tw::top(w, u), tw::width(w, u), tw::height(w, u)};
     }
     void expectOnlyVisible(QWidget* shown) {
-        for (QWidget* w :
-             {static_cast<QWidget*>(views().fotoBrowser), static_cast<QWidget*>(views().ucAniGIF1),
-              static_cast<QWidget*>(views().webvis)})
+        for (QWidget* w : std::initializer_list<QWidget*>{views().fotoBrowser, views().ucAniGIF1,
+                                                          views().webvis})
             EXPECT_EQ(w->isHidden(), w != shown) << w->metaObject()->className();
-    }
-    void expectBarButtons() {
-        EXPECT_FALSE(form().bar.btSetup->isHidden());
-        EXPECT_TRUE(form().bar.btWait->isHidden());
-        EXPECT_FALSE(form().bar.btHelp->isHidden());
     }
 };
 
-TEST_F(PresentationTest, FullScreenFitsASmallPictureToTheHeight) {
+TEST_F(PresentationTest, FullScreenFitsASmallPictureToTheHeightAndShowsTheBarButtons) {
     setMode("Full_Screen");
     form().bar.btWait->show();
     form().bar.btSetup->hide();
-    presentation().ShowPicture(pictureOf(samples::jpeg(QSize(400, 300))));
+    const Picture picture = pictureOf(samples::jpeg(QSize(400, 300)));
+    presentation().prepare(picture, 1);
+    presentation().ShowPicture(picture);
 
     EXPECT_EQ(state().fullScreenFlag, 1);
     EXPECT_TRUE(views().fotoBrowser->Stretch());
     // HIMETRIC (7057, 0, 36686, 27517) in twips.
-    const FitRect r = geometryOf(views().fotoBrowser);
-    EXPECT_EQ(r.left, 4001);
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.width, 20798);
-    EXPECT_EQ(r.height, 15600);
+    EXPECT_EQ(twipsOf(views().fotoBrowser), (std::array<int, 4>{4001, 0, 20798, 15600}));
     expectOnlyVisible(views().fotoBrowser);
-    expectBarButtons();
-    // Decoded at the size shown, not at the picture's own.
-    EXPECT_EQ(views().fotoBrowser->displayImage().size(), views().fotoBrowser->size());
+    EXPECT_FALSE(form().bar.btSetup->isHidden());
+    EXPECT_TRUE(form().bar.btWait->isHidden());
+    EXPECT_FALSE(form().bar.btHelp->isHidden());
+    // Decoded (and prepared) at the size shown, not at the picture's own.
+    const QImage shown = views().fotoBrowser->displayImage();
+    EXPECT_EQ(shown.size(), views().fotoBrowser->size());
+    EXPECT_GT(shown.pixelColor(5, shown.height() / 2).red(), 200);
 }
 
-TEST_F(PresentationTest, NormalModeCentresAndCutsALargePicture) {
-    setMode("Normal");
-    const Picture big = pictureOf(samples::jpeg(QSize(2400, 1600)));
-    presentation().ShowPicture(big);
-
-    EXPECT_EQ(state().fullScreenFlag, 0);
-    EXPECT_FALSE(views().fotoBrowser->Stretch());
-    EXPECT_EQ(views().fotoBrowser->size(), QSize(2400, 1600));
-    const QRect shown = views().fotoBrowser->geometry();
-    EXPECT_LT(shown.left(), 0);
-    EXPECT_LT(shown.top(), 0);
-    EXPECT_GT(shown.right(), form().width() - 1);
-    EXPECT_GT(shown.bottom(), form().height() - 1);
-    EXPECT_LE(qAbs(shown.center().x() - form().rect().center().x()), 1);
-    EXPECT_LE(qAbs(shown.center().y() - form().rect().center().y()), 1);
-    expectOnlyVisible(views().fotoBrowser);
-}
-
-TEST_F(PresentationTest, AnyTextButFullScreenIsNormalMode) {
-    setMode("full_screen");
-    presentation().ShowPicture(pictureOf(samples::jpeg(QSize(100, 50))));
-    EXPECT_EQ(state().fullScreenFlag, 0);
-    EXPECT_EQ(views().fotoBrowser->size(), QSize(100, 50));
+TEST_F(PresentationTest, AnyOtherModeTextCentresAndCutsALargePicture) {
+    for (const char* mode : {"Normal", "full_screen"}) {
+        setMode(mode);
+        presentation().ShowPicture(pictureOf(samples::jpeg(QSize(2400, 1600))));
+        EXPECT_EQ(state().fullScreenFlag, 0) << mode;
+        EXPECT_FALSE(views().fotoBrowser->Stretch());
+        EXPECT_EQ(views().fotoBrowser->size(), QSize(2400, 1600));
+        const QRect shown = views().fotoBrowser->geometry();
+        EXPECT_LT(shown.left(), 0);
+        EXPECT_LT(shown.top(), 0);
+        EXPECT_LE(qAbs(shown.center().x() - form().rect().center().x()), 1);
+        EXPECT_LE(qAbs(shown.center().y() - form().rect().center().y()), 1);
+        expectOnlyVisible(views().fotoBrowser);
+    }
 }
 
 TEST_F(PresentationTest, RenderedPageCoversTheScreenUnstretched) {
@@ -105,15 +93,13 @@ TEST_F(PresentationTest, RenderedPageCoversTheScreenUnstretched) {
     state().listPictureKind[7] = 2;
     form().bar.whoWeAre->hide();
     presentation().ShowPicture(pictureOf(samples::jpeg(QSize(1920, 1080))));
-
     EXPECT_FALSE(views().fotoBrowser->Stretch());
-    const FitRect r = geometryOf(views().fotoBrowser);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.width, 28800);
-    EXPECT_EQ(r.height, 16200);
+    EXPECT_EQ(twipsOf(views().fotoBrowser), (std::array<int, 4>{0, 0, 28800, 16200}));
     EXPECT_FALSE(form().bar.whoWeAre->isHidden());
     expectOnlyVisible(views().fotoBrowser);
+
+    presentation().ShowWebView();
+    expectOnlyVisible(views().webvis);
 }
 
 TEST_F(PresentationTest, AnimatedPicturesPlayTheNumberedFilesInOrder) {
@@ -133,9 +119,7 @@ TEST_F(PresentationTest, AnimatedPicturesPlayTheNumberedFilesInOrder) {
         EXPECT_EQ(state().aniGifNumber, i + 2);
         EXPECT_EQ(gif->DelayAnimation(), 1);
         EXPECT_EQ(gif->CurrentFrame(), 1);
-        EXPECT_EQ(geometryOf(gif).left, geometryOf(views().fotoBrowser).left);
-        EXPECT_EQ(geometryOf(gif).width, geometryOf(views().fotoBrowser).width);
-        EXPECT_EQ(geometryOf(gif).height, geometryOf(views().fotoBrowser).height);
+        EXPECT_EQ(twipsOf(gif), twipsOf(views().fotoBrowser));
         expectOnlyVisible(gif);
         // The file of this number was loaded: it has i + 2 frames, which the control plays.
         gif->deferredDecodingTick();
@@ -147,41 +131,17 @@ TEST_F(PresentationTest, AnimatedPicturesPlayTheNumberedFilesInOrder) {
 }
 
 TEST_F(PresentationTest, DisplayModeButtonToggles) {
-    setMode("Normal");
-    emit form().panel.dyMode->clicked();
-    EXPECT_EQ(form().panel.txtDisplay->text(), "Full_Screen");
-    EXPECT_EQ(state().configDirty, 1);
-
-    state().configDirty = 0;
-    presentation().dyMode_Click();
-    EXPECT_EQ(form().panel.txtDisplay->text(), "Normal");
-    EXPECT_EQ(state().configDirty, 1);
-
-    setMode("something else");
-    presentation().dyMode_Click();
-    EXPECT_EQ(form().panel.txtDisplay->text(), "Normal");
-
+    for (const char* from : {"Normal", "Full_Screen", "something else"}) {
+        setMode(from);
+        state().configDirty = 0;
+        emit form().panel.dyMode->clicked();
+        EXPECT_EQ(form().panel.txtDisplay->text(),
+                  QLatin1String(from) == "Normal" ? "Full_Screen" : "Normal")
+            << from;
+        EXPECT_EQ(state().configDirty, 1);
+    }
     emit form().panel.dyMode2->clicked();
     EXPECT_EQ(form().panel.txtDisplay->text(), "Normal");
-}
-
-TEST_F(PresentationTest, OnlyOneViewAtATime) {
-    presentation().ShowWebView();
-    expectOnlyVisible(views().webvis);
-    presentation().ShowAniGifView();
-    expectOnlyVisible(views().ucAniGIF1);
-    presentation().ShowPictureView();
-    expectOnlyVisible(views().fotoBrowser);
-}
-
-TEST_F(PresentationTest, PreparedSlotMatchesWhatIsShown) {
-    setMode("Full_Screen");
-    const Picture next = pictureOf(samples::jpeg(QSize(800, 600)));
-    presentation().prepare(next, 1);
-    presentation().ShowPicture(next);
-    const QImage shown = views().fotoBrowser->displayImage();
-    EXPECT_EQ(shown.size(), views().fotoBrowser->size());
-    EXPECT_EQ(shown.pixelColor(5, shown.height() / 2).red() > 200, true);
 }
 
 TEST_F(PresentationTest, PlaceholderPicturesComeWithTheProgram) {

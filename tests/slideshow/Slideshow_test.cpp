@@ -32,7 +32,8 @@ protected:
         form().panel.SSTCfg_timeDwLoad->setText(QStringLiteral("15"));
     }
 
-    void fillStore(int n) {
+    // A store of n pictures; with a credit record, the first picture carries it.
+    void fillStore(int n, const QString& credit = QString()) {
         const Picture picture = pictures::pictureFromFile(kPlaceholder);
         ASSERT_FALSE(picture.isNull());
         AppState& s = state();
@@ -43,13 +44,8 @@ protected:
             s.listIdCopyright[i] = 0;
         }
         s.pictureCount = Integer(n);
-    }
-
-    // A one-picture store whose picture carries `credit` as its credit record.
-    void storeWithCredit(const QString& credit) {
-        fillStore(1);
-        state().listCopyright[0] = credit;
-        state().listIdCopyright[0] = 1;
+        s.listCopyright[0] = credit;
+        s.listIdCopyright[0] = credit.isEmpty() ? 0 : 1;
     }
 
     // One step, as panControl starts it.
@@ -59,43 +55,41 @@ protected:
     }
 
     BarControls& bar() { return form().bar; }
-    QString aniGif(int i) const {
-        return workPath(QStringLiteral("Nimbrisco7_Img_ANIGIF_%1.gif").arg(i));
-    }
 };
 
-TEST_F(SlideshowTest, StepSwitchesItsTimerOffAndEndsIdle) {
+TEST_F(SlideshowTest, StepShowsTheNextSlotSwitchesItsTimerOffAndWraps) {
     fillStore(2);
     step();
     EXPECT_FALSE(form().imgClock.isActive());
     EXPECT_EQ(state().clockStatus, 0);
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
     EXPECT_FALSE(form().views.fotoBrowser->picture().isNull());
-}
+    // A pointer beyond the store starts again at the first slot.
+    state().GLOBAL_IMAGE_CURRENT_POINTER = 7;
+    step();
+    EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
 
-TEST_F(SlideshowTest, PendingCommandStopsTheStepAtOnce) {
-    fillStore(2);
+    // A pending command stops the step at once.
     state().flagCmdButton = 1;
     step();
     EXPECT_TRUE(form().imgClock.isActive());
-    EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 0);
-    EXPECT_EQ(state().cntCounterDwLoadImage, 0);
+    EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
+    EXPECT_EQ(state().cntCounterDwLoadImage, 16);
 }
 
-TEST_F(SlideshowTest, The57thStepRunsTheDownloadPass) {
+TEST_F(SlideshowTest, StepAboveTheDownloadLimitRunsThePass) {
     fillStore(2);
     state().listPictureKind[5] = 4;
-    for (int k = 1; k <= 56; ++k) {
-        step();
-        ASSERT_EQ(state().cntCounterDwLoadImage, 8 * k);
-    }
-    EXPECT_EQ(messages().beeps, 0);
+    step();
+    ASSERT_EQ(state().cntCounterDwLoadImage, 8);
     EXPECT_EQ(state().listPictureKind[5], 4);
-    // The bar while the pass runs, seen from its first wait.
+    // 56 steps of 8 s stay within 15 minutes; the 57th runs the pass.
+    state().cntCounterDwLoadImage = 8 * 56;
     bool seen = false;
     clock().onSleep = [&](int) {
         if (seen)
             return;
+        // The bar while the pass runs, seen from its first wait.
         seen = true;
         EXPECT_EQ(state().flagDownloadRunning, 1);
         EXPECT_EQ(state().flagFetchFromStep, 1);
@@ -106,6 +100,7 @@ TEST_F(SlideshowTest, The57thStepRunsTheDownloadPass) {
         EXPECT_FALSE(bar().lCountDown->isHidden());
         EXPECT_EQ(state().clockStatus, 1);
     };
+    EXPECT_EQ(messages().beeps, 0);
     step();
     EXPECT_TRUE(seen);
     // The pass announces its pictures with two beeps.
@@ -118,52 +113,34 @@ TEST_F(SlideshowTest, The57thStepRunsTheDownloadPass) {
     EXPECT_EQ(state().clockStatus, 0);
 }
 
-TEST_F(SlideshowTest, CounterForcedAboveTheLimitRunsAPassNextStep) {
-    fillStore(1);
-    state().cntCounterDwLoadImage = 550;
-    step();
-    EXPECT_EQ(messages().beeps, 2);
-    EXPECT_EQ(state().cntCounterDwLoadImage, 0);
-}
-
-TEST_F(SlideshowTest, DisplayCodesSetTheNextInterval) {
-    struct Case {
+TEST_F(SlideshowTest, DisplayCodesSetTheNextIntervalAndCreditLinesTheBar) {
+    const struct {
         const char* code;
         int interval;
         bool animation;
-    };
-    for (const Case& c : {Case{"200", 32000, true}, Case{"95", 100, true}, Case{"99", 1234, false},
-                          Case{"7", 8000, false}}) {
-        storeWithCredit(QStringLiteral("-Credit A-%1-Second line").arg(c.code));
+    } cases[] = {{"200", 32000, true}, {"95", 100, true}, {"99", 1234, false}, {"7", 8000, false}};
+    for (const auto& c : cases) {
+        fillStore(1, QStringLiteral("-Credit A-%1-Second line").arg(c.code));
         form().imgClock.setInterval(1234);
         bar().BtAnimation->hide();
         step();
         EXPECT_EQ(form().imgClock.interval(), c.interval) << c.code;
         EXPECT_EQ(!bar().BtAnimation->isHidden(), c.animation) << c.code;
-        EXPECT_EQ(state().statusLine1, QStringLiteral("Credit A")) << c.code;
-        EXPECT_EQ(state().statusLine2, QStringLiteral("Second line")) << c.code;
+        EXPECT_EQ(bar().whoWeAre->text(), QStringLiteral("Credit A\r\nSecond line")) << c.code;
     }
-}
+    // Long lines are cut to the bar.
+    fillStore(1,
+              QStringLiteral("-") + QString(200, 'c') + QStringLiteral("-7-") + QString(150, 'd'));
+    state().LastUpdate = QStringLiteral(" - RFRS:01/03/2024 12:00");
+    step();
+    EXPECT_EQ(bar().whoWeAre->text(), QString(95, 'c') + QStringLiteral("\r\n") + QString(95, 'd'));
 
-TEST_F(SlideshowTest, PictureWithoutCreditShowsTheBannerAtTheSlideInterval) {
+    // Without a credit: the banner, at the slide interval.
     fillStore(1);
     form().imgClock.setInterval(1234);
     step();
-    EXPECT_EQ(state().statusLine1, state().weAre);
-    EXPECT_EQ(state().statusLine2, QStringLiteral(". . . "));
     EXPECT_EQ(form().imgClock.interval(), 8000);
     EXPECT_EQ(bar().whoWeAre->text(), state().weAre + QStringLiteral("\r\n. . . "));
-}
-
-TEST_F(SlideshowTest, LongCreditLinesAreCutToTheBar) {
-    storeWithCredit(QStringLiteral("-") + QString(200, QLatin1Char('c')) + QStringLiteral("-7-") +
-                    QString(150, QLatin1Char('d')));
-    state().LastUpdate = QStringLiteral(" - RFRS:01/03/2024 12:00");
-    step();
-    const QStringList lines = bar().whoWeAre->text().split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[0], QString(95, QLatin1Char('c')));
-    EXPECT_EQ(lines[1], QString(95, QLatin1Char('d')));
 }
 
 TEST_F(SlideshowTest, UserMessageOnlyOverTheLastPicture) {
@@ -181,23 +158,13 @@ TEST_F(SlideshowTest, UserMessageOnlyOverTheLastPicture) {
     EXPECT_NEAR(message->geometry().center().y(), form().height() / 2, 1);
     step(); // slot 0 again
     EXPECT_TRUE(message->isHidden());
-}
 
-TEST_F(SlideshowTest, StoreOfOnePictureKeepsTheMessageUp) {
+    // In a store of one picture it stays up.
     fillStore(1);
-    state().userMessage = QStringLiteral("Hello");
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 2; ++k) {
         step();
-        EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
-        EXPECT_FALSE(bar().lblMsgUser->isHidden());
+        EXPECT_FALSE(message->isHidden());
     }
-}
-
-TEST_F(SlideshowTest, PointerBeyondTheStoreWrapsToTheFirstSlot) {
-    fillStore(2);
-    state().GLOBAL_IMAGE_CURRENT_POINTER = 7;
-    step();
-    EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
 }
 
 TEST_F(SlideshowTest, MissingPictureIsShownWithItsNotice) {
@@ -225,7 +192,8 @@ TEST_F(SlideshowTest, EmptyStoreAsksForThePanelInFullScreen) {
     EXPECT_FALSE(form().imgClock.isActive());
 }
 
-TEST_F(SlideshowTest, FirstStepWithoutSavedSelectionEndsAsFirstRun) {
+TEST_F(SlideshowTest, WithoutSelectionTheShowEndsAsAFirstRun) {
+    // At the first step the catalogue load finds no saved selection.
     fillStore(1);
     state().catalogueLoaded = 0;
     writeWorkFile(QStringLiteral("Nimbrisco7_Config.dat"), "15\r\n8\r\nFull_Screen\r\n\r\n");
@@ -240,11 +208,12 @@ TEST_F(SlideshowTest, FirstStepWithoutSavedSelectionEndsAsFirstRun) {
     EXPECT_EQ(state().clockStatus, 0);
     EXPECT_EQ(state().flagDownloadRunning, 0);
     EXPECT_TRUE(form().views.fotoBrowser->picture().isNull());
-}
 
-TEST_F(SlideshowTest, SelectionLostDuringTheSlideshowEndsAfterThePicture) {
-    fillStore(1);
+    // Lost during the show: the picture is shown, then the end.
+    messages().clear();
+    state().catalogueLoaded = 1;
     state().catalogueStatus = QStringLiteral("0");
+    state().flagCmdButton = 0;
     step();
     ASSERT_EQ(messages().shown.size(), 1u);
     EXPECT_EQ(messages().last().text, QStringLiteral("2 T"));
@@ -262,7 +231,7 @@ TEST_F(SlideshowTest, AnimatedPicturesAreResetToThePlaceholder) {
     const QByteArray expected = placeholder.readAll();
     EXPECT_EQ(readWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_1.gif")), expected);
     EXPECT_EQ(readWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_99.gif")), expected);
-    EXPECT_FALSE(QFile::exists(aniGif(2)));
+    EXPECT_FALSE(workFileExists(QStringLiteral("Nimbrisco7_Img_ANIGIF_2.gif")));
     EXPECT_TRUE(messages().shown.empty());
 }
 
@@ -288,13 +257,11 @@ TEST_F(SlideshowTest, BrokenFetchPassEndsWithThreeMessages) {
     WindowCloseSpy closes(&form());
     state().tmpStrUrl = QStringLiteral("4ttp://example.net/radar.gif");
     form().slideshow().FetchPassFailed();
-    ASSERT_EQ(messages().shown.size(), 3u);
-    EXPECT_EQ(messages().shown[0].text,
-              QStringLiteral("Picture Error on PIC code:\r\n ____4ttp://example.net/radar.gif___"));
-    EXPECT_EQ(messages().shown[1].text,
-              QStringLiteral("Please open a ticket on our website and cite this string:\r\n"
-                             "4ttp://example.net/radar.gif"));
-    EXPECT_EQ(messages().shown[2].text, QStringLiteral("Execute cleanup before restart Nimbrisco"));
+    EXPECT_EQ(messages().texts(),
+              QStringList({"Picture Error on PIC code:\r\n ____4ttp://example.net/radar.gif___",
+                           "Please open a ticket on our website and cite this string:\r\n"
+                           "4ttp://example.net/radar.gif",
+                           "Execute cleanup before restart Nimbrisco"}));
     EXPECT_EQ(closes.closeRequests, 1);
     EXPECT_FALSE(workFileExists(QStringLiteral("Nimbrisco7_Config.dat")));
 }
