@@ -24,19 +24,24 @@ protected:
     }
 };
 
-TEST_F(LanguageApply, EveryCaptionRowNamesAControl) {
-    for (int i = 0; i < i18n::kCaptionRowCount; ++i)
-        EXPECT_NE(
-            form().language().captionTarget(QString::fromLatin1(i18n::kCaptionRows[i].control)),
-            nullptr)
-            << i18n::kCaptionRows[i].control;
+TEST_F(LanguageApply, EveryCaptionRowNamesAControlAndHasFourTexts) {
+    ASSERT_EQ(i18n::kCaptionRowCount, 46);
+    for (int i = 0; i < i18n::kCaptionRowCount; ++i) {
+        const i18n::CaptionRow& row = i18n::kCaptionRows[i];
+        EXPECT_NE(form().language().captionTarget(QString::fromLatin1(row.control)), nullptr)
+            << row.control;
+        for (int code = 1; code <= 4; ++code)
+            EXPECT_FALSE(i18n::fourLanguage(row.texts, code)->isEmpty()) << row.control << code;
+    }
 }
 
 TEST_F(LanguageApply, EachLanguageSetsTabsCaptionsAndTooltips) {
     const PanelControls& p = form().panel;
     const BarControls& b = form().bar;
 
+    form().panel.SSTCfg->setCurrentWidget(p.pagePictureSelection);
     apply(2);
+    EXPECT_EQ(form().panel.SSTCfg->currentWidget(), p.pageTools);
     EXPECT_EQ(tab(1), QStringLiteral("Scelta   Immagini"));
     EXPECT_EQ(p.TextMinuts->text(), QStringLiteral("(minuti)"));
     EXPECT_EQ(b.btWait->toolTip(), QStringLiteral("Attendere...\""));
@@ -62,43 +67,33 @@ TEST_F(LanguageApply, EachLanguageSetsTabsCaptionsAndTooltips) {
     EXPECT_EQ(b.btSetup->toolTip(), QStringLiteral("Configuration"));
 }
 
-TEST_F(LanguageApply, ToolsPageEndsCurrent) {
-    QTabWidget* tabs = form().panel.SSTCfg;
-    tabs->setCurrentWidget(form().panel.pagePictureSelection);
-    apply(2);
-    EXPECT_EQ(tabs->currentWidget(), form().panel.pageTools);
-}
-
-TEST_F(LanguageApply, NoLanguageKeepsCaptionsButStillAppliesHelpTexts) {
-    apply(4);
-    form().panel.Pallino_Rosso_Tools->show();
-    apply(999);
-    EXPECT_EQ(tab(3), QStringLiteral("Utensilio Idioma"));
-    EXPECT_EQ(form().panel.TextRunExit->text(), QStringLiteral("Inicio Finir"));
-    EXPECT_EQ(form().bar.btHelp->toolTip(), QStringLiteral("Ayudante"));
-    // The help boxes keep Spanish too; only the two-language label turns English.
-    EXPECT_TRUE(form().panel.Box_Help_Run_Exit->text().startsWith(QStringLiteral("EJECUTAS")));
-    EXPECT_EQ(form().panel.Label11->text(), QStringLiteral("Unselect All Pictures"));
-    EXPECT_TRUE(form().panel.Pallino_Rosso_Tools->isHidden());
-}
-
-TEST_F(LanguageApply, HelpTextsInFrenchWithEnglishClearLabelAndMarkersHidden) {
+TEST_F(LanguageApply, HelpTextsHideTheMarkersAndOnlyTheClearLabelKnowsNoLanguage) {
     PanelControls& p = form().panel;
-    for (Shape* s : {p.Pallino_Rosso_Timers, p.Pallino_Rosso_Run_Exit, p.Pallino_Rosso_Tools})
+    const QList<Shape*> markers = {p.Pallino_Rosso_Timers, p.Pallino_Rosso_Run_Exit,
+                                   p.Pallino_Rosso_Tools};
+    apply(4);
+    for (Shape* s : markers)
         s->show();
     p.Pallino_Rosso_Run_Exit->setFillColor(0x00FF00);
+    // Without a language captions and help boxes keep Spanish; the clear label turns English.
+    apply(999);
+    EXPECT_EQ(tab(3), QStringLiteral("Utensilio Idioma"));
+    EXPECT_EQ(p.TextRunExit->text(), QStringLiteral("Inicio Finir"));
+    EXPECT_EQ(form().bar.btHelp->toolTip(), QStringLiteral("Ayudante"));
+    EXPECT_TRUE(p.Box_Help_Run_Exit->text().startsWith(QStringLiteral("EJECUTAS")));
+    EXPECT_EQ(p.Label11->text(), QStringLiteral("Unselect All Pictures"));
+    for (Shape* s : markers)
+        EXPECT_TRUE(s->isHidden());
+    EXPECT_EQ(p.Pallino_Rosso_Run_Exit->FillColor(), 255);
+
     state().Lingua = 3;
     form().language().ApplyHelpTexts();
-
     EXPECT_EQ(p.Label11->text(), QStringLiteral("Unselect All Pictures"));
     EXPECT_TRUE(p.Box_Help_Display_Timer->text().startsWith(
         QStringLiteral("Intervalle d'affichage\r\n \r\n")));
     EXPECT_TRUE(p.Box_Help_Run_Exit->text().endsWith(
         QString::fromUtf8("\r\n_Informations de la barre d'état")));
     EXPECT_TRUE(p.LeftTipText->text().startsWith(QStringLiteral("OUTILS:\r\n")));
-    for (Shape* s : {p.Pallino_Rosso_Timers, p.Pallino_Rosso_Run_Exit, p.Pallino_Rosso_Tools})
-        EXPECT_TRUE(s->isHidden());
-    EXPECT_EQ(p.Pallino_Rosso_Run_Exit->FillColor(), 255);
 
     state().Lingua = 2;
     form().language().ApplyHelpTexts();
@@ -118,7 +113,7 @@ TEST_F(LanguageApply, DisplayModeNameMatchesTheKeyExactly) {
     EXPECT_EQ(name->text(), QString::fromUtf8("Dimensión Original"));
     showDisplayMode(QStringLiteral("Full_Screen"), 4);
     EXPECT_EQ(name->text(), QStringLiteral("Pleno_Video"));
-
+    // Without a language the name stays as it was.
     showDisplayMode(QStringLiteral("Normal"), 999);
     EXPECT_EQ(name->text(), QStringLiteral("Pleno_Video"));
 }

@@ -11,7 +11,7 @@ protected:
     void setLingua(int code) { state().Lingua = static_cast<Integer>(code); }
 };
 
-TEST_F(LanguageMessages, TimerWarningsBearTheLocalisedTitleAndExclamation) {
+TEST_F(LanguageMessages, TimerWarningsBearTheLocalisedTitleAndNeedALanguage) {
     struct Case {
         int code;
         void (Language::*message)();
@@ -35,51 +35,40 @@ TEST_F(LanguageMessages, TimerWarningsBearTheLocalisedTitleAndExclamation) {
         EXPECT_EQ(messages().last().title, QString::fromUtf8(c.title));
         EXPECT_EQ(messages().last().icon, MsgIcon::Exclamation);
     }
-}
 
-TEST_F(LanguageMessages, FourLanguageMessagesShowNothingWithoutALanguage) {
+    messages().clear();
     for (int code : {999, 0, 5}) {
         setLingua(code);
-        language().MsgInvalidDownloadTime();
-        language().MsgDownloadTimeTooSmall();
-        language().MsgInvalidSlideShowTime();
-        language().MsgSlideShowTimeTooSmall();
-        language().MsgConfigWriteError();
-        language().MsgProgramEnded();
+        for (auto message :
+             {&Language::MsgInvalidDownloadTime, &Language::MsgDownloadTimeTooSmall,
+              &Language::MsgInvalidSlideShowTime, &Language::MsgSlideShowTimeTooSmall,
+              &Language::MsgConfigWriteError, &Language::MsgProgramEnded})
+            (language().*message)();
     }
-    EXPECT_TRUE(messages().shown.empty());
+    EXPECT_TRUE(messages().shown.empty()) << "a message without a language";
 }
 
 TEST_F(LanguageMessages, UntitledMessagesBearTheApplicationTitleAndNoIcon) {
+    const QString folder = QStringLiteral("/portable/Data/Nimbrisco7_Work/Nimbrisco_SlideShow");
     setLingua(4);
     language().MsgConfigWriteError();
     setLingua(3);
     language().MsgProgramEnded();
-    ASSERT_EQ(messages().shown.size(), 2u);
-    EXPECT_EQ(messages().shown[0].text,
-              QString::fromUtf8("ERROR DURANTE LA ESCRITURA DEL EXPEDIENTE DE CONFIGURACIÓN!"));
-    EXPECT_EQ(messages().shown[1].text,
-              QStringLiteral("Le programme a pris fin \r\n La page des sponsors s'ouvrira."));
-    for (const auto& m : messages().shown) {
-        EXPECT_EQ(m.title, platform::kAppTitle);
-        EXPECT_EQ(m.icon, MsgIcon::None);
-    }
-}
-
-TEST_F(LanguageMessages, OwnPicturesAppendsThePathUnchanged) {
-    const QString folder = QStringLiteral("/portable/Data/Nimbrisco7_Work/Nimbrisco_SlideShow");
+    // The own-pictures note is English for every code but Italian, and ends with the path.
     setLingua(999);
     language().MsgOwnPictures(folder);
     setLingua(2);
     language().MsgOwnPictures(folder + QLatin1Char('/'));
-    ASSERT_EQ(messages().shown.size(), 2u);
-    EXPECT_EQ(messages().shown[0].text,
-              QStringLiteral("You can add up 9 .jpg own pictures.\r\nPut files in folder ") +
-                  folder);
-    EXPECT_EQ(messages().shown[1].text,
-              QStringLiteral("Puoi aggiungere fino a 9 altre immagini personali .jpg\r\n"
-                             "Copiale nella cartella ") +
-                  folder + QLatin1Char('/'));
-    EXPECT_EQ(messages().shown[0].title, platform::kAppTitle);
-    EXPECT_EQ(messages().shown[0].icon, MsgIcon::None);
+    EXPECT_EQ(messages().texts(),
+              (QStringList{
+                  QString::fromUtf8("ERROR DURANTE LA ESCRITURA DEL EXPEDIENTE DE CONFIGURACIÓN!"),
+                  "Le programme a pris fin \r\n La page des sponsors s'ouvrira.",
+                  "You can add up 9 .jpg own pictures.\r\nPut files in folder " + folder,
+                  "Puoi aggiungere fino a 9 altre immagini personali .jpg\r\n"
+                  "Copiale nella cartella " +
+                      folder + '/'}));
+    for (const auto& m : messages().shown) {
+        EXPECT_EQ(m.title, platform::kAppTitle);
+        EXPECT_EQ(m.icon, MsgIcon::None);
+    }
 }

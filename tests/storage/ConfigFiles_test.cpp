@@ -1,5 +1,5 @@
 // The display-settings and selection files: validation messages, exact bytes, loading, failures,
-// the first-run selection, saveAll, the selected-index list and the clean-up in each language.
+// saveAll, the selected-index list and the clean-up in each language.
 
 #include "FormFixture.h"
 
@@ -141,15 +141,6 @@ TEST_F(ConfigFilesTest, SelectionFileHoldsPositionAndIdOfEverySelectedEntry) {
     QListWidget* list = panel().Tabella_Mappe_Selezionate;
     for (int i = 0; i < 8; ++i)
         list->addItem(QStringLiteral("entry %1").arg(i));
-    list->item(5)->setSelected(true);
-    // The first run writes the default selection whatever the list holds.
-    state().RUNNING_MODE = 2;
-    save("15", "8");
-    EXPECT_EQ(readWorkFile(kList), QByteArray("0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n\r\n\r\n"));
-    EXPECT_EQ(config().selectedIndexCount(), 0);
-
-    state().RUNNING_MODE = 1;
-    list->clearSelection();
     save("15", "8");
     EXPECT_EQ(readWorkFile(kList), QByteArray("\r\n\r\n"));
 
