@@ -96,10 +96,22 @@ TEST(CatalogueFile, IdsAreUniqueSixteenBitNumbers) {
         EXPECT_FALSE(Parses(WithEntries({Entry(id)})));
 }
 
-TEST(ShippedCatalogues, DemoHasEveryDisplayCodeAndTheExternalOneLoads) {
+TEST(ShippedCatalogues, DemoHasEverySourceKindAndDisplayCodeAndTheExternalOneLoads) {
     const Catalogue demo = DemoCatalogue();
+    // A first run selects positions 0 to 3 with ids 1 to 4: a still picture, a radar loop, a
+    // numbered series and a forecast page for the town.
+    ASSERT_GE(demo.entries.size(), 4);
+    QString firstKinds;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(demo.entries[i].id, i + 1);
+        firstKinds += demo.entries[i].address.at(0);
+    }
+    EXPECT_EQ(firstKinds, QStringLiteral("{453"));
+    EXPECT_TRUE(demo.entries[3].address.contains(QStringLiteral("<p01>")));
+    QSet<QChar> kinds;
     QSet<QString> codes;
     for (const CatalogueEntry& entry : demo.entries) {
+        kinds.insert(entry.address.at(0));
         // Fields as the slideshow splits the record; field 0 stays empty.
         const QStringList fields = entry.credit.split(QLatin1Char('-'));
         ASSERT_GE(fields.size(), 4) << entry.credit.toStdString();
@@ -107,6 +119,8 @@ TEST(ShippedCatalogues, DemoHasEveryDisplayCodeAndTheExternalOneLoads) {
         EXPECT_FALSE(fields[1].isEmpty());
         codes.insert(fields[2]);
     }
+    for (QChar kind : {'2', '3', '4', '5', '6', '{'})
+        EXPECT_TRUE(kinds.contains(kind)) << QString(kind).toStdString();
     for (const char* code : {"95", "99", "200", ""})
         EXPECT_TRUE(codes.contains(QLatin1String(code))) << code;
     EXPECT_FALSE(demo.userMessage.isEmpty());
