@@ -139,6 +139,7 @@ TEST_F(ProxySettingsTest, ShortFileCountsAsMissingAndTheQuestionOffersTheBackupV
 
     const QByteArray backup("saved.lan\r\n8080\r\nanna\r\n\x9e\x9d\x9c\r\n1\r\n");
     writeWorkFile(kBackup, backup);
+    state().Lingua = 1;
     QString offeredHost;
     clock().onSleep = [&](int) {
         if (clock().sleeps() < 2)
@@ -148,26 +149,13 @@ TEST_F(ProxySettingsTest, ShortFileCountsAsMissingAndTheQuestionOffersTheBackupV
         frame().Connection_Selected->click();
     };
     proxy().LoadProxySettings();
+    EXPECT_EQ(frame().No_Proxy->text(), "Internet Connection: Adsl, Wi-Fi, Modem, Lan");
+    EXPECT_EQ(frame().Proxy->text(), "Internet Connection: Proxy Server");
     EXPECT_EQ(offeredHost, "saved.lan");
     EXPECT_TRUE(frame().Frame_Select_Connection->isHidden());
     EXPECT_EQ(state().Mirror_Type_Connection, kTrue);
     EXPECT_EQ(readWorkFile(kProxy), backup);
     EXPECT_EQ(form().Inet1->ProxyPort(), 8080);
-}
-
-TEST_F(ProxySettingsTest, FirstStartAsksAndStoresTheDirectChoice) {
-    state().Lingua = 1;
-    clock().onSleep = [this](int) {
-        if (clock().sleeps() == 2) {
-            frame().No_Proxy->click();
-            frame().Connection_Selected->click();
-        }
-    };
-    proxy().LoadProxySettings();
-    EXPECT_EQ(frame().No_Proxy->text(), "Internet Connection: Adsl, Wi-Fi, Modem, Lan");
-    EXPECT_EQ(frame().Proxy->text(), "Internet Connection: Proxy Server");
-    EXPECT_EQ(readWorkFile(kProxy), kDirectFile);
-    EXPECT_EQ(state().Wait_Type_Connection, kTrue);
 }
 
 TEST_F(ProxySettingsTest, ConnectionButtonShowsTheFrameOverThePanelWithTheStoredChoice) {

@@ -26,23 +26,20 @@ int modeBits(const QString& path) {
 
 // Files may not grow beyond `bytes` while it lives. With the signal ignored a write past that
 // fails as on a full disk; with the default action the process dies there.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes, void (*handler)(int) = SIG_IGN) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, handler);
-        rlimit limit = saved_;
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes, void (*handler)(int) = SIG_IGN)
+        : previousHandler(std::signal(SIGXFSZ, handler)) {
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limit = saved;
         limit.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
     }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
+    void (*previousHandler)(int);
+    rlimit saved{};
 };
 
 const QStringList kNewLines = {"a much longer new content", "that cannot fit", "", ""};
