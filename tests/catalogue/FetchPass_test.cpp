@@ -19,16 +19,7 @@ protected:
     void SetUp() override {
         CatalogueFixture::SetUp();
         clock().realWaitMs = 0;
-        form().panel.SSTCfg_timeRefresh->setText(QStringLiteral("8"));
-    }
-    // "<kind>ttp://127.0.0.1:<port><path>"
-    QString coded(char kind, const QString& path) const {
-        return QString(server.url(path)).replace(0, 1, QLatin1Char(kind));
-    }
-    void setCatalogue(const QStringList& entries) {
-        state().listURL.clear();
-        for (int i = 0; i < entries.size(); ++i)
-            state().listURL[i] = entries[i];
+        form().panel.SSTCfg_timeRefresh->setText("8");
     }
     bool fetch(Integer type) { return form().pictureFetcher().FetchPass(type); }
     QStringList requestedPaths() const {
@@ -37,35 +28,22 @@ protected:
             paths << r.path;
         return paths;
     }
-    void writeJpeg(const QString& path) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(pictureBytes("JPG", Qt::green));
-    }
 };
 
 } // namespace
 
 TEST_F(FetchPassTest, FileKindsFillTheirSlotsAndEveryEntryAfterASeriesIsFetched) {
-    servePicture(QStringLiteral("/p/plain.png"), "PNG", Qt::red);
-    servePicture(QStringLiteral("/p/loop.gif"), "GIF", Qt::blue);
-    for (int i = 1; i <= 3; ++i)
-        servePicture(QStringLiteral("/p/s_%1.jpg").arg(i, 2, 10, QLatin1Char('0')), "JPG",
-                     Qt::gray);
-    servePicture(QStringLiteral("/p/after.jpg"), "JPG", Qt::yellow);
-    setCatalogue(
-        {server.url(QStringLiteral("/p/plain.png")), coded('4', QStringLiteral("/p/loop.gif")),
-         coded('5', QStringLiteral("/p/s_*.jpg,1,1,3,2")),
-         QStringLiteral(" ") + server.url(QStringLiteral("/p/after.jpg")) + QStringLiteral(" "),
-         QStringLiteral("1ttp://not-an-address/x.jpg")});
+    for (const char* path : {"/p/plain.png", "/p/loop.gif", "/p/s_01.jpg", "/p/s_02.jpg",
+                             "/p/s_03.jpg", "/p/after.jpg"})
+        servePicture(path);
+    setCatalogue({server.url("/p/plain.png"), coded('4', "/p/loop.gif"),
+                  coded('5', "/p/s_*.jpg,1,1,3,2"), " " + server.url("/p/after.jpg") + " ",
+                  "1ttp://not-an-address/x.jpg"});
     state().flagDownloadRunning = 1;
 
     ASSERT_TRUE(fetch(2));
-
-    EXPECT_EQ(requestedPaths(),
-              (QStringList{QStringLiteral("/p/plain.png"), QStringLiteral("/p/loop.gif"),
-                           QStringLiteral("/p/s_01.jpg"), QStringLiteral("/p/s_02.jpg"),
-                           QStringLiteral("/p/s_03.jpg"), QStringLiteral("/p/after.jpg")}));
+    EXPECT_EQ(requestedPaths(), (QStringList{"/p/plain.png", "/p/loop.gif", "/p/s_01.jpg",
+                                             "/p/s_02.jpg", "/p/s_03.jpg", "/p/after.jpg"}));
     EXPECT_EQ(state().pictureCount, 7);
     EXPECT_EQ(state().pictureTotal, 5);
     const int kinds[] = {1, 4, 1, 1, 1, 1, 1};
@@ -75,24 +53,24 @@ TEST_F(FetchPassTest, FileKindsFillTheirSlotsAndEveryEntryAfterASeriesIsFetched)
         EXPECT_EQ(state().listIMAGEnotLoaded[slot], slot == 6 ? -1 : 0) << slot;
     }
     EXPECT_EQ(state().listPicture[5].naturalSize, QSize(64, 48));
-    EXPECT_TRUE(workFileExists(QStringLiteral("Nimbrisco7_Img.png")));
-    EXPECT_TRUE(workFileExists(QStringLiteral("Nimbrisco7_Img.jpg")));
-    EXPECT_TRUE(workFileExists(QStringLiteral("Nimbrisco7_Img_ANIGIF_1.gif")));
-    EXPECT_EQ(state().tmpStrUrl, QStringLiteral("1ttp://not-an-address/x.jpg"));
-    EXPECT_TRUE(form().bar.lCountDown->text().startsWith(QStringLiteral("***")));
+    for (const char* name :
+         {"Nimbrisco7_Img.png", "Nimbrisco7_Img.jpg", "Nimbrisco7_Img_ANIGIF_1.gif"})
+        EXPECT_TRUE(workFileExists(name)) << name;
+    EXPECT_EQ(state().tmpStrUrl, "1ttp://not-an-address/x.jpg");
+    EXPECT_TRUE(form().bar.lCountDown->text().startsWith("***"));
 }
 
 TEST_F(FetchPassTest, ASeriesWithoutItsSeparatorsIsReportedAndTheNextEntryFetched) {
-    servePicture(QStringLiteral("/p/next.png"), "PNG", Qt::red);
+    servePicture("/p/next.png");
     state().listPictureKind[0] = 1;
-    setCatalogue({coded('5', QStringLiteral("/p/s_.jpg,1,1,3,2")),
-                  server.url(QStringLiteral("/p/next.png"))});
+    const QString entry = coded('5', "/p/s_.jpg,1,1,3,2");
+    setCatalogue({entry, server.url("/p/next.png")});
     ASSERT_TRUE(fetch(2));
-    const QString entry = coded('5', QStringLiteral("/p/s_.jpg,1,1,3,2"));
     ASSERT_FALSE(messages().shown.empty());
+    // The reading went over every character after the seven leading ones.
     EXPECT_EQ(messages().shown.front().text,
               QStringLiteral("Proc MeteoNetwork Error %1").arg(1 + entry.size() - 7));
-    EXPECT_EQ(requestedPaths(), QStringList{QStringLiteral("/p/next.png")});
+    EXPECT_EQ(requestedPaths(), QStringList{"/p/next.png"});
     EXPECT_EQ(state().listPictureKind[1], 1);
     EXPECT_EQ(state().pictureCount, 2);
 }
@@ -100,38 +78,38 @@ TEST_F(FetchPassTest, ASeriesWithoutItsSeparatorsIsReportedAndTheNextEntryFetche
 TEST_F(FetchPassTest, AHugeSeriesStopsAtTheLastSlot) {
     // A closed port refuses at once, so each picture fails fast with the placeholder.
     testsupport::LoopbackHttpServer dead;
-    const QString deadUrl = dead.url(QStringLiteral("/s_*.jpg,1,1,1500,1"));
+    const QString series = dead.url("/s_*.jpg,1,1,1500,1").replace(0, 1, '5');
     dead.close();
-    setCatalogue({QString(deadUrl).replace(0, 1, QLatin1Char('5')),
-                  QString(deadUrl).replace(0, 1, QLatin1Char('5')),
-                  server.url(QStringLiteral("/never.png"))});
+    setCatalogue({series, series, server.url("/never.png")});
     ASSERT_TRUE(fetch(2));
     EXPECT_EQ(state().pictureCount, 2001);
     EXPECT_EQ(state().listIMAGEnotLoaded[2000], -1);
     EXPECT_EQ(server.requestCount(), 0);
 }
 
-TEST_F(FetchPassTest, TheSlideIntervalKeepsSlideTimesAboveThirtyTwoSeconds) {
-    form().panel.SSTCfg_timeRefresh->setText(QStringLiteral("45"));
-    setCatalogue({QStringLiteral("1")});
-    ASSERT_TRUE(fetch(2));
-    EXPECT_EQ(state().slideIntervalMs, 45000);
-    EXPECT_EQ(form().imgClock.interval(), 45000);
-}
-
 TEST_F(FetchPassTest, TheEndOfAPassAnnouncesTheUpdateAndRestartsTheShow) {
-    setCatalogue({QStringLiteral("1")});
+    // An entry of no source kind; the own picture's file is missing.
+    setCatalogue({"1"});
+    state().OwnPicturePath = root() + "missing.jpg";
+    form().panel.SSTCfg_timeRefresh->setText("45");
     state().GLOBAL_IMAGE_CURRENT_POINTER = 5;
     state().flagFetchFromStep = 1;
     const int beeps = messages().beeps;
     ASSERT_TRUE(fetch(2));
+    EXPECT_EQ(state().pictureCount, 2);
+    EXPECT_EQ(state().listIMAGEnotLoaded[1], -1);
+    EXPECT_FALSE(state().listPicture[1].isNull());
+    // Slide times above 32 s stay whole.
+    EXPECT_EQ(state().slideIntervalMs, 45000);
+    EXPECT_EQ(form().imgClock.interval(), 45000);
+
     EXPECT_EQ(messages().beeps - beeps, 2);
     EXPECT_FALSE(form().views.MessaggioAggiornate->isVisibleTo(&form()));
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 0);
     EXPECT_EQ(state().flagFetchFromStep, 0);
     EXPECT_EQ(state().aniGifNumber, 1);
-    EXPECT_TRUE(state().LastUpdate.startsWith(QStringLiteral(" - RFRS:")));
-    EXPECT_EQ(state().statusLine2, QStringLiteral(". . . "));
+    EXPECT_TRUE(state().LastUpdate.startsWith(" - RFRS:"));
+    EXPECT_EQ(state().statusLine2, ". . . ");
     EXPECT_FALSE(form().bar.btSetup->isVisibleTo(&form()));
     EXPECT_TRUE(form().bar.btWait->isVisibleTo(&form()));
     EXPECT_TRUE(form().bar.btSetup->isEnabled());
@@ -140,17 +118,20 @@ TEST_F(FetchPassTest, TheEndOfAPassAnnouncesTheUpdateAndRestartsTheShow) {
 }
 
 TEST_F(FetchPassTest, OwnPictureAndAtMostNineFolderPicturesFollowTheEntries) {
-    servePicture(QStringLiteral("/p/a.png"), "PNG", Qt::red);
-    setCatalogue({server.url(QStringLiteral("/p/a.png"))});
-    state().OwnPicturePath = root() + QStringLiteral("own.jpg");
-    writeJpeg(state().OwnPicturePath);
+    servePicture("/p/a.png");
+    setCatalogue({server.url("/p/a.png")});
     const QString dir = state().Nimbrisco_Slide_Dir;
+    state().OwnPicturePath = root() + "own.jpg";
+    QStringList files{state().OwnPicturePath, dir + "/mixed.Jpg", dir + "/other.jpeg"};
     for (int i = 0; i < 8; ++i)
-        writeJpeg(dir + QStringLiteral("/lower%1.jpg").arg(i));
+        files << dir + QStringLiteral("/lower%1.jpg").arg(i);
     for (int i = 0; i < 3; ++i)
-        writeJpeg(dir + QStringLiteral("/UPPER%1.JPG").arg(i));
-    writeJpeg(dir + QStringLiteral("/mixed.Jpg"));
-    writeJpeg(dir + QStringLiteral("/other.jpeg"));
+        files << dir + QStringLiteral("/UPPER%1.JPG").arg(i);
+    for (const QString& path : files) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(samples::jpeg(QSize(8, 8)));
+    }
 
     ASSERT_TRUE(fetch(2));
     EXPECT_EQ(state().pictureCount, 1 + 1 + 9);
@@ -158,7 +139,7 @@ TEST_F(FetchPassTest, OwnPictureAndAtMostNineFolderPicturesFollowTheEntries) {
     QStringList folderOrder;
     for (QDirIterator it(dir, QDir::Files); it.hasNext();) {
         const QString path = it.next();
-        if (path.endsWith(QLatin1String("jpg")) || path.endsWith(QLatin1String("JPG")))
+        if (path.endsWith("jpg") || path.endsWith("JPG"))
             folderOrder << path;
     }
     for (int k = 0; k < 9; ++k) {
@@ -168,29 +149,20 @@ TEST_F(FetchPassTest, OwnPictureAndAtMostNineFolderPicturesFollowTheEntries) {
     EXPECT_TRUE(state().listPicture[11].isNull());
 }
 
-TEST_F(FetchPassTest, ABrokenOwnPictureTakesThePlaceholder) {
-    setCatalogue({QStringLiteral("1")});
-    state().OwnPicturePath = root() + QStringLiteral("missing.jpg");
-    ASSERT_TRUE(fetch(2));
-    EXPECT_EQ(state().pictureCount, 2);
-    EXPECT_EQ(state().listIMAGEnotLoaded[1], -1);
-    EXPECT_FALSE(state().listPicture[1].isNull());
-}
-
 TEST_F(FetchPassTest, APanelStartFetchesOnlyAChangedSelection) {
-    servePicture(QStringLiteral("/p/a.png"), "PNG", Qt::red);
-    servePicture(QStringLiteral("/p/b.png"), "PNG", Qt::blue);
-    setCatalogue({server.url(QStringLiteral("/p/a.png")), server.url(QStringLiteral("/p/b.png"))});
+    servePicture("/p/a.png");
+    servePicture("/p/b.png");
+    setCatalogue({server.url("/p/a.png"), server.url("/p/b.png")});
     QListWidget* list = form().panel.Tabella_Mappe_Selezionate;
-    list->addItems({QStringLiteral("a"), QStringLiteral("b")});
+    list->addItems({"a", "b"});
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     list->item(1)->setSelected(true);
     form().panel.SSTCfg->show();
 
     ASSERT_TRUE(fetch(0));
-    EXPECT_EQ(requestedPaths(), QStringList{QStringLiteral("/p/b.png")});
-    EXPECT_EQ(state().listImageSELECTED[0], server.url(QStringLiteral("/p/b.png")));
-    EXPECT_EQ(state().listOLDImageSELECTED[0], server.url(QStringLiteral("/p/b.png")));
+    EXPECT_EQ(requestedPaths(), QStringList{"/p/b.png"});
+    EXPECT_EQ(state().listImageSELECTED[0], server.url("/p/b.png"));
+    EXPECT_EQ(state().listOLDImageSELECTED[0], server.url("/p/b.png"));
     EXPECT_EQ(state().catalogueLoaded, 1);
     EXPECT_FALSE(form().panel.SSTCfg->isVisibleTo(&form()));
 
@@ -204,8 +176,8 @@ TEST_F(FetchPassTest, APanelStartFetchesOnlyAChangedSelection) {
 }
 
 TEST_F(FetchPassTest, APanelStartWithoutSelectionAsksForOneAndOpensThePanel) {
-    setCatalogue({QStringLiteral("http://h/a.jpg")});
-    form().panel.Tabella_Mappe_Selezionate->addItem(QStringLiteral("a"));
+    setCatalogue({"http://h/a.jpg"});
+    form().panel.Tabella_Mappe_Selezionate->addItem("a");
     state().listPictureKind[0] = 4;
     state().flagDownloadRunning = 1;
     state().flagFetchFromStep = 1;
@@ -215,8 +187,8 @@ TEST_F(FetchPassTest, APanelStartWithoutSelectionAsksForOneAndOpensThePanel) {
     EXPECT_FALSE(fetch(0));
     ASSERT_EQ(messages().shown.size(), 1u);
     EXPECT_EQ(messages().last().text,
-              QStringLiteral("Errore: occorre selezionare almeno una immagine dalla lista!"));
-    EXPECT_EQ(messages().last().title, QStringLiteral("Nimbrisco"));
+              "Errore: occorre selezionare almeno una immagine dalla lista!");
+    EXPECT_EQ(messages().last().title, "Nimbrisco");
     EXPECT_TRUE(form().panel.SSTCfg->isVisibleTo(&form()));
     EXPECT_EQ(form().panel.SSTCfg->currentWidget(), form().panel.pageTools);
     EXPECT_EQ(state().listPictureKind[0], 4);

@@ -23,7 +23,7 @@ protected:
     void SetUp() override {
         FormFixture::SetUp();
         prepareDirectoriesOnly();
-        state().aniGifTag = QStringLiteral("_ANIGIF_");
+        state().aniGifTag = "_ANIGIF_";
         ASSERT_TRUE(server.isListening());
     }
 
@@ -41,26 +41,24 @@ protected:
         EXPECT_EQ(state().listPicture[slot].encoded, placeholder.encoded);
         EXPECT_EQ(form().views.Miniatura->picture().encoded, placeholder.encoded);
     }
-    QString prefixName(const QString& rest) const {
-        return QStringLiteral("Nimbrisco7_Img") + rest;
-    }
 
     LoopbackHttpServer server;
 };
 
-TEST_F(PictureLoaderTest, JpegFillsTheSlotAndShowsTheThumbnail) {
-    const QByteArray bytes = samples::jpeg(QSize(64, 48));
-    serve("/sat/europe.jpg", bytes);
+TEST_F(PictureLoaderTest, APictureFillsTheSlotAndShowsTheThumbnail) {
+    // A PNG under a ".JPG" name: the name keeps its case, the decoder goes by the content.
+    const QByteArray bytes = samples::encode(samples::twoColours(QSize(64, 48)), "PNG");
+    serve("/sat/europe.JPG", bytes);
     state().listIMAGEnotLoaded[3] = -1;
     state().IsWebPage = kTrue;
-    load("/sat/europe.jpg", 3);
+    load("/sat/europe.JPG", 3);
 
     EXPECT_EQ(state().IsWebPage, kFalse);
     EXPECT_EQ(state().listIMAGEnotLoaded[3], 0);
     EXPECT_EQ(state().listPictureKind[3], 1);
     EXPECT_EQ(state().listPicture[3].naturalSize, QSize(64, 48));
     EXPECT_EQ(state().listPicture[3].encoded, bytes); // kept compressed, as downloaded
-    EXPECT_EQ(readWorkFile(prefixName(".jpg")), bytes);
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img.JPG"), bytes);
 
     ViewControls& v = form().views;
     EXPECT_FALSE(v.Miniatura->isHidden());
@@ -71,34 +69,12 @@ TEST_F(PictureLoaderTest, JpegFillsTheSlotAndShowsTheThumbnail) {
     EXPECT_EQ(v.Miniatura->displayImage().size(), v.Miniatura->size());
 }
 
-TEST_F(PictureLoaderTest, ExtensionKeepsItsCaseAndPngIsRecognisedInAnyCase) {
-    const QByteArray jpg = samples::jpeg(QSize(20, 10));
-    const QByteArray png = samples::encode(samples::twoColours(QSize(30, 12)), "PNG");
-    serve("/a/pic.JPG", jpg);
-    serve("/a/map.PNG", png);
-    load("/a/pic.JPG", 0);
-    load("/a/map.PNG", 1);
+TEST_F(PictureLoaderTest, TransparentPngIsShownOnWhiteWhateverTheCaseOfItsExtension) {
+    const QByteArray png = samples::transparentPng(QSize(40, 20));
+    serve("/radar.PNG", png);
+    load("/radar.PNG", 2);
 
-    EXPECT_EQ(readWorkFile(prefixName(".JPG")), jpg);
-    EXPECT_EQ(readWorkFile(prefixName(".PNG")), png);
-    EXPECT_EQ(state().listIMAGEnotLoaded[0], 0);
-    EXPECT_EQ(state().listIMAGEnotLoaded[1], 0);
-    EXPECT_EQ(state().listPicture[1].naturalSize, QSize(30, 12));
-    EXPECT_NE(state().listPicture[1].encoded, form().views.ErrLoadPicture.encoded);
-}
-
-TEST_F(PictureLoaderTest, PicturesAreDecodedByContentNotByName) {
-    const QByteArray png = samples::encode(samples::twoColours(QSize(16, 8)), "PNG");
-    serve("/misnamed.jpg", png);
-    load("/misnamed.jpg", 0);
-    EXPECT_EQ(state().listIMAGEnotLoaded[0], 0);
-    EXPECT_EQ(state().listPicture[0].naturalSize, QSize(16, 8));
-}
-
-TEST_F(PictureLoaderTest, TransparentPngIsShownOnWhite) {
-    serve("/radar.png", samples::transparentPng(QSize(40, 20)));
-    load("/radar.png", 2);
-
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img.PNG"), png);
     const Picture& p = state().listPicture[2];
     ASSERT_EQ(p.naturalSize, QSize(40, 20));
     const QImage shown = pictures::decodeAt(p, p.naturalSize);
@@ -109,6 +85,8 @@ TEST_F(PictureLoaderTest, TransparentPngIsShownOnWhite) {
 }
 
 TEST_F(PictureLoaderTest, AnimatedPicturesGetConsecutiveNumberedCopies) {
+    // A copy of an earlier pass under the same number is replaced.
+    writeWorkFile("Nimbrisco7_Img_ANIGIF_5.gif", "old");
     const QByteArray first = samples::animatedGif(QSize(8, 8), 2);
     const QByteArray second = samples::animatedGif(QSize(12, 6), 3);
     serve("/loop1.gif", first);
@@ -119,90 +97,72 @@ TEST_F(PictureLoaderTest, AnimatedPicturesGetConsecutiveNumberedCopies) {
     load("/loop1.gif", 0);
     load("/loop2.gif", 1);
 
-    EXPECT_EQ(readWorkFile(prefixName("_ANIGIF_5.gif")), first);
-    EXPECT_EQ(readWorkFile(prefixName("_ANIGIF_6.gif")), second);
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_5.gif"), first);
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_6.gif"), second);
     EXPECT_EQ(state().aniGifNumber, 7);
     EXPECT_EQ(state().listPictureKind[0], 4);
-    EXPECT_EQ(state().listPictureKind[1], 4);
+    EXPECT_EQ(state().listIMAGEnotLoaded[1], 0);
     EXPECT_EQ(state().listPicture[1].naturalSize, QSize(12, 6));
 }
 
-TEST_F(PictureLoaderTest, NumberedCopyReplacesTheOneOfAnEarlierPass) {
-    writeWorkFile(prefixName("_ANIGIF_1.gif"), "old");
-    const QByteArray gif = samples::animatedGif(QSize(4, 4), 2);
-    serve("/loop.gif", gif);
-    state().aniGifNumber = 1;
-    state().listPictureKind[0] = 4;
-    load("/loop.gif", 0);
-    EXPECT_EQ(readWorkFile(prefixName("_ANIGIF_1.gif")), gif);
-    EXPECT_EQ(state().listIMAGEnotLoaded[0], 0);
-}
+TEST_F(PictureLoaderTest, ScriptSourceTakesThePictureOfTheScriptFolderAndNeverDownloads) {
+    // Without its picture it is a loading error.
+    state().aniGifNumber = 2;
+    state().listPictureKind[4] = 6;
+    load("/forecast.php", 4);
+    expectPlaceholder(4, form().views.ErrLoadPicture);
+    EXPECT_EQ(state().aniGifNumber, 2);
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img_ANIGIF_2.gif"));
 
-TEST_F(PictureLoaderTest, ScriptSourceTakesThePictureOfTheScriptFolder) {
     const QByteArray gif = samples::animatedGif(QSize(10, 10), 2);
     QFile php(state().Nimbrisco_PHP_Dir + "/PHP.gif");
     ASSERT_TRUE(php.open(QIODevice::WriteOnly));
     php.write(gif);
     php.close();
-    state().aniGifNumber = 2;
     state().listPictureKind[4] = 6;
     load("/forecast.jpg", 4);
-
-    EXPECT_EQ(server.requestCount(), 0);
     EXPECT_EQ(state().listPictureKind[4], 4);
     EXPECT_EQ(state().listIMAGEnotLoaded[4], 0);
     EXPECT_EQ(state().listPicture[4].encoded, gif);
-    EXPECT_EQ(readWorkFile(prefixName("_ANIGIF_2.gif")), gif);
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_2.gif"), gif);
     EXPECT_EQ(state().aniGifNumber, 3);
-}
 
-TEST_F(PictureLoaderTest, ScriptSourceWithoutItsPictureIsALoadingError) {
-    state().aniGifNumber = 2;
-    state().listPictureKind[4] = 6;
-    load("/forecast.php", 4);
+    EXPECT_TRUE(
+        loader().DownloadFile(server.url("/s.php"), state().imageFilePrefix + ".php", " .php "));
     EXPECT_EQ(server.requestCount(), 0);
-    expectPlaceholder(4, form().views.ErrLoadPicture);
-    EXPECT_EQ(state().aniGifNumber, 2);
-    EXPECT_FALSE(workFileExists(prefixName("_ANIGIF_2.gif")));
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img.php"));
 }
 
-TEST_F(PictureLoaderTest, FailedDownloadStoresTheNotAvailablePicture) {
-    state().listPictureKind[1] = 4;
-    load("/missing.jpg", 1); // the server answers 404
-    EXPECT_EQ(server.requestCount("/missing.jpg"), 1);
-    expectPlaceholder(1, form().views.ImageNonDisponibile);
-}
-
-TEST_F(PictureLoaderTest, UndecodableFileStoresTheLoadingErrorPicture) {
+TEST_F(PictureLoaderTest, FailedDownloadsAndUndecodableFilesStoreTheirPlaceholders) {
     serve("/broken.gif", QByteArray("this is no picture at all", 25));
     serve("/broken.png", QByteArray(300, '\x7f'));
-    state().listPictureKind[0] = 4;
     state().aniGifNumber = 1;
-    load("/broken.gif", 0);
-    load("/broken.png", 1);
-    expectPlaceholder(0, form().views.ErrLoadPicture);
-    expectPlaceholder(1, form().views.ErrLoadPicture);
+    const Picture& notAvailable = form().views.ImageNonDisponibile;
+    const Picture& loadingError = form().views.ErrLoadPicture;
+    const struct {
+        QString address;
+        const Picture& placeholder;
+    } cases[] = {{server.url("/broken.gif"), loadingError},
+                 {server.url("/broken.png"), loadingError},
+                 {server.url("/missing.jpg"), notAvailable}, // the server answers 404
+                 // No file extension: the last dot is in the host, or there is none.
+                 {server.url("/x?y"), notAvailable},
+                 {QStringLiteral("http://localhost:%1/picture").arg(server.port()), notAvailable},
+                 {"http://a.b/x?y", notAvailable}};
+    for (const auto& c : cases) {
+        state().listPictureKind[0] = 4;
+        loader().Load_JPG_GIF_PNG_On_Array(c.address, 0);
+        SCOPED_TRACE(c.address.toStdString());
+        expectPlaceholder(0, c.placeholder);
+    }
     EXPECT_EQ(state().aniGifNumber, 1);
-}
-
-TEST_F(PictureLoaderTest, AddressesWithoutAFileExtensionFailBeforeAnyRequest) {
-    // The last dot is in the host, or there is none at all.
-    loader().Load_JPG_GIF_PNG_On_Array(server.url("/x?y"), 0);
-    loader().Load_JPG_GIF_PNG_On_Array(
-        QStringLiteral("http://localhost:%1/picture").arg(server.port()), 1);
-    loader().Load_JPG_GIF_PNG_On_Array(QStringLiteral("http://a.b/x?y"), 2);
-    EXPECT_EQ(server.requestCount(), 0);
-    for (int slot = 0; slot < 3; ++slot)
-        expectPlaceholder(slot, form().views.ImageNonDisponibile);
+    EXPECT_EQ(server.requestCount(), 3);
 }
 
 TEST_F(PictureLoaderTest, NoLocalNameLeavesTheWorkDirectory) {
     server.setFallback([](const testsupport::HttpRequest&) {
         return HttpResponse::ok(samples::jpeg(QSize(4, 4)), "image/jpeg");
     });
-    const QString prefix = state().imageFilePrefix;
-    EXPECT_FALSE(
-        loader().DownloadFile(server.url("/e"), prefix + ".x/../../evil", ".x/../../evil"));
     loader().Load_JPG_GIF_PNG_On_Array(server.url("/pics/a.x/../../evil"), 0);
     loader().Load_JPG_GIF_PNG_On_Array(server.url("/pics/a.jpg%2F..%2F..%2Fevil"), 1);
     EXPECT_EQ(server.requestCount(), 0);
@@ -211,17 +171,8 @@ TEST_F(PictureLoaderTest, NoLocalNameLeavesTheWorkDirectory) {
 
     // Nothing was written anywhere in the portable root but the work directory's own folders.
     QDirIterator it(root(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        EXPECT_FALSE(file.contains("evil")) << file.toStdString();
-    }
-}
-
-TEST_F(PictureLoaderTest, ScriptExtensionNeverDownloads) {
-    EXPECT_TRUE(
-        loader().DownloadFile(server.url("/s.php"), state().imageFilePrefix + ".php", " .php "));
-    EXPECT_EQ(server.requestCount(), 0);
-    EXPECT_FALSE(workFileExists(prefixName(".php")));
+    while (it.hasNext())
+        EXPECT_FALSE(it.next().contains("evil")) << it.filePath().toStdString();
 }
 
 TEST_F(PictureLoaderTest, GdiPlusLoaderSizesAndBackground) {
@@ -257,33 +208,27 @@ TEST_F(PictureLoaderTest, GdiPlusLoaderSizesAndBackground) {
     EXPECT_TRUE(loader().LoadPictureGdiPlus(workPath("none.png"), w, h, 0, 0).isNull());
 }
 
-struct ExtensionCase {
-    const char* address;
-    const char* extension;
-    bool safe;
-};
-
-class LocalFileNameTest : public ::testing::TestWithParam<ExtensionCase> {};
-
-TEST_P(LocalFileNameTest, ExtensionAndItsSafety) {
-    const ExtensionCase c = GetParam();
-    const QString ext = localname::extensionOf(QString::fromLatin1(c.address));
-    EXPECT_EQ(ext, QString::fromLatin1(c.extension));
-    EXPECT_EQ(localname::isSafeExtension(ext), c.safe);
+TEST(LocalFileName, ExtensionAndItsSafety) {
+    const struct {
+        const char* address;
+        const char* extension;
+        bool safe;
+    } cases[] = {{"http://h/a/b.jpg", ".jpg", true},
+                 {"http://h/a/B.JpEg", ".JpEg", true},
+                 {"http://h/a/b.tar-x_1", ".tar-x_1", true},
+                 {"http://a.b/x?y", ".b/x?y", false},
+                 {"http://h/p.jpg?t=1", ".jpg?t=1", false},
+                 {"http://h/a.x\\..\\evil", ".\\evil", false},
+                 {"http://h/a.jp g", ".jp g", false},
+                 {"http://h/a.abcdefghijklmnopq", ".abcdefghijklmnopq", false},
+                 {"http://h/a.abcdefghijklmno", ".abcdefghijklmno", true},
+                 {"http://h/a.j\xe9g", ".j\xe9g", false},
+                 {"http://h/nodot", "", false}};
+    for (const auto& c : cases) {
+        const QString ext = localname::extensionOf(QString::fromLatin1(c.address));
+        EXPECT_EQ(ext, QString::fromLatin1(c.extension)) << c.address;
+        EXPECT_EQ(localname::isSafeExtension(ext), c.safe) << c.address;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Addresses, LocalFileNameTest,
-    ::testing::Values(ExtensionCase{"http://h/a/b.jpg", ".jpg", true},
-                      ExtensionCase{"http://h/a/B.JpEg", ".JpEg", true},
-                      ExtensionCase{"http://h/a/b.tar-x_1", ".tar-x_1", true},
-                      ExtensionCase{"http://a.b/x?y", ".b/x?y", false},
-                      ExtensionCase{"http://h/p.jpg?t=1", ".jpg?t=1", false},
-                      ExtensionCase{"http://h/a.x\\..\\evil", ".\\evil", false},
-                      ExtensionCase{"http://h/a.jp g", ".jp g", false},
-                      ExtensionCase{"http://h/a.abcdefghijklmnopq", ".abcdefghijklmnopq", false},
-                      ExtensionCase{"http://h/a.abcdefghijklmno", ".abcdefghijklmno", true},
-                      ExtensionCase{"http://h/a.j\xe9g", ".j\xe9g", false},
-                      ExtensionCase{"http://h/nodot", "", false}));
 
 } // namespace
