@@ -12,19 +12,10 @@
 
 namespace tw = platform::twips;
 
-TEST(BarArithmetic, FullHdScreen) {
-    const BarGeometry g = computeBarGeometry(28800, 16200, 28800.0f / 16200.0f);
-    EXPECT_EQ(g.U, 648);
-    EXPECT_EQ(g.terminaWidth, 720);
-    EXPECT_EQ(g.setupWidth, 2115);
-    EXPECT_EQ(g.logoWidth, 4725);
-    EXPECT_EQ(g.whoWeAreWidth, 20520);
-    EXPECT_EQ(g.connectLeft + g.terminaWidth, 28800); // right edge on the screen's edge
-    EXPECT_EQ(g.top, 16200 - 648);
-    EXPECT_NEAR(g.fontSize, (648 - 648 / 5.0) / 20 * 0.3, 1e-4);
-}
-
-TEST(BarArithmetic, NarrowerScreenNarrowerButtons) {
+TEST(BarArithmetic, ButtonWidthsFollowTheAspectRatio) {
+    const BarGeometry hd = computeBarGeometry(28800, 16200, 28800.0f / 16200.0f);
+    EXPECT_EQ(hd.connectLeft + hd.terminaWidth, 28800); // right edge on the screen's edge
+    EXPECT_NEAR(hd.fontSize, (648 - 648 / 5.0) / 20 * 0.3, 1e-4);
     // 1280 x 1024: aspect 1.25, k = 0.78125.
     const BarGeometry g = computeBarGeometry(19200, 15360, 1.25f);
     EXPECT_EQ(g.U, 614); // 614.4 twips
@@ -59,13 +50,10 @@ TEST_F(BarLayout, LaysOutTheControlsOnFullHd) {
     EXPECT_EQ(b.whoWeAre->text(), "w e  Ver. 7.8.12P \r\n. . . ");
     EXPECT_TRUE(
         form().controlBar().DebugBarra.startsWith("Debug Barra\r\nBackWhoWeAre.Height  648"));
-}
 
-TEST_F(BarLayout, PotBarReplacesTheAspectRatio) {
-    state().Ratio_X_Y = 1.0f;
+    // The scroll bar replaces the aspect ratio; at k = 1 btTermina is as wide as the bar is high.
     form().bar.PotBar->setRange(0, 100);
     form().bar.PotBar->setValue(16); // runs PotBar_Change
     EXPECT_FLOAT_EQ(state().Ratio_X_Y, 1.6f);
-    // k = 1: btTermina is as wide as the bar is high.
-    EXPECT_EQ(tw::width(form().bar.btTermina, form().units()), 648);
+    EXPECT_EQ(tw::width(form().bar.btTermina, u), 648);
 }
