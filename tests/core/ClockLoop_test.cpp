@@ -26,6 +26,56 @@ const QString kWaitEnglish =
     QStringLiteral("Waiting for Internet connection (have to be active!).....");
 const QString kRetryEnglish = QStringLiteral("Waiting Internet Connection......??????");
 
+TEST(WaitTexts, CountdownRetryAndProgressInFourLanguages) {
+    const QStringList wait = {kWaitEnglish,
+                              "Attesa di connessione ad Internet (deve essere attiva).....",
+                              "Attente de la connexion à Internet (doit être active !).....",
+                              "Espera de conexión a Internet (tiene que ser activa!)....."};
+    const QStringList retry = {kRetryEnglish, "Attesa di connessione ad Internet.....??????",
+                               "Attente de la connexion à Internet......??????",
+                               "Espera de conexión a Internet.....??????"};
+    const QStringList progress = {
+        "Loading Pictures from WEB... 3 of 12", "Caricamento immagini dal WEB... 3 di 12",
+        "Téléchargement des images à partir du web... 3 du 12", "Carga imagina del WEB... 3 de 12"};
+    for (Integer code = 1; code <= 4; ++code) {
+        EXPECT_EQ(waittexts::connectionWait(code), wait[code - 1]);
+        EXPECT_EQ(waittexts::connectionRetry(code), retry[code - 1]);
+        EXPECT_EQ(waittexts::downloadProgress(code, 3, 12), progress[code - 1]);
+    }
+    for (Integer code : {Integer(0), Integer(5), Integer(999)}) {
+        EXPECT_TRUE(waittexts::connectionWait(code).isNull());
+        EXPECT_TRUE(waittexts::connectionRetry(code).isNull());
+        EXPECT_TRUE(waittexts::downloadProgress(code, 1, 1).isNull());
+    }
+}
+
+TEST(DownloadLimit, SettingsTextsReadLeniently) {
+    const std::pair<const char*, double> cases[] = {{"  8 ", 8.0}, {"7.5min", 7.5}, {"1e2", 100.0},
+                                                    {"-3", -3.0},  {"12e", 12.0},   {"abc", 0.0},
+                                                    {"", 0.0},     {"-", 0.0},      {"1e999", 0.0}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(downloadlimit::numericValue(QString::fromLatin1(text)), value) << text;
+}
+
+TEST(DownloadLimit, FifteenMinutesAtEightSecondsPassesOnThe57thStep) {
+    EXPECT_EQ(downloadlimit::limit(QStringLiteral("15")), 450.0);
+    Long counter = 0;
+    int firstDue = 0;
+    for (int step = 1; step <= 60 && firstDue == 0; ++step) {
+        counter = downloadlimit::advance(counter, QStringLiteral("8"));
+        if (downloadlimit::passDue(counter, QStringLiteral("15")))
+            firstDue = step;
+    }
+    EXPECT_EQ(firstDue, 57);
+    EXPECT_EQ(counter, 456);
+    // Exactly at the limit is not yet above it.
+    EXPECT_FALSE(downloadlimit::passDue(450, QStringLiteral("15")));
+    EXPECT_TRUE(downloadlimit::passDue(451, QStringLiteral("15")));
+    // The counter stays within its width; an unreadable slide time adds nothing.
+    EXPECT_EQ(downloadlimit::advance(2147483600, QStringLiteral("100")), 2147483647);
+    EXPECT_EQ(downloadlimit::advance(10, QStringLiteral("x")), 10);
+}
+
 // A window past its start-up files, pointed at a loopback catalogue service.
 class ClockLoopTest : public FormFixture {
 protected:
@@ -56,82 +106,26 @@ protected:
     void answerProbe(const QByteArray& body) {
         server.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::ok(body));
     }
+    void hangProbe() { server.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang()); }
+
+    // The bar while the connection is awaited, or once the service answered.
+    void expectWaitingBar(bool waiting) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{bar().lCountDown, bar().btWait, bar().btTermina})
+            EXPECT_EQ(w->isHidden(), !waiting) << w->objectName().toStdString();
+        for (QWidget* w : std::initializer_list<QWidget*>{bar().btSetup, bar().btHelp})
+            EXPECT_EQ(w->isHidden(), waiting) << w->objectName().toStdString();
+    }
 
     LoopbackHttpServer server;
 };
 
-TEST(WaitTexts, CountdownRetryAndProgressInFourLanguages) {
-    EXPECT_EQ(waittexts::connectionWait(1), kWaitEnglish);
-    EXPECT_EQ(waittexts::connectionWait(2),
-              QStringLiteral("Attesa di connessione ad Internet (deve essere attiva)....."));
-    EXPECT_EQ(waittexts::connectionWait(3),
-              QStringLiteral("Attente de la connexion à Internet (doit être active !)....."));
-    EXPECT_EQ(waittexts::connectionWait(4),
-              QStringLiteral("Espera de conexión a Internet (tiene que ser activa!)....."));
-    EXPECT_EQ(waittexts::connectionRetry(1), kRetryEnglish);
-    EXPECT_EQ(waittexts::connectionRetry(2),
-              QStringLiteral("Attesa di connessione ad Internet.....??????"));
-    EXPECT_EQ(waittexts::connectionRetry(3),
-              QStringLiteral("Attente de la connexion à Internet......??????"));
-    EXPECT_EQ(waittexts::connectionRetry(4),
-              QStringLiteral("Espera de conexión a Internet.....??????"));
-    EXPECT_EQ(waittexts::downloadProgress(1, 3, 12),
-              QStringLiteral("Loading Pictures from WEB... 3 of 12"));
-    EXPECT_EQ(waittexts::downloadProgress(2, 1, 2),
-              QStringLiteral("Caricamento immagini dal WEB... 1 di 2"));
-    EXPECT_EQ(waittexts::downloadProgress(3, 0, 5),
-              QStringLiteral("Téléchargement des images à partir du web... 0 du 5"));
-    EXPECT_EQ(waittexts::downloadProgress(4, 7, 9),
-              QStringLiteral("Carga imagina del WEB... 7 de 9"));
-    for (Integer code : {Integer(0), Integer(5), Integer(999), Integer(-1)}) {
-        EXPECT_TRUE(waittexts::connectionWait(code).isNull());
-        EXPECT_TRUE(waittexts::connectionRetry(code).isNull());
-        EXPECT_TRUE(waittexts::downloadProgress(code, 1, 1).isNull());
-    }
-}
-
-TEST(DownloadLimit, SettingsTextsReadLeniently) {
-    EXPECT_EQ(downloadlimit::numericValue(QStringLiteral("15")), 15.0);
-    EXPECT_EQ(downloadlimit::numericValue(QStringLiteral("  8 ")), 8.0);
-    EXPECT_EQ(downloadlimit::numericValue(QStringLiteral("7.5min")), 7.5);
-    EXPECT_EQ(downloadlimit::numericValue(QStringLiteral("1e2")), 100.0);
-    EXPECT_EQ(downloadlimit::numericValue(QStringLiteral("-3")), -3.0);
-    EXPECT_EQ(downloadlimit::numericValue(QStringLiteral("12e")), 12.0);
-    EXPECT_EQ(downloadlimit::numericValue(QStringLiteral("abc")), 0.0);
-    EXPECT_EQ(downloadlimit::numericValue(QString()), 0.0);
-    EXPECT_EQ(downloadlimit::numericValue(QStringLiteral("-")), 0.0);
-    EXPECT_EQ(downloadlimit::numericValue(QStringLiteral("1e999")), 0.0);
-}
-
-TEST(DownloadLimit, FifteenMinutesAtEightSecondsPassesOnThe57thStep) {
-    EXPECT_EQ(downloadlimit::limit(QStringLiteral("15")), 450.0);
-    Long counter = 0;
-    int firstDue = 0;
-    for (int step = 1; step <= 60 && firstDue == 0; ++step) {
-        counter = downloadlimit::advance(counter, QStringLiteral("8"));
-        if (downloadlimit::passDue(counter, QStringLiteral("15")))
-            firstDue = step;
-    }
-    EXPECT_EQ(firstDue, 57);
-    EXPECT_EQ(counter, 456);
-    // Exactly at the limit is not yet above it.
-    EXPECT_FALSE(downloadlimit::passDue(450, QStringLiteral("15")));
-    EXPECT_TRUE(downloadlimit::passDue(451, QStringLiteral("15")));
-}
-
-TEST(DownloadLimit, CounterStaysWithinItsWidth) {
-    EXPECT_EQ(downloadlimit::advance(2147483600, QStringLiteral("100")), 2147483647);
-    EXPECT_EQ(downloadlimit::advance(10, QStringLiteral("x")), 10);
-}
-
-TEST_F(ClockLoopTest, StartOrderProbeMarkerLogoPanelTimerSlideshowTimer) {
+TEST_F(ClockLoopTest, StartOrderProbeMarkerLogoPanelTimerSlideshowThenOnlyTheIndicator) {
     answerProbe("ZEP_REPLY_TO_CLIENT<P>");
     tickAndWaitForReply();
     ASSERT_EQ(server.requestCount(), 1);
     EXPECT_EQ(QUrl::fromPercentEncoding(server.requests().first().query.toLatin1()),
               QStringLiteral("p=1&x00=x8888&x00=y3333") + kVersion);
-    EXPECT_EQ(loop().probeAddress(), server.url(QStringLiteral("/nimbrisco/catalogue?")) +
-                                         QStringLiteral("p=1&x00=x8888&x00=y3333") + kVersion);
     EXPECT_EQ(state().Lingua, 1); // the language was read before the probe
     EXPECT_TRUE(form().generalClock.isActive());
     EXPECT_FALSE(form().utilityTmr.isActive());
@@ -139,11 +133,7 @@ TEST_F(ClockLoopTest, StartOrderProbeMarkerLogoPanelTimerSlideshowTimer) {
     // The reply arrived between two ticks: the next one connects.
     loop().generalClock_Timer();
     EXPECT_EQ(loop().probePhase, 2);
-    EXPECT_TRUE(bar().lCountDown->isHidden());
-    EXPECT_FALSE(bar().btSetup->isHidden());
-    EXPECT_TRUE(bar().btWait->isHidden());
-    EXPECT_TRUE(bar().btTermina->isHidden());
-    EXPECT_FALSE(bar().btHelp->isHidden());
+    expectWaitingBar(false);
     EXPECT_TRUE(form().utilityTmr.isActive());
 
     // First utility tick: the logo for 2 s in 200 steps of 10 ms.
@@ -151,132 +141,19 @@ TEST_F(ClockLoopTest, StartOrderProbeMarkerLogoPanelTimerSlideshowTimer) {
     loop().utilityTmr_Timer();
     EXPECT_EQ(clock().sleeps() - sleepsBefore, 200);
     EXPECT_EQ(state().firstLaunch, 1);
-    EXPECT_EQ(form().utilityTmr.interval(), 1000);
     EXPECT_TRUE(form().utilityTmr.isActive());
     EXPECT_FALSE(form().panControl.isActive());
 
-    // Second utility tick releases the panel-control timer.
+    // Second utility tick releases the panel-control timer, whose tick starts the slideshow.
     loop().utilityTmr_Timer();
     EXPECT_EQ(state().firstLaunch, 2);
     EXPECT_TRUE(form().panControl.isActive());
     EXPECT_EQ(bar().timerflag->FillColor(), 65280);
-
-    // Its tick starts the slideshow timer.
     form().panelControl().panControl_Timer();
     EXPECT_TRUE(form().imgClock.isActive());
-}
 
-TEST_F(ClockLoopTest, CountdownRunsTenToOneWithTheProxyFallbackOnTheTenthTick) {
-    server.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang());
-    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
-    int questions = 0;
-    clock().onSleep = [&](int) {
-        if (!question->isHidden()) {
-            ++questions;
-            state().Wait_Type_Connection = kTrue; // the user answers
-        }
-    };
-    QStringList shown;
-    for (int tick = 0; tick < 11; ++tick) {
-        loop().generalClock_Timer();
-        shown << countdown().mid(kWaitEnglish.size());
-        EXPECT_TRUE(countdown().startsWith(kWaitEnglish));
-        if (tick < 9) {
-            EXPECT_EQ(questions, 0) << "fallback before the tenth tick";
-        }
-    }
-    EXPECT_EQ(shown, QStringList({"10", "9", "8", "7", "6", "5", "4", "3", "2", "1", "10"}));
-    EXPECT_EQ(questions, 1);
-    EXPECT_TRUE(question->isHidden());
-    EXPECT_EQ(state().connectWaitCount, 9);
-    EXPECT_TRUE(form().generalClock.isActive());
-    // Still the one probe, waiting (it may reach the server only now on a busy machine).
-    if (server.requestCount() == 0) {
-        QSignalSpy arrived(&server, &LoopbackHttpServer::requestReceived);
-        arrived.wait(5000);
-    }
-    EXPECT_EQ(server.requestCount(), 1);
-    // The waiting bar.
-    EXPECT_FALSE(bar().lCountDown->isHidden());
-    EXPECT_TRUE(bar().btSetup->isHidden());
-    EXPECT_FALSE(bar().btWait->isHidden());
-    EXPECT_FALSE(bar().btTermina->isHidden());
-    EXPECT_FALSE(bar().BtAnimation->isHidden());
-    EXPECT_TRUE(bar().btHelp->isHidden());
-}
-
-TEST_F(ClockLoopTest, ReplyWithoutTheMarkerStartsANewProbe) {
-    answerProbe("<html>Proxy error</html>");
-    tickAndWaitForReply();
-    loop().generalClock_Timer();
-    EXPECT_EQ(countdown(), kRetryEnglish);
-    EXPECT_EQ(loop().probePhase, 0);
-    EXPECT_FALSE(form().utilityTmr.isActive());
-
-    answerProbe("ZEP_REPLY_TO_CLIENT<P>");
-    tickAndWaitForReply();
-    EXPECT_EQ(server.requestCount(), 2);
-    loop().generalClock_Timer();
-    EXPECT_EQ(loop().probePhase, 2);
-    EXPECT_TRUE(form().utilityTmr.isActive());
-}
-
-TEST_F(ClockLoopTest, DeadOrSilentServiceCountsAsAReplyWithoutTheMarker) {
-    // Refused connection.
-    const QString deadBase = server.url(QStringLiteral("/nimbrisco/catalogue?"));
-    server.close();
-    state().endpointBase = deadBase;
-    tickAndWaitForReply();
-    EXPECT_NE(state().flagReplyArrived, kFalse);
-    EXPECT_TRUE(state().replyText.isEmpty());
-    loop().generalClock_Timer();
-    EXPECT_EQ(countdown(), kRetryEnglish);
-    EXPECT_EQ(loop().probePhase, 0);
-
-    // A service that never answers: Inet1's time-out completes the probe.
-    LoopbackHttpServer silent;
-    silent.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang());
-    state().endpointBase = silent.url(QStringLiteral("/nimbrisco/catalogue?"));
-    form().Inet1->setRequestTimeout(200);
-    tickAndWaitForReply();
-    EXPECT_EQ(silent.requestCount(), 1);
-    EXPECT_TRUE(form().Inet1->LastRequestFailed());
-    loop().generalClock_Timer();
-    EXPECT_EQ(loop().probePhase, 0);
-    loop().generalClock_Timer();
-    EXPECT_EQ(loop().probePhase, 1);
-    EXPECT_TRUE(form().Inet1->StillExecuting()); // the next probe is on its way
-}
-
-TEST_F(ClockLoopTest, ProbeLostWithoutCompletionIsProbedAgain) {
-    server.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang());
-    loop().generalClock_Timer();
-    form().Inet1->Cancel(); // no completion event follows a cancel
-    loop().generalClock_Timer();
-    EXPECT_EQ(loop().probePhase, 0);
-    EXPECT_EQ(countdown(), kRetryEnglish);
-}
-
-TEST_F(ClockLoopTest, LanguageOutsideTheTablesLeavesTheCountdownAlone) {
-    server.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang());
-    loop().generalClock_Timer();
-    state().Lingua = 999;
-    bar().lCountDown->setText(QStringLiteral("unchanged"));
-    loop().generalClock_Timer();
-    EXPECT_EQ(countdown(), QStringLiteral("unchanged"));
-    state().flagReplyArrived = kTrue;
-    state().replyText = QStringLiteral("no marker");
-    loop().generalClock_Timer();
-    EXPECT_EQ(countdown(), QStringLiteral("unchanged"));
-    EXPECT_EQ(loop().probePhase, 0);
-}
-
-TEST_F(ClockLoopTest, AfterStartOnlyTheIndicatorFollowsTheConnection) {
-    answerProbe("ZEP_REPLY_TO_CLIENT<P>");
-    tickAndWaitForReply();
-    loop().generalClock_Timer();
-    state().firstLaunch = 2;
-    // The catalogue client's replies replace the probe's; the slideshow owns the bar.
+    // From here the catalogue client's replies replace the probe's and the slideshow owns the
+    // bar: only the indicator follows the connection.
     state().replyText = QStringLiteral("1<P>2<P>");
     bar().lCountDown->setText(QStringLiteral("progress"));
     bar().lCountDown->show();
@@ -293,6 +170,84 @@ TEST_F(ClockLoopTest, AfterStartOnlyTheIndicatorFollowsTheConnection) {
     loop().generalClock_Timer();
     EXPECT_EQ(bar().connectStatus->pixmap().cacheKey(), bar().ImageConnesso->pixmap().cacheKey());
     EXPECT_EQ(bar().whoWeAre->font().pointSize(), 10);
+}
+
+TEST_F(ClockLoopTest, CountdownRunsTenToOneWithTheProxyFallbackOnTheTenthTick) {
+    hangProbe();
+    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
+    int questions = 0;
+    clock().onSleep = [&](int) {
+        if (!question->isHidden()) {
+            ++questions;
+            state().Wait_Type_Connection = kTrue; // the user answers
+        }
+    };
+    QStringList shown;
+    for (int tick = 0; tick < 11; ++tick) {
+        loop().generalClock_Timer();
+        EXPECT_TRUE(countdown().startsWith(kWaitEnglish));
+        shown << countdown().mid(kWaitEnglish.size());
+    }
+    // An early fallback would restart the count before "1".
+    EXPECT_EQ(shown, QStringList({"10", "9", "8", "7", "6", "5", "4", "3", "2", "1", "10"}));
+    EXPECT_EQ(questions, 1);
+    EXPECT_TRUE(question->isHidden());
+    EXPECT_EQ(state().connectWaitCount, 9);
+    EXPECT_TRUE(form().generalClock.isActive());
+    // Still the one probe, waiting (it may reach the server only now on a busy machine).
+    if (server.requestCount() == 0)
+        QSignalSpy(&server, &LoopbackHttpServer::requestReceived).wait(5000);
+    EXPECT_EQ(server.requestCount(), 1);
+    expectWaitingBar(true);
+    EXPECT_FALSE(bar().BtAnimation->isHidden());
+}
+
+TEST_F(ClockLoopTest, FailedProbesShowTheRetryNoticeAndProbeAgain) {
+    const auto expectRetry = [this](const char* what) {
+        bar().lCountDown->clear();
+        loop().generalClock_Timer();
+        EXPECT_EQ(countdown(), kRetryEnglish) << what;
+        EXPECT_EQ(loop().probePhase, 0) << what;
+        EXPECT_FALSE(form().utilityTmr.isActive()) << what;
+    };
+    answerProbe("<html>Proxy error</html>");
+    tickAndWaitForReply();
+    expectRetry("reply without the marker");
+
+    server.close();
+    tickAndWaitForReply();
+    EXPECT_TRUE(state().replyText.isEmpty());
+    expectRetry("refused connection");
+
+    // A service that never answers: Inet1's time-out completes the probe.
+    LoopbackHttpServer silent;
+    silent.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang());
+    state().endpointBase = silent.url(QStringLiteral("/nimbrisco/catalogue?"));
+    form().Inet1->setRequestTimeout(200);
+    tickAndWaitForReply();
+    EXPECT_EQ(silent.requestCount(), 1);
+    EXPECT_TRUE(form().Inet1->LastRequestFailed());
+    expectRetry("silent service");
+
+    // A probe cancelled by a later request never sends its completion event.
+    form().Inet1->setRequestTimeout(0);
+    loop().generalClock_Timer();
+    ASSERT_TRUE(form().Inet1->StillExecuting());
+    form().Inet1->Cancel();
+    expectRetry("lost probe");
+    EXPECT_EQ(server.requestCount(), 1);
+}
+
+TEST_F(ClockLoopTest, LanguageOutsideTheTablesLeavesTheCountdownAlone) {
+    hangProbe();
+    loop().generalClock_Timer();
+    state().Lingua = 999;
+    bar().lCountDown->setText(QStringLiteral("unchanged"));
+    loop().generalClock_Timer(); // a waiting tick
+    state().flagReplyArrived = kTrue;
+    loop().generalClock_Timer(); // a reply without the marker
+    EXPECT_EQ(countdown(), QStringLiteral("unchanged"));
+    EXPECT_EQ(loop().probePhase, 0);
 }
 
 TEST_F(ClockLoopTest, ProgressTextWhileADownloadPassRuns) {
@@ -316,13 +271,6 @@ TEST_F(ClockLoopTest, ProgressTextWhileADownloadPassRuns) {
     loop().utilityTmr_Timer();
     EXPECT_TRUE(bar().lCountDown->isHidden());
     EXPECT_EQ(countdown(), QStringLiteral("Loading Pictures from WEB... 4 of 12"));
-}
-
-TEST_F(ClockLoopTest, DelayTimerTicksOnceAndTimersReachTheirHandlers) {
-    form().Timer4000.start(1);
-    QSignalSpy ticked(&form().Timer4000, &QTimer::timeout);
-    ASSERT_TRUE(ticked.wait(2000));
-    EXPECT_FALSE(form().Timer4000.isActive());
 }
 
 } // namespace

@@ -15,8 +15,8 @@
 
 namespace {
 
-const QString kConfig = QStringLiteral("Nimbrisco7_Config.dat");
-const QString kSelection = QStringLiteral("Nimbrisco7_Picture_List.dat");
+const QString kConfig = ConfigFiles::kConfigFile;
+const QString kSelection = ConfigFiles::kPictureListFile;
 
 class PanelControlTest : public FormFixture {
 protected:
@@ -54,29 +54,25 @@ TEST_F(PanelControlTest, TickCountsUpAndWrapsAfter31999) {
     EXPECT_EQ(state().panelTick, 1);
 }
 
-TEST_F(PanelControlTest, NothingHappensWhileAStepRuns) {
-    state().clockStatus = 1;
+TEST_F(PanelControlTest, CommandsWaitForTheRunningStep) {
+    WindowCloseSpy closes(&form());
     form().imgClock.stop();
+    state().clockStatus = 1;
     control().panControl_Timer();
     EXPECT_FALSE(form().imgClock.isActive());
+    state().clockStatus = 0;
+    control().panControl_Timer(); // the running state switches the slideshow timer on
+    EXPECT_TRUE(form().imgClock.isActive());
 
-    WindowCloseSpy closes(&form());
     QFile::remove(workPath(kConfig));
+    state().clockStatus = 1;
     state().flagCmdButton = 2;
     control().panControl_Timer();
     EXPECT_EQ(closes.closeRequests, 0);
     EXPECT_FALSE(workFileExists(kConfig));
-    // The quit takes effect once the step has ended.
     state().clockStatus = 0;
     control().panControl_Timer();
     EXPECT_EQ(closes.closeRequests, 1);
-}
-
-TEST_F(PanelControlTest, RunningStateSwitchesTheSlideshowTimerOn) {
-    state().flagCmdButton = 0;
-    form().imgClock.stop();
-    control().panControl_Timer();
-    EXPECT_TRUE(form().imgClock.isActive());
 }
 
 TEST_F(PanelControlTest, OpenPanelStateOpensItAndKeepsButtonsUsable) {
@@ -98,49 +94,31 @@ TEST_F(PanelControlTest, OpenPanelStateOpensItAndKeepsButtonsUsable) {
     expectButtons(true);
 }
 
-TEST_F(PanelControlTest, BusyAndIdleButtonsAreMirrorImages) {
-    control().PanelButtonsBusy();
-    expectButtons(false);
-    control().PanelButtonsIdle();
-    expectButtons(true);
-    control().PanelButtonsBusy();
-    expectButtons(false);
-}
-
 TEST_F(PanelControlTest, OrderlyEndSavesClosesSaysGoodbyeAndOpensTheInfoPage) {
     WindowCloseSpy closes(&form());
     panel().SSTCfg_timeRefresh->setText(QStringLiteral("12"));
     QFile::remove(workPath(kConfig));
     QFile::remove(workPath(kSelection));
     messages().clear();
+    emit panel().SSTCfg_ExitProgram2->clicked(); // the caption forwards to the quit button
+    EXPECT_EQ(state().flagCmdButton, 2);
+    state().flagCmdButton = 0;
     emit panel().SSTCfg_ExitProgram->clicked();
     EXPECT_EQ(state().flagCmdButton, 2);
     control().panControl_Timer();
 
-    EXPECT_TRUE(workFileExists(kConfig));
     EXPECT_TRUE(workFileExists(kSelection));
     EXPECT_TRUE(readWorkFile(kConfig).contains("12"));
     EXPECT_EQ(closes.closeRequests, 1);
     EXPECT_EQ(state().ExitToProgram, kTrue);
     ASSERT_EQ(messages().shown.size(), 1u);
     EXPECT_TRUE(messages().shown[0].text.startsWith(QStringLiteral("Program ended")));
-    ASSERT_EQ(shell().opened.size(), 1u);
-    EXPECT_EQ(shell().opened[0], QStringLiteral("http://www.nimbrisco.net/info.html"));
-    EXPECT_EQ(shell().opened[0], PanelControl::kInfoPage);
+    EXPECT_EQ(shell().opened, std::vector<QString>{"http://www.nimbrisco.net/info.html"});
     for (QTimer* t : {&form().generalClock, &form().utilityTmr, &form().panControl,
                       &form().imgClock, &form().Timer4000})
         EXPECT_FALSE(t->isActive());
-    EXPECT_TRUE(panel().SSTCfg->isHidden());
-    EXPECT_TRUE(panel().lVersion->isHidden());
-    EXPECT_FALSE(panel().SSTCfg_ExitProgram->isEnabled());
-    EXPECT_FALSE(panel().SSTCfg_cmdConferma->isEnabled());
-    EXPECT_FALSE(panel().SSTCfg_ExitProgram_BW->isHidden());
+    EXPECT_FALSE(panel().SSTCfg_ExitProgram->isEnabled()); // no second end
     EXPECT_EQ(form().bar.timerflag->FillColor(), 255);
-}
-
-TEST_F(PanelControlTest, QuitCaptionForwardsToTheQuitButton) {
-    emit panel().SSTCfg_ExitProgram2->clicked();
-    EXPECT_EQ(state().flagCmdButton, 2);
 }
 
 TEST_F(PanelControlTest, EndAfterACleanupLeavesTheFilesDeleted) {

@@ -4,20 +4,16 @@
 #include <QString>
 #include <gtest/gtest.h>
 
-TEST(SlotList, ClearLeavesTheLastSlot) {
-    SlotList<int> list;
-    list[0] = 1;
-    list[1999] = 2;
-    list[2000] = 3;
-    list.clear(0);
-    EXPECT_EQ(list[0], 0);
-    EXPECT_EQ(list[1999], 0);
-    EXPECT_EQ(list[2000], 3);
-}
-
-TEST(SlotList, IndexOutsideTheSlotsNeverTouchesThem) {
+TEST(SlotList, ClearLeavesTheLastSlotAndOutsideIndicesNeverTouchTheSlots) {
     SlotList<QString> list;
+    list[0] = "a";
+    list[1999] = "b";
     list[2000] = "last";
+    list.clear();
+    EXPECT_EQ(list[0], "");
+    EXPECT_EQ(list[1999], "");
+    EXPECT_EQ(list[2000], "last");
+
     list[2001] = "beyond";
     list[-1] = "before";
     EXPECT_EQ(list[2000], "last");
@@ -27,10 +23,8 @@ TEST(SlotList, IndexOutsideTheSlotsNeverTouchesThem) {
     EXPECT_EQ(c[-5], "");
     EXPECT_FALSE(SlotList<int>::fits(2001));
     EXPECT_TRUE(SlotList<int>::fits(2000));
-}
 
-TEST(SlotList, StringListEndsAtItsFirstEmptyElement) {
-    SlotList<QString> list;
+    // A string list ends at its first empty element.
     list[0] = "a";
     list[1] = "b";
     list[3] = "d";

@@ -14,11 +14,9 @@ TEST_F(StatusText, LinesAreCutTo95CharactersAndKeptCut) {
 }
 
 TEST_F(StatusText, ResetPictureKindsStopsBeforeTheLastSlot) {
-    state().listPictureKind[0] = 4;
     state().listPictureKind[1999] = 2;
     state().listPictureKind[2000] = 6;
     form().ResetPictureKinds();
-    EXPECT_EQ(state().listPictureKind[0], 0);
     EXPECT_EQ(state().listPictureKind[1999], 0);
     EXPECT_EQ(state().listPictureKind[2000], 6);
 }

@@ -7,7 +7,6 @@
 #include "storage/ConfigFiles.h"
 
 #include <QFile>
-#include <QListWidget>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -28,16 +27,16 @@ protected:
                           &form().imgClock, &form().Timer4000})
             t->stop();
         messages().clear();
+        closes = std::make_unique<WindowCloseSpy>(&form());
         termination_ = std::make_unique<TerminationSignals>(form());
         ASSERT_TRUE(termination_->install()) << termination_->errorString().toStdString();
     }
 
     void TearDown() override {
         termination_.reset();
+        closes.reset();
         FormFixture::TearDown();
     }
-
-    TerminationSignals& termination() { return *termination_; }
 
     // Raises `signalNumber` and waits until the program has ended.
     void raiseAndWaitForTheEnd(int signalNumber) {
@@ -46,14 +45,15 @@ protected:
         ASSERT_TRUE(ended.wait(kWaitMs));
     }
 
-    void expectEndedWithoutAWord(const WindowCloseSpy& closes) {
-        EXPECT_EQ(closes.closeRequests, 1);
+    void expectEndedWithoutAWord() {
+        EXPECT_EQ(closes->closeRequests, 1);
         EXPECT_EQ(state().ExitToProgram, kTrue);
         EXPECT_FALSE(form().imgClock.isActive());
         EXPECT_TRUE(messages().shown.empty());
         EXPECT_TRUE(shell().opened.empty());
     }
 
+    std::unique_ptr<WindowCloseSpy> closes;
     std::unique_ptr<TerminationSignals> termination_;
 };
 
@@ -65,7 +65,6 @@ void otherHandler(int) {
 } // namespace
 
 TEST_F(TerminationSignalsTest, SigtermWhileIdleSavesTheConfigurationAndCloses) {
-    WindowCloseSpy closes(&form());
     const QByteArray config = readWorkFile(ConfigFiles::kConfigFile);
     ASSERT_FALSE(config.isEmpty());
     QFile::remove(workPath(ConfigFiles::kConfigFile));
@@ -73,35 +72,33 @@ TEST_F(TerminationSignalsTest, SigtermWhileIdleSavesTheConfigurationAndCloses) {
     raiseAndWaitForTheEnd(SIGTERM);
 
     EXPECT_EQ(readWorkFile(ConfigFiles::kConfigFile), config);
-    expectEndedWithoutAWord(closes);
+    expectEndedWithoutAWord();
 }
 
 TEST_F(TerminationSignalsTest, SigintEndsTheSameWay) {
-    WindowCloseSpy closes(&form());
     raiseAndWaitForTheEnd(SIGINT);
-    expectEndedWithoutAWord(closes);
+    expectEndedWithoutAWord();
 }
 
 TEST_F(TerminationSignalsTest, TheEndWaitsForTheRunningStepAndThenForTheFetchPass) {
-    WindowCloseSpy closes(&form());
     QFile::remove(workPath(ConfigFiles::kConfigFile));
     state().clockStatus = 1;
     state().flagDownloadRunning = 1;
-    QSignalSpy requested(&termination(), &TerminationSignals::endRequested);
-    QSignalSpy postponed(&termination(), &TerminationSignals::endPostponed);
-    QSignalSpy ended(&termination(), &TerminationSignals::ended);
+    QSignalSpy requested(termination_.get(), &TerminationSignals::endRequested);
+    QSignalSpy postponed(termination_.get(), &TerminationSignals::endPostponed);
+    QSignalSpy ended(termination_.get(), &TerminationSignals::ended);
 
     ASSERT_EQ(std::raise(SIGTERM), 0);
     ASSERT_TRUE(requested.wait(kWaitMs));
     ASSERT_TRUE(postponed.count() > 0 || postponed.wait(kWaitMs));
-    EXPECT_EQ(closes.closeRequests, 0);
+    EXPECT_EQ(closes->closeRequests, 0);
     EXPECT_FALSE(workFileExists(ConfigFiles::kConfigFile));
 
     // The step is over but its fetch pass still runs.
     state().clockStatus = 0;
     postponed.clear();
     ASSERT_TRUE(postponed.wait(kWaitMs));
-    EXPECT_EQ(closes.closeRequests, 0);
+    EXPECT_EQ(closes->closeRequests, 0);
     EXPECT_TRUE(ended.isEmpty());
 
     // A second signal during the wait does not start a second end.
@@ -110,7 +107,7 @@ TEST_F(TerminationSignalsTest, TheEndWaitsForTheRunningStepAndThenForTheFetchPas
     ASSERT_TRUE(ended.wait(kWaitMs));
     EXPECT_EQ(requested.count(), 1);
     EXPECT_TRUE(workFileExists(ConfigFiles::kConfigFile));
-    expectEndedWithoutAWord(closes);
+    expectEndedWithoutAWord();
 }
 
 TEST_F(TerminationSignalsTest, AfterACleanUpTheFilesStayDeleted) {
@@ -120,33 +117,6 @@ TEST_F(TerminationSignalsTest, AfterACleanUpTheFilesStayDeleted) {
     raiseAndWaitForTheEnd(SIGTERM);
     EXPECT_FALSE(workFileExists(ConfigFiles::kConfigFile));
     EXPECT_FALSE(workFileExists(ConfigFiles::kPictureListFile));
-}
-
-TEST_F(TerminationSignalsTest, ASelectionNeverLoadedIntoThePanelIsKept) {
-    // A later start: the settings were read, the panel was never opened.
-    const QByteArray selection = "0\r\n1\r\n2\r\n3\r\n\r\n\r\n";
-    writeWorkFile(ConfigFiles::kPictureListFile, selection);
-    state().RUNNING_MODE = 1;
-    ASSERT_EQ(form().panel.Tabella_Mappe_Selezionate->count(), 0);
-
-    raiseAndWaitForTheEnd(SIGTERM);
-
-    EXPECT_EQ(readWorkFile(ConfigFiles::kPictureListFile), selection);
-}
-
-TEST_F(TerminationSignalsTest, TheSelectionMadeInThePanelIsSaved) {
-    writeWorkFile(ConfigFiles::kPictureListFile, "0\r\n1\r\n\r\n\r\n");
-    state().RUNNING_MODE = 1;
-    QListWidget* list = form().panel.Tabella_Mappe_Selezionate;
-    for (int i = 0; i < 4; ++i) {
-        list->addItem(QStringLiteral("entry %1").arg(i));
-        state().listIdEntry[i] = Integer(10 + i);
-    }
-    list->item(2)->setSelected(true);
-
-    raiseAndWaitForTheEnd(SIGTERM);
-
-    EXPECT_EQ(readWorkFile(ConfigFiles::kPictureListFile), QByteArray("2\r\n12\r\n\r\n\r\n"));
 }
 
 TEST_F(TerminationSignalsTest, OnlyOneInstanceCatchesTheSignals) {
