@@ -30,16 +30,6 @@ protected:
         writeWorkFile(ConfigFiles::kPictureListFile, selection);
         form().catalogueClient().LoadCatalogue(mode);
     }
-    // The selector codes (with their payloads) of the catalogue requests so far, in order;
-    // other requests appear as their path.
-    QStringList requestLog() const {
-        QStringList log;
-        for (const testsupport::HttpRequest& r : server.requests()) {
-            QString query = decodedQuery(r).remove("p=1&x00=").remove("&x00=y3333ZEP-V1.0-2000-");
-            log << (r.path == "/nimbrisco/catalogue" ? query : r.path);
-        }
-        return log;
-    }
 };
 
 } // namespace

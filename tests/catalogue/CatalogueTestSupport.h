@@ -38,6 +38,17 @@ protected:
         return QUrl::fromPercentEncoding(r.query.toLatin1());
     }
 
+    // The selector codes (with their payloads) of the catalogue requests so far, in order;
+    // other requests appear as their path.
+    QStringList requestLog() const {
+        QStringList log;
+        for (const testsupport::HttpRequest& r : server.requests()) {
+            QString query = decodedQuery(r).remove("p=1&x00=").remove("&x00=y3333ZEP-V1.0-2000-");
+            log << (r.path == "/nimbrisco/catalogue" ? query : r.path);
+        }
+        return log;
+    }
+
     // The loopback address of `path` with its first letter replaced by the source kind `kind`.
     QString coded(char kind, const QString& path) const {
         return server.url(path).replace(0, 1, QLatin1Char(kind));

@@ -1,15 +1,9 @@
-// The address rules of selected entries: restored scheme, town placeholders, series fields.
+// The address rules of selected entries: town placeholders and series fields.
 #include "catalogue/EntryAddress.h"
 
 #include <gtest/gtest.h>
 
 using namespace catalogue;
-
-TEST(FetchEntryAddress, TheKindDigitBecomesTheSchemesH) {
-    EXPECT_EQ(restoredAddress(QStringLiteral("4ttp://host/radar.gif")),
-              QStringLiteral("http://host/radar.gif"));
-    EXPECT_EQ(restoredAddress(QStringLiteral("6")), QStringLiteral("h"));
-}
 
 TEST(FetchEntryAddress, PlaceholdersTakeTheTownFieldBeforeTheirNumberAndNothingElseChanges) {
     std::array<QString, kTownFields> fields;

@@ -22,12 +22,6 @@ protected:
         form().panel.SSTCfg_timeRefresh->setText("8");
     }
     bool fetch(Integer type) { return form().pictureFetcher().FetchPass(type); }
-    QStringList requestedPaths() const {
-        QStringList paths;
-        for (const testsupport::HttpRequest& r : server.requests())
-            paths << r.path;
-        return paths;
-    }
 };
 
 } // namespace
@@ -42,8 +36,8 @@ TEST_F(FetchPassTest, FileKindsFillTheirSlotsAndEveryEntryAfterASeriesIsFetched)
     state().flagDownloadRunning = 1;
 
     ASSERT_TRUE(fetch(2));
-    EXPECT_EQ(requestedPaths(), (QStringList{"/p/plain.png", "/p/loop.gif", "/p/s_01.jpg",
-                                             "/p/s_02.jpg", "/p/s_03.jpg", "/p/after.jpg"}));
+    EXPECT_EQ(requestLog(), (QStringList{"/p/plain.png", "/p/loop.gif", "/p/s_01.jpg",
+                                         "/p/s_02.jpg", "/p/s_03.jpg", "/p/after.jpg"}));
     EXPECT_EQ(state().pictureCount, 7);
     EXPECT_EQ(state().pictureTotal, 5);
     const int kinds[] = {1, 4, 1, 1, 1, 1, 1};
@@ -70,7 +64,7 @@ TEST_F(FetchPassTest, ASeriesWithoutItsSeparatorsIsReportedAndTheNextEntryFetche
     // The reading went over every character after the seven leading ones.
     EXPECT_EQ(messages().shown.front().text,
               QStringLiteral("Proc MeteoNetwork Error %1").arg(1 + entry.size() - 7));
-    EXPECT_EQ(requestedPaths(), QStringList{"/p/next.png"});
+    EXPECT_EQ(requestLog(), QStringList{"/p/next.png"});
     EXPECT_EQ(state().listPictureKind[1], 1);
     EXPECT_EQ(state().pictureCount, 2);
 }
@@ -160,7 +154,7 @@ TEST_F(FetchPassTest, APanelStartFetchesOnlyAChangedSelection) {
     form().panel.SSTCfg->show();
 
     ASSERT_TRUE(fetch(0));
-    EXPECT_EQ(requestedPaths(), QStringList{"/p/b.png"});
+    EXPECT_EQ(requestLog(), QStringList{"/p/b.png"});
     EXPECT_EQ(state().listImageSELECTED[0], server.url("/p/b.png"));
     EXPECT_EQ(state().listOLDImageSELECTED[0], server.url("/p/b.png"));
     EXPECT_EQ(state().catalogueLoaded, 1);

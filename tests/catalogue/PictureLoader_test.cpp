@@ -1,7 +1,6 @@
 // Download and loading of one picture into a store slot: every outcome, over loopback HTTP.
-#include "../slideshow/PictureSamples.h"
-#include "FormFixture.h"
-#include "LoopbackHttpServer.h"
+#include "CatalogueTestSupport.h"
+
 #include "catalogue/LocalFileName.h"
 #include "catalogue/PictureLoader.h"
 #include "platform/TwipsGeometry.h"
@@ -14,19 +13,11 @@
 #include <QLabel>
 
 using testsupport::HttpResponse;
-using testsupport::LoopbackHttpServer;
 
 namespace {
 
-class PictureLoaderTest : public FormFixture {
+class PictureLoaderTest : public CatalogueFixture {
 protected:
-    void SetUp() override {
-        FormFixture::SetUp();
-        prepareDirectoriesOnly();
-        state().aniGifTag = "_ANIGIF_";
-        ASSERT_TRUE(server.isListening());
-    }
-
     PictureLoader& loader() { return form().pictureLoader(); }
     void load(const QString& path, int slot) {
         loader().Load_JPG_GIF_PNG_On_Array(server.url(path), Integer(slot));
@@ -41,8 +32,6 @@ protected:
         EXPECT_EQ(state().listPicture[slot].encoded, placeholder.encoded);
         EXPECT_EQ(form().views.Miniatura->picture().encoded, placeholder.encoded);
     }
-
-    LoopbackHttpServer server;
 };
 
 TEST_F(PictureLoaderTest, APictureFillsTheSlotAndShowsTheThumbnail) {
@@ -177,35 +166,32 @@ TEST_F(PictureLoaderTest, NoLocalNameLeavesTheWorkDirectory) {
 
 TEST_F(PictureLoaderTest, GdiPlusLoaderSizesAndBackground) {
     writeWorkFile("t.png", samples::transparentPng(QSize(40, 20)));
-    const QString file = workPath("t.png");
-
     Long w = -1, h = -1;
     QImage decoded;
-    const Picture own = loader().LoadPictureGdiPlus(file, w, h, qRgb(0, 255, 0), 0, &decoded);
-    EXPECT_EQ(w, 40);
-    EXPECT_EQ(h, 20);
+    const Picture own =
+        loader().LoadPictureGdiPlus(workPath("t.png"), w, h, qRgb(0, 255, 0), 0, &decoded);
+    EXPECT_EQ(QSize(w, h), QSize(40, 20));
     EXPECT_EQ(own.naturalSize, QSize(40, 20));
     EXPECT_EQ(decoded.size(), QSize(40, 20));
     EXPECT_EQ(QColor(pictures::decodeAt(own, QSize()).pixel(1, 1)), QColor(Qt::green));
 
-    w = 10;
-    h = 30;
-    const Picture stretched = loader().LoadPictureGdiPlus(file, w, h, qRgb(255, 255, 255), 0);
-    ASSERT_EQ(stretched.naturalSize, QSize(10, 30));
-    const QImage s = pictures::decodeFull(stretched.encoded);
-    EXPECT_EQ(QColor(s.pixel(0, 15)), QColor(Qt::white));
-    EXPECT_EQ(QColor(s.pixel(9, 15)), QColor(Qt::red));
+    // At another size, stretched or fitted at the top left on the background.
+    const auto drawn = [&](Long width, Long height, QRgb background, Integer keepAspect) {
+        const Picture p =
+            loader().LoadPictureGdiPlus(workPath("t.png"), width, height, background, keepAspect);
+        EXPECT_EQ(p.naturalSize, QSize(width, height));
+        return pictures::decodeFull(p.encoded);
+    };
+    const QImage stretched = drawn(10, 30, qRgb(255, 255, 255), 0);
+    ASSERT_EQ(stretched.size(), QSize(10, 30));
+    EXPECT_EQ(QColor(stretched.pixel(0, 15)), QColor(Qt::white));
+    EXPECT_EQ(QColor(stretched.pixel(9, 15)), QColor(Qt::red));
+    const QImage fitted = drawn(20, 20, qRgb(0, 0, 255), 1);
+    ASSERT_EQ(fitted.size(), QSize(20, 20));
+    EXPECT_EQ(QColor(fitted.pixel(15, 5)), QColor(Qt::red));   // the picture, 20 x 10
+    EXPECT_EQ(QColor(fitted.pixel(15, 15)), QColor(Qt::blue)); // the background below it
 
-    w = 20;
-    h = 20;
-    const Picture fitted = loader().LoadPictureGdiPlus(file, w, h, qRgb(0, 0, 255), 1);
-    const QImage f = pictures::decodeFull(fitted.encoded);
-    ASSERT_EQ(f.size(), QSize(20, 20));
-    EXPECT_EQ(QColor(f.pixel(15, 5)), QColor(Qt::red));   // the picture, 20 x 10 at the top
-    EXPECT_EQ(QColor(f.pixel(15, 15)), QColor(Qt::blue)); // background below it
-
-    w = -1;
-    EXPECT_TRUE(loader().LoadPictureGdiPlus(workPath("none.png"), w, h, 0, 0).isNull());
+    EXPECT_TRUE(loader().LoadPictureGdiPlus(workPath("none.png"), w = -1, h, 0, 0).isNull());
 }
 
 TEST(LocalFileName, ExtensionAndItsSafety) {
