@@ -1,4 +1,4 @@
-// CatalogueRequest over loopback HTTP: every reply mode, error replies, cuts, dead and slow
+// CatalogueRequest over loopback HTTP: every reply mode, error replies, failing, silent and dead
 // servers, and a single outstanding request.
 #include "CatalogueTestSupport.h"
 
