@@ -45,23 +45,17 @@ protected:
     }
 };
 
-TEST_F(PanelControlTest, TickCountsUpAndWrapsAfter31999) {
+TEST_F(PanelControlTest, TheTickWrapsAfter31999AndCommandsWaitForTheRunningStep) {
+    WindowCloseSpy closes(&form());
+    form().imgClock.stop();
     state().clockStatus = 1;
     state().panelTick = 31998;
     control().panControl_Timer();
     EXPECT_EQ(state().panelTick, 31999);
-    control().panControl_Timer();
-    EXPECT_EQ(state().panelTick, 1);
-}
-
-TEST_F(PanelControlTest, CommandsWaitForTheRunningStep) {
-    WindowCloseSpy closes(&form());
-    form().imgClock.stop();
-    state().clockStatus = 1;
-    control().panControl_Timer();
     EXPECT_FALSE(form().imgClock.isActive());
     state().clockStatus = 0;
     control().panControl_Timer(); // the running state switches the slideshow timer on
+    EXPECT_EQ(state().panelTick, 1);
     EXPECT_TRUE(form().imgClock.isActive());
 
     QFile::remove(workPath(kConfig));

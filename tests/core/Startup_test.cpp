@@ -18,16 +18,8 @@ namespace {
 
 namespace tw = platform::twips;
 const QString kTooMany = QStringLiteral("Errore. troppi parametri nella linea di comando file EXE");
-const QByteArray kDefaultConfig = "15\r\n8\r\nFull_Screen\r\n\r\n\r\n";
 
-class StartupTest : public FormFixture {
-protected:
-    void SetUp() override {
-        FormFixture::SetUp();
-        // Language already chosen, so no later step waits for the user.
-        state().Lingua = 1;
-    }
-};
+class StartupTest : public FormFixture {};
 
 TEST_F(StartupTest, EmptyRootGetsWorkDirectoriesAndOnlyTheGeneralClockRuns) {
     loadForm();
@@ -46,7 +38,6 @@ TEST_F(StartupTest, EmptyRootGetsWorkDirectoriesAndOnlyTheGeneralClockRuns) {
     EXPECT_EQ(form().helpFilePath, programDir() + "/Nimbrisco.html");
     EXPECT_EQ(form().panel.lVersion->text(), " ZEP-V1.0-2000- ");
     EXPECT_TRUE(s.weAre.endsWith("  Ver. 7.8.12P "));
-    EXPECT_EQ(s.connectWaitCount, 10);
 
     EXPECT_TRUE(form().generalClock.isActive());
     for (QTimer* t : {&form().panControl, &form().imgClock, &form().utilityTmr})
@@ -92,7 +83,8 @@ TEST_F(StartupTest, EmptyPictureListRestartsAsFirstRunOtherwiseTheSettingsAreKep
     writeWorkFile(ConfigFiles::kPictureListFile, "\r\n\r\n");
     writeWorkFile(ConfigFiles::kConfigFile, "30\r\n12\r\nNormal\r\n\r\n\r\n");
     loadForm();
-    EXPECT_EQ(readWorkFile(ConfigFiles::kConfigFile), kDefaultConfig);
+    EXPECT_EQ(readWorkFile(ConfigFiles::kConfigFile),
+              QByteArray("15\r\n8\r\nFull_Screen\r\n\r\n\r\n"));
     EXPECT_TRUE(readWorkFile(ConfigFiles::kPictureListFile).startsWith("0\r\n1\r\n"));
 
     writeWorkFile(ConfigFiles::kPictureListFile, "7\r\n40\r\n\r\n\r\n");
