@@ -95,19 +95,6 @@ TEST(GifStreamDecode, StripForFrameOneOnlySkipsTheOthers) {
     EXPECT_EQ(load(empty, bareFrames(1, 0, 0)), 0);
 }
 
-TEST(GifStreamDecode, FirstFrameImageIsColouredThroughItsTable) {
-    TestFrame frame;
-    frame.rect = QRect(0, 0, 2, 1);
-    frame.pixels = {3, 1};
-    frame.transparentIndex = 1;
-    const QImage image =
-        anigif::DecodeFirstFrameImage(makeGif(QSize(2, 1), rampTable(4, 0), {frame}));
-    ASSERT_EQ(image.size(), QSize(2, 1));
-    EXPECT_EQ(image.pixel(0, 0), rampTable(4, 0)[3]);
-    EXPECT_EQ(qAlpha(image.pixel(1, 0)), 0);
-    EXPECT_TRUE(anigif::DecodeFirstFrameImage(QByteArray("nothing")).isNull());
-}
-
 TEST(GifStreamDecode, LargeStripsDecodeLikeSmallOnes) {
     // 3 x 1600 x 1000 is beyond the size kept on the heap: the strip is mapped memory.
     const QRect rect(0, 0, 1600, 1000);

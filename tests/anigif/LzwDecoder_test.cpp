@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using anigif::IndexTarget;
 using anigif::LzwDecoder;
 using namespace uctest;
@@ -43,19 +41,6 @@ std::vector<uint8_t> decode(const QByteArray& data, int width, int height, int s
     return cells;
 }
 
-// Noise, bands, or a flat area with scattered specks.
-std::vector<uint8_t> image(int width, int height, int colours, int pattern, unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<uint8_t> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(uint8_t(pattern == 0         ? int(random() % unsigned(colours))
-                                     : pattern == 1       ? (x / 7 + y / 5) % colours
-                                     : random() % 50 == 0 ? int(random() % unsigned(colours))
-                                                          : 1));
-    return pixels;
-}
-
 } // namespace
 
 TEST(LzwDecoder, DecodesGiflibStreamsOfEveryCodeSizeIntoStridedRows) {
@@ -63,7 +48,7 @@ TEST(LzwDecoder, DecodesGiflibStreamsOfEveryCodeSizeIntoStridedRows) {
     for (int bits = 1; bits <= 8; ++bits)
         for (int pattern = 0; pattern < 3; ++pattern) {
             const auto pixels =
-                image(width, height, 1 << bits, pattern, unsigned(bits * 10 + pattern));
+                pixelPattern(width, height, 1 << bits, pattern, unsigned(bits * 10 + pattern));
             const auto cells =
                 decode(giflibImageData(pixels, width, height, bits), width, height, stride);
             for (int y = 0; y < height; ++y) {
@@ -77,7 +62,7 @@ TEST(LzwDecoder, DecodesGiflibStreamsOfEveryCodeSizeIntoStridedRows) {
 
 TEST(LzwDecoder, BadCodesAndShortDataStopWithoutOverrun) {
     const int width = 40, height = 30, stride = width + 3;
-    const auto pixels = image(width, height, 256, 1, 3);
+    const auto pixels = pixelPattern(width, height, 256, 1, 3);
     const QByteArray data = giflibImageData(pixels, width, height, 8);
     for (int cut = 1; cut < data.size(); cut += 7) {
         const auto cells = decode(data.left(cut), width, height, stride);

@@ -6,23 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace uctest;
 
 namespace {
-
-// Noise, bands, or two flat halves, in rows of stride bytes (the cells past width 0xAB).
-std::vector<uint8_t> picture(int width, int height, int stride, int kind, unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<uint8_t> pixels(std::size_t(stride * height), 0xAB);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels[std::size_t(y * stride + x)] = kind == 0   ? uint8_t(random())
-                                                  : kind == 1 ? uint8_t((x / 9) * 7 + y / 4)
-                                                              : uint8_t(x > y ? 5 : 6);
-    return pixels;
-}
 
 std::vector<uint32_t> palette() {
     std::vector<uint32_t> colours;
@@ -45,11 +31,10 @@ TEST(LzwEncoder, RoundTripsThroughOurDecoderAndGiflib) {
         for (int kind = 0; kind < 3; ++kind) {
             SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height() << " " << kind);
             const int width = size.width(), height = size.height(), stride = width + 5;
-            const auto strip = picture(width, height, stride, kind, unsigned(width + kind));
-            std::vector<uint8_t> pixels;
+            const auto pixels = pixelPattern(width, height, 256, kind, unsigned(width + kind));
+            std::vector<uint8_t> strip(size_t(stride * height), 0xAB);
             for (int y = 0; y < height; ++y)
-                pixels.insert(pixels.end(), strip.begin() + y * stride,
-                              strip.begin() + y * stride + width);
+                std::copy_n(pixels.begin() + y * width, width, strip.begin() + y * stride);
             const QByteArray gif = write(strip, stride, width, height);
 
             anigif::GifStream ours;
@@ -67,7 +52,7 @@ TEST(LzwEncoder, StreamLayoutFollowsTheFormat) {
     const int width = 300, height = 200;
     const std::vector<uint32_t> colours = palette();
     const QByteArray gif =
-        write(picture(width, height, width, 0, 9), width, width, height, 4, true, 7);
+        write(pixelPattern(width, height, 256, 0, 9), width, width, height, 4, true, 7);
     ASSERT_GT(gif.size(), 800);
     // Header, 300 x 200, a global table of 256 entries of which those past the 4 colours are black.
     EXPECT_EQ(gif.left(13), QByteArray("GIF89a\x2C\x01\xC8\x00\x87\x00\x00", 13));
@@ -88,7 +73,7 @@ TEST(LzwEncoder, StreamLayoutFollowsTheFormat) {
     EXPECT_EQ(gif.back(), char(0x3B));
 
     // Without transparency the descriptor follows the table; impossible sizes give nothing.
-    const auto small = picture(4, 4, 4, 1, 1);
+    const auto small = pixelPattern(4, 4, 256, 1, 1);
     EXPECT_EQ(uint8_t(write(small, 4, 4, 4)[781]), 0x2C);
     EXPECT_TRUE(write(small, 4, 0, 4).isEmpty());
     EXPECT_TRUE(write(small, 4, 70000, 1).isEmpty());

@@ -1,5 +1,4 @@
-// Every row kernel this processor runs draws exactly what the plain definition gives: each
-// index's colour, see-through pixels untouched, nothing written outside the row.
+// Every row kernel this processor runs draws each index's colour and nothing outside the row.
 #include "anigif/PixelRows.h"
 
 #include <gtest/gtest.h>

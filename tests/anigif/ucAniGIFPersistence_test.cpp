@@ -1,4 +1,4 @@
-// ucAniGIF persistence: property-bag names, defaults left out, reading and writing orders.
+// ucAniGIF persistence: change reports, defaults left out, round trip, read and write orders.
 #include "ucAniGIFTestSupport.h"
 
 #include "anigif/PropertyBag.h"
@@ -34,23 +34,27 @@ TEST(ucAniGIFPersistence, DefaultsAreLeftOutAndARunTimeControlStoresNoGif) {
     EXPECT_TRUE(bag.values().value("GIF").toByteArray().isEmpty());
 }
 
-TEST(ucAniGIFPersistence, DesignTimeRoundTripKeepsEveryChangedValue) {
+TEST(ucAniGIFPersistence, ChangesAreReportedStoredAndReadBack) {
     ucAniGIF designer(nullptr, true);
     const QByteArray bytes = smallGif(7);
     designer.setAnimatedGIF(anigif::GifPicture{bytes, QImage()});
-    designer.setMinFrameDelay(120);
-    designer.setStretch(3);
+    EventLog events(designer);
     designer.setAutoSize(true);
-    designer.setLoops(4);
-    designer.setDelayAnimation(2);
-    designer.setMirrored(3);
     designer.setEnabled(false);
+    designer.setStretch(3);
+    designer.setMinFrameDelay(120);
+    designer.setLoops(4);
+    designer.setMirrored(3);
+    designer.setDelayAnimation(2);
     designer.setMousePointer(2);
+    designer.setOffsetX(-4);
+    designer.setOffsetY(9);
     designer.setBackColor(0x00336699);
     designer.setBackStyle(1);
     designer.setSteppedDelay(300);
-    designer.setOffsetX(-4);
-    designer.setOffsetY(9);
+    EXPECT_EQ(events.changes, (QStringList{"AutoSize", "Enabled", "Stretch", "Delay", "Loops",
+                                           "Mirrored", "DelayAnimation", "MousePointer", "OffsetX",
+                                           "OffsetY", "BackColor", "BackStyle", "SteppedDelay"}));
     MemoryPropertyBag saved;
     designer.WriteProperties(saved);
     EXPECT_EQ(saved.values().value("Stretch").toInt(), 3 + 8);
@@ -64,23 +68,30 @@ TEST(ucAniGIFPersistence, DesignTimeRoundTripKeepsEveryChangedValue) {
               (QStringList{"GIF", "Delay", "Stretch", "DelayLoad", "Mirror", "Enabled", "MouseIcon",
                            "MousePointer", "BkgFill", "BkgUsed", "StepDelay", "OffsetX", "OffsetY",
                            "Loops"}));
-    EXPECT_EQ(restored.FrameCount(), 2);
-    EXPECT_EQ(restored.MinFrameDelay(), 120);
-    EXPECT_EQ(restored.Stretch(), 3);
-    EXPECT_TRUE(restored.AutoSize());
-    EXPECT_EQ(restored.Loops(), 4);
-    EXPECT_EQ(restored.DelayAnimation(), 2);
-    EXPECT_EQ(restored.Mirrored(), 3);
-    EXPECT_FALSE(restored.Enabled());
-    EXPECT_EQ(restored.MousePointer(), 2);
-    EXPECT_EQ(restored.BackColor(), 0x00336699u);
-    EXPECT_EQ(restored.BackStyle(), 1);
-    EXPECT_EQ(restored.SteppedDelay(), 300);
-    EXPECT_EQ(restored.OffsetX(), -4);
-    EXPECT_EQ(restored.OffsetY(), 9);
+    EXPECT_EQ(
+        (std::vector<qint64>{restored.FrameCount(), restored.MinFrameDelay(), restored.Stretch(),
+                             restored.AutoSize(), restored.Loops(), restored.DelayAnimation(),
+                             restored.Mirrored(), restored.Enabled(), restored.MousePointer(),
+                             restored.BackColor(), restored.BackStyle(), restored.SteppedDelay(),
+                             restored.OffsetX(), restored.OffsetY()}),
+        (std::vector<qint64>{2, 120, 3, 1, 4, 2, 3, 0, 2, 0x00336699, 1, 300, -4, 9}));
+
+    // Values out of range, or unchanged, are ignored and report nothing.
+    EventLog ignored(restored);
+    restored.setStretch(5);
+    restored.setMirrored(4);
+    restored.setDelayAnimation(-1);
+    restored.setBackStyle(2);
+    restored.setMinFrameDelay(120);
+    restored.setFrameCount(9);
+    EXPECT_TRUE(ignored.changes.isEmpty());
     MemoryPropertyBag again;
     restored.WriteProperties(again);
     EXPECT_EQ(again.values(), saved.values());
+    // A cleared icon clears the pointer too.
+    restored.setMouseIcon(QPixmap());
+    EXPECT_EQ(ignored.changes, QStringList{"MouseIcon"});
+    EXPECT_EQ(restored.MousePointer(), 0);
 }
 
 TEST(ucAniGIFPersistence, BrokenGifAndForeignBytesAreReadSafely) {

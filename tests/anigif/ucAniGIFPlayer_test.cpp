@@ -88,46 +88,31 @@ TEST(ucAniGIFPlayer, ActionCommands) {
     EXPECT_EQ(empty.LoopsRemaining(), 0);
     EXPECT_TRUE(none.frameChanged.empty());
 
+    // Command (-1: a timer tick), then the frame, play state and report (0: none checked).
+    // clang-format off
+    const int steps[][4] = {
+        {3, 2, 2, 2}, {3, 3, 2, 3}, {3, 1, 2, 1}, // step on the last frame wraps to 1, paused
+        {3, 2, 2, 2}, {1, 2, 1, 0},               // start on a paused GIF goes on from its frame
+        {2, 2, 2, 0}, {0, 1, 0, 1},               // pause; stop returns to frame 1, reported
+        {3, 2, 2, 2}, {0, 1, 0, 1}, {1, 1, 1, 0}, // start on a stopped GIF begins at frame 1
+        {-1, 2, 1, 0}, {4, 1, 1, 0},              // restart while playing
+        {0, 1, 0, 1}, {2, 1, 0, 0}, {7, 1, 0, 0}, // pause when stopped, unknown command: nothing
+    };
+    // clang-format on
     ucAniGIF control;
     loadStopped(control, threeFrames());
     EventLog events(control);
-    control.setAction(3);
-    control.setAction(3);
-    EXPECT_EQ(control.CurrentFrame(), 3);
-    // Step on the last frame wraps to frame 1 and leaves the GIF paused.
-    control.setAction(3);
-    EXPECT_EQ(control.CurrentFrame(), 1);
-    EXPECT_EQ(control.Action(), 2);
-    EXPECT_EQ(events.last(), std::make_pair(1, false));
-    // Start on a paused GIF goes on from its frame.
-    control.setAction(3);
-    control.setAction(1);
-    EXPECT_EQ(control.CurrentFrame(), 2);
-    EXPECT_EQ(control.Action(), 1);
-    EXPECT_TRUE(control.animationTimerActive());
-    control.setAction(2);
-    EXPECT_EQ(control.Action(), 2);
-    EXPECT_FALSE(control.animationTimerActive());
-    // Stop returns to frame 1 and reports it.
-    events.frameChanged.clear();
-    control.setAction(0);
-    EXPECT_EQ(control.Action(), 0);
-    EXPECT_EQ(control.CurrentFrame(), 1);
-    EXPECT_EQ(events.last(), std::make_pair(1, false));
-    // Start on a stopped GIF begins at frame 1; restart goes back to it while playing.
-    control.setAction(3);
-    control.setAction(0);
-    control.setAction(1);
-    EXPECT_EQ(control.CurrentFrame(), 1);
-    control.animationTick();
-    control.setAction(4);
-    EXPECT_EQ(control.CurrentFrame(), 1);
-    EXPECT_EQ(control.Action(), 1);
-    // Pause on a stopped GIF and unknown commands do nothing.
-    control.setAction(0);
-    control.setAction(2);
-    control.setAction(7);
-    EXPECT_EQ(control.Action(), 0);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << &step - steps);
+        events.frameChanged.clear();
+        step[0] < 0 ? control.animationTick() : control.setAction(step[0]);
+        EXPECT_EQ(control.CurrentFrame(), step[1]);
+        EXPECT_EQ(control.Action(), step[2]);
+        EXPECT_EQ(control.animationTimerActive(), step[2] == 1);
+        if (step[3] > 0) {
+            EXPECT_EQ(events.last(), std::make_pair(step[3], false));
+        }
+    }
 }
 
 TEST(ucAniGIFPlayer, DelayAnimationDecodesFramesLaterAndTwoWaitsForStart) {

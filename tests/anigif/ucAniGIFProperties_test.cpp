@@ -1,5 +1,4 @@
-// ucAniGIF properties: change reports, stretch and sizing, palettes, mirroring, painting,
-// AnimatedGIF, design time and mouse events.
+// ucAniGIF properties: sizing, palettes, mirroring, painting, AnimatedGIF, design time, mouse.
 #include "ucAniGIFTestSupport.h"
 
 #include "anigif/OleColor.h"
@@ -58,44 +57,6 @@ TEST(ucAniGIFProperties, StretchModesGiveFactorsAndWantedSize) {
         EXPECT_FLOAT_EQ(r.scaleY, c.sy) << c.mode << c.autoSize;
         EXPECT_EQ(r.wanted, c.wanted) << c.mode << c.autoSize;
     }
-}
-
-TEST(ucAniGIFProperties, WritesReportChangesUnderTheirPersistedNames) {
-    ucAniGIF control;
-    EventLog events(control);
-    control.setAutoSize(true);
-    control.setEnabled(false);
-    control.setStretch(2);
-    control.setMinFrameDelay(80);
-    control.setLoops(4);
-    control.setMirrored(1);
-    control.setDelayAnimation(3);
-    control.setMousePointer(11);
-    control.setMouseIcon(QPixmap());
-    control.setOffsetX(5);
-    control.setOffsetY(6);
-    control.setBackColor(255);
-    control.setBackStyle(1);
-    control.setSteppedDelay(100);
-    EXPECT_EQ(events.changes,
-              (QStringList{"AutoSize", "Enabled", "Stretch", "Delay", "Loops", "Mirrored",
-                           "DelayAnimation", "MousePointer", "MouseIcon", "OffsetX", "OffsetY",
-                           "BackColor", "BackStyle", "SteppedDelay"}));
-    EXPECT_EQ(control.MousePointer(), 0); // a cleared icon clears the pointer too
-    // Values out of range are ignored and report nothing.
-    events.changes.clear();
-    control.setStretch(5);
-    control.setMirrored(4);
-    control.setDelayAnimation(-1);
-    control.setBackStyle(2);
-    control.setMinFrameDelay(80);
-    control.setFrameCount(9);
-    EXPECT_TRUE(events.changes.isEmpty());
-    EXPECT_EQ(control.Stretch(), 2);
-    EXPECT_EQ(control.Mirrored(), 1);
-    EXPECT_EQ(control.DelayAnimation(), 3);
-    EXPECT_EQ(control.BackStyle(), 1);
-    EXPECT_EQ(control.FrameCount(), 0);
 }
 
 TEST(ucAniGIFProperties, AutoSizeAndStretchWritesKeepSizeAndPlayState) {
@@ -236,7 +197,7 @@ TEST(ucAniGIFProperties, AnimatedGIFIsTheCurrentFrameAsASingleFrameGif) {
             ASSERT_TRUE(qAlpha(pixel) == 0 || pixel == cell.pixel(x, y)) << x << "," << y;
         }
     EXPECT_GT(seeThrough, 0);
-    EXPECT_EQ(picture.image.size(), cell.size());
+    EXPECT_EQ(imageDifference(picture.image, reference[0]), QString()); // its picture too
     // At run time the picture cannot be assigned.
     control.setAnimatedGIF(anigif::GifPicture{squareGif(8, 1), QImage()});
     EXPECT_EQ(control.FrameCount(), 2);

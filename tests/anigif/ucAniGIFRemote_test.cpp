@@ -1,5 +1,4 @@
-// ucAniGIF remote loading over real HTTP on loopback: success, Cancel, non-GIF, short and dead
-// replies.
+// ucAniGIF remote loading over HTTP on loopback: success, Cancel, non-GIF, short and dead replies.
 #include "ucAniGIFTestSupport.h"
 
 #include "LoopbackHttpServer.h"

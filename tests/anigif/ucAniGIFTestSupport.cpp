@@ -3,10 +3,11 @@
 
 #include "anigif/ucAniGIF.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <cstring>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace uctest {
 
@@ -23,18 +24,6 @@ ColorMapObject* colourMap(const std::vector<QRgb>& table) {
     return GifMakeMapObject(size, colours.data());
 }
 
-QRgb colourOf(const ColorMapObject* map, int index) {
-    if (!map || index >= map->ColorCount)
-        return 0xFF000000u;
-    const GifColorType c = map->Colors[index];
-    return qRgb(c.Red, c.Green, c.Blue);
-}
-
-struct ReadSource {
-    const QByteArray* bytes;
-    int position;
-};
-
 } // namespace
 
 std::vector<QRgb> rampTable(int count, int seed) {
@@ -43,6 +32,18 @@ std::vector<QRgb> rampTable(int count, int seed) {
         table.push_back(qRgb((i * 37 + seed * 11) & 255, (i * 91 + seed * 53) & 255,
                              (i * 13 + seed * 29 + 7) & 255));
     return table;
+}
+
+std::vector<uint8_t> pixelPattern(int width, int height, int colours, int kind, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(uint8_t(kind == 0   ? random() % unsigned(colours)
+                                     : kind == 1 ? unsigned(x / 7 + y / 5) % unsigned(colours)
+                                     : random() % 50 == 0 ? random() % unsigned(colours)
+                                                          : 1u));
+    return pixels;
 }
 
 TestFrame patternFrame(QRect rect, int seed, int colours) {
@@ -116,13 +117,12 @@ QByteArray bareFrames(int count, int width, int height) {
 }
 
 Giflib::Giflib(const QByteArray& bytes) {
-    ReadSource source{&bytes, 0};
+    QBuffer source;
+    source.setData(bytes);
+    source.open(QIODevice::ReadOnly);
     const auto read = [](GifFileType* gif, GifByteType* data, int length) {
-        auto* s = static_cast<ReadSource*>(gif->UserData);
-        const int n = std::max(0, std::min(length, int(s->bytes->size()) - s->position));
-        memcpy(data, s->bytes->constData() + s->position, size_t(n));
-        s->position += n;
-        return n;
+        return int(
+            static_cast<QBuffer*>(gif->UserData)->read(reinterpret_cast<char*>(data), length));
     };
     int error = 0;
     file = DGifOpen(&source, read, &error);
@@ -145,51 +145,44 @@ std::vector<uint8_t> Giflib::indices(int k) const {
 std::vector<QImage> giflibCompose(const QByteArray& bytes) {
     const Giflib reader(bytes);
     GifFileType* gif = reader.file;
-    if (!gif)
-        return {};
-    struct Info {
-        QRect rect;
-        int disposal = 0;
-        int transparent = -1;
-    };
-    std::vector<Info> frames;
+    int frames = 0;
     int width = 1;
     int height = 1;
-    for (int k = 0; k < gif->ImageCount && gif->SavedImages[k].RasterBits; ++k) {
-        const SavedImage& image = gif->SavedImages[k];
-        const GifImageDesc& d = image.ImageDesc;
-        Info info{QRect(d.Left, d.Top, d.Width, d.Height)};
-        GraphicsControlBlock gcb;
-        if (DGifSavedExtensionToGCB(gif, k, &gcb) == GIF_OK) {
-            info.disposal =
-                gcb.DisposalMode > 3 || (gcb.DisposalMode == 3 && k == 0) ? 0 : gcb.DisposalMode;
-            info.transparent = gcb.TransparentColor;
-        }
+    for (; gif && frames < gif->ImageCount && gif->SavedImages[frames].RasterBits; ++frames) {
+        const GifImageDesc& d = gif->SavedImages[frames].ImageDesc;
         width = std::max(width, d.Left + d.Width);
         height = std::max(height, d.Top + d.Height);
-        frames.push_back(info);
     }
     QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(0);
     QImage saved;
     std::vector<QImage> composed;
-    for (size_t k = 0; k < frames.size(); ++k) {
-        if (k > 0 && frames[k - 1].disposal == 2)
-            for (int y = frames[k - 1].rect.top(); y <= frames[k - 1].rect.bottom(); ++y)
-                for (int x = frames[k - 1].rect.left(); x <= frames[k - 1].rect.right(); ++x)
-                    canvas.setPixel(x, y, 0);
-        if (k > 0 && frames[k - 1].disposal == 3)
-            canvas = saved;
-        if (frames[k].disposal == 3)
-            saved = canvas.copy();
+    for (int k = 0; k < frames; ++k) {
         const GifImageDesc& d = gif->SavedImages[k].ImageDesc;
+        GraphicsControlBlock gcb{0, false, 0, NO_TRANSPARENT_COLOR};
+        DGifSavedExtensionToGCB(gif, k, &gcb);
+        const int disposal =
+            gcb.DisposalMode > 3 || (gcb.DisposalMode == 3 && k == 0) ? 0 : gcb.DisposalMode;
+        if (disposal == 3)
+            saved = canvas.copy();
         const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
-        const GifByteType* raster = gif->SavedImages[k].RasterBits;
         for (int y = 0; y < d.Height; ++y)
-            for (int x = 0; x < d.Width; ++x)
-                if (raster[y * d.Width + x] != frames[k].transparent)
-                    canvas.setPixel(d.Left + x, d.Top + y, colourOf(map, raster[y * d.Width + x]));
+            for (int x = 0; x < d.Width; ++x) {
+                const int index = gif->SavedImages[k].RasterBits[y * d.Width + x];
+                const GifColorType* c =
+                    map && index < map->ColorCount ? &map->Colors[index] : nullptr;
+                if (index != gcb.TransparentColor)
+                    canvas.setPixel(d.Left + x, d.Top + y,
+                                    c ? qRgb(c->Red, c->Green, c->Blue) : 0xFF000000u);
+            }
         composed.push_back(canvas.copy());
+        // What the frame leaves for the next one.
+        if (disposal == 2)
+            for (int y = d.Top; y < d.Top + d.Height; ++y)
+                for (int x = d.Left; x < d.Left + d.Width; ++x)
+                    canvas.setPixel(x, y, 0);
+        if (disposal == 3)
+            canvas = saved;
     }
     return composed;
 }
@@ -213,22 +206,16 @@ QStringList corpusGifs(const QString& folder) {
 
 QString imageDifference(const QImage& actual, const QImage& expected, QRect area) {
     if (actual.size() != expected.size())
-        return QStringLiteral("size %1x%2, expected %3x%4")
-            .arg(actual.width())
-            .arg(actual.height())
-            .arg(expected.width())
-            .arg(expected.height());
+        return QString::asprintf("size %dx%d, expected %dx%d", actual.width(), actual.height(),
+                                 expected.width(), expected.height());
     const QImage a = actual.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QImage e = expected.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRect check = area.isValid() ? area & a.rect() : a.rect();
     for (int y = check.top(); y <= check.bottom(); ++y)
         for (int x = check.left(); x <= check.right(); ++x)
             if (a.pixel(x, y) != e.pixel(x, y))
-                return QStringLiteral("pixel (%1,%2) is %3, expected %4")
-                    .arg(x)
-                    .arg(y)
-                    .arg(a.pixel(x, y), 8, 16, QChar('0'))
-                    .arg(e.pixel(x, y), 8, 16, QChar('0'));
+                return QString::asprintf("pixel (%d,%d) is %08x, expected %08x", x, y,
+                                         a.pixel(x, y), e.pixel(x, y));
     return QString();
 }
 

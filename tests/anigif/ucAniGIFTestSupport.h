@@ -1,5 +1,4 @@
-// Shared helpers of the animated-GIF tests: GIFs written by giflib, giflib as reference decoder
-// and compositor, the corpus, image comparison and driving the control.
+// Shared helpers of the animated-GIF tests: giflib writer and reference, corpus, control drivers.
 #pragma once
 
 #include <QByteArray>
@@ -36,6 +35,8 @@ QByteArray makeGif(QSize screen, const std::vector<QRgb>& globalTable,
 // A frame filled by a pattern that depends on position and seed, using colours 0..colours-1.
 TestFrame patternFrame(QRect rect, int seed, int colours);
 std::vector<QRgb> rampTable(int count, int seed);
+// width x height indices below colours: noise (kind 0), bands (1), or flat with specks (2).
+std::vector<uint8_t> pixelPattern(int width, int height, int colours, int kind, unsigned seed);
 
 // A GIF of count frame headers of width x height whose data is a clear code only.
 QByteArray bareFrames(int count, int width, int height);
