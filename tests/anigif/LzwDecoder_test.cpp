@@ -30,14 +30,9 @@ std::vector<uint8_t> decode(const QByteArray& data, int width, int height, int s
     std::vector<uint8_t> cells(std::size_t(stride * height), kUntouched);
     for (int y = 0; y < height; ++y)
         std::fill_n(cells.begin() + y * stride, width, 0);
-    IndexTarget target;
-    target.pixels = cells.data();
-    target.stride = stride;
-    target.width = width;
-    target.height = height;
     static LzwDecoder decoder;
     decoder.decode(reinterpret_cast<const uint8_t*>(data.constData()), std::size_t(data.size()),
-                   target);
+                   IndexTarget{cells.data(), stride, width, height});
     return cells;
 }
 
@@ -60,34 +55,27 @@ TEST(LzwDecoder, DecodesGiflibStreamsOfEveryCodeSizeIntoStridedRows) {
         }
 }
 
-TEST(LzwDecoder, BadCodesAndShortDataStopWithoutOverrun) {
+TEST(LzwDecoder, BadCodesShortAndExcessDataStopWithoutOverrun) {
     const int width = 40, height = 30, stride = width + 3;
-    const auto pixels = pixelPattern(width, height, 256, 1, 3);
+    const auto pixels = pixelPattern(width, height, 256, 0, 3);
     const QByteArray data = giflibImageData(pixels, width, height, 8);
     for (int cut = 1; cut < data.size(); cut += 7) {
         const auto cells = decode(data.left(cut), width, height, stride);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < stride; ++x) {
                 const uint8_t got = cells[std::size_t(y * stride + x)];
-                if (x >= width)
-                    ASSERT_EQ(got, kUntouched);
-                else
-                    ASSERT_TRUE(got == 0 || got == pixels[std::size_t(y * width + x)]);
+                ASSERT_TRUE(x >= width ? got == kUntouched
+                                       : got == 0 || got == pixels[std::size_t(y * width + x)])
+                    << cut << ": " << x << "," << y;
             }
     }
+    // 40 pixels into a 4 x 2 target: the first 8 and nothing past them.
+    const auto cells = decode(data, 4, 2, 4);
+    EXPECT_TRUE(std::equal(cells.begin(), cells.end(), pixels.begin()));
     // Code 300 right after a clear is undefined: nothing past it is decoded.
-    const auto cells = decode(QByteArray("\x08\x05\x00\x03\xb0\x0c\x08\x00", 8), 4, 1, 4);
-    EXPECT_EQ(cells[0], 1);
-    EXPECT_EQ(cells[1], 0);
+    const auto bad = decode(QByteArray("\x08\x05\x00\x03\xb0\x0c\x08\x00", 8), 4, 1, 4);
+    EXPECT_EQ(std::vector<uint8_t>(bad.begin(), bad.begin() + 2), (std::vector<uint8_t>{1, 0}));
     // An impossible minimum code size decodes nothing.
     EXPECT_EQ(decode(QByteArray("\x0C\x01\x00\x00", 4), 2, 2, 2), std::vector<uint8_t>(4, 0));
     EXPECT_EQ(LzwDecoder().decode(nullptr, 0, IndexTarget{}), 0u);
-}
-
-TEST(LzwDecoder, DataBeyondTheTargetIsIgnored) {
-    std::vector<uint8_t> pixels(20);
-    for (int i = 0; i < 20; ++i)
-        pixels[std::size_t(i)] = uint8_t(i);
-    const auto cells = decode(giflibImageData(pixels, 20, 1, 8), 4, 2, 4);
-    EXPECT_TRUE(std::equal(cells.begin(), cells.end(), pixels.begin()));
 }

@@ -19,27 +19,22 @@ QByteArray frames(int count, int loops = 3) {
     return makeGif(QSize(14, 10), rampTable(8, 6), list, loops);
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 TEST(ucAniGIFLoad, FilesLoadByAnyNameAndFailuresEmptyAndStopTheControl) {
     QTemporaryDir dir;
     const QString unicodeName = dir.filePath(QString::fromUtf8("радар-気象.gif"));
     const QString empty = dir.filePath("empty.gif");
-    ASSERT_TRUE(writeFile(unicodeName, frames(12)));
-    ASSERT_TRUE(writeFile(empty, QByteArray()));
+    for (const auto& [path, bytes] : {std::pair{unicodeName, frames(12)}, {empty, QByteArray()}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
     ucAniGIF control;
     control.resize(20, 20);
     control.setDelayAnimation(0);
     ASSERT_TRUE(control.LoadAnimatedGIF_File(unicodeName));
     EXPECT_EQ(control.FrameCount(), 12);
-    EXPECT_EQ(control.decodedFrames(), 12);
     EXPECT_EQ(control.Loops(), 3);
-    EXPECT_EQ(control.LoopsRemaining(), 3);
     EXPECT_TRUE(control.gifStream().Buffer.isEmpty()); // run time: the bytes are not kept
 
     for (const auto& load : std::vector<std::function<bool()>>{
@@ -54,7 +49,6 @@ TEST(ucAniGIFLoad, FilesLoadByAnyNameAndFailuresEmptyAndStopTheControl) {
         EXPECT_EQ(control.Action(), 0);
         EXPECT_FALSE(control.animationTimerActive());
         EXPECT_TRUE(control.AnimatedGIF().isNull());
-        EXPECT_TRUE(control.composedFrame().isNull());
         QImage target;
         control.renderFrame(target); // paints nothing, cleanly
         EXPECT_EQ(qAlpha(target.pixel(5, 5)), 0);
@@ -65,12 +59,10 @@ TEST(ucAniGIFLoad, OneFrameGifReportsFrameOneAndNeverStartsATimer) {
     ucAniGIF control; // DelayAnimation 1 defers nothing for a single frame
     EventLog events(control);
     ASSERT_TRUE(control.LoadAnimatedGIF_Array(frames(1, -1)));
-    EXPECT_EQ(control.FrameCount(), 1);
     EXPECT_EQ(control.decodedFrames(), 1);
     EXPECT_EQ(events.frameChanged, (std::vector<std::pair<int, bool>>{{1, false}}));
-    EXPECT_FALSE(control.animationTimerActive());
-    EXPECT_FALSE(control.deferredDecodingPending());
     EXPECT_EQ(control.LoopsRemaining(), 2147483647);
     control.setAction(1);
     EXPECT_EQ(control.Action(), 0);
+    EXPECT_FALSE(control.animationTimerActive());
 }

@@ -25,7 +25,6 @@ QByteArray squareGif(int side, int frames = 2, bool localTables = false) {
     return makeGif(QSize(side, side), rampTable(256, 2), list);
 }
 
-// Each frame as composed, stepping through them.
 std::vector<QImage> composedFrames(ucAniGIF& control) {
     std::vector<QImage> frames;
     for (int f = 1; f <= control.FrameCount(); ++f) {
@@ -45,48 +44,29 @@ TEST(ucAniGIFProperties, StretchModesGiveFactorsAndWantedSize) {
         float sx, sy;
         QSize wanted;
     } cases[] = {
-        {0, false, {30, 40}, 1, 1, {30, 40}},         {1, false, {200, 100}, 1, 1, {200, 100}},
-        {1, true, {200, 100}, 1, 1, {100, 100}},      {1, true, {50, 80}, 0.5f, 0.5f, {50, 50}},
-        {2, false, {200, 50}, 2, 0.5f, {200, 50}},    {2, true, {200, 50}, 2, 0.5f, {200, 50}},
-        {3, false, {200, 200}, 1, 1, {200, 200}},     {3, true, {200, 200}, 1, 1, {100, 100}},
-        {3, false, {50, 100}, 0.5f, 0.5f, {50, 100}}, {4, false, {7, 9}, 1, 1, {100, 100}},
+        {0, false, {30, 40}, 1, 1, {30, 40}},      {1, true, {200, 100}, 1, 1, {100, 100}},
+        {1, true, {50, 80}, 0.5f, 0.5f, {50, 50}}, {2, true, {200, 50}, 2, 0.5f, {200, 50}},
+        {3, true, {200, 200}, 1, 1, {100, 100}},   {3, false, {50, 100}, 0.5f, 0.5f, {50, 100}},
+        {4, false, {7, 9}, 1, 1, {100, 100}},
     };
     for (const auto& c : cases) {
         const auto r = anigif::computeScale(c.mode, c.autoSize, c.control, QSize(100, 100));
-        EXPECT_FLOAT_EQ(r.scaleX, c.sx) << c.mode << c.autoSize;
-        EXPECT_FLOAT_EQ(r.scaleY, c.sy) << c.mode << c.autoSize;
-        EXPECT_EQ(r.wanted, c.wanted) << c.mode << c.autoSize;
+        EXPECT_EQ(std::make_tuple(r.scaleX, r.scaleY, r.wanted),
+                  std::make_tuple(c.sx, c.sy, c.wanted))
+            << c.mode << c.autoSize;
     }
-}
 
-TEST(ucAniGIFProperties, AutoSizeAndStretchWritesKeepSizeAndPlayState) {
+    // On the control: AutoSize takes the GIF's size; a stretch write keeps the paused frame.
     ucAniGIF control;
     control.setContainerUnitsPerPixel(15);
     control.resize(200, 100);
     loadStopped(control, squareGif(100, 3));
-    EXPECT_EQ(control.size(), QSize(200, 100));
-    EXPECT_FLOAT_EQ(control.scaleX(), 1.0f);
     control.setAutoSize(true);
     EXPECT_EQ(control.size(), QSize(100, 100));
     EXPECT_EQ(control.ActualWidth(), 1500);
-    EXPECT_EQ(control.ActualHeight(), 1500);
-
     control.setAction(3);
-    EventLog events(control);
-    control.setStretch(2); // paused by the step: stays paused on its frame
-    EXPECT_EQ(control.Action(), 2);
-    EXPECT_EQ(control.CurrentFrame(), 2);
-    control.setAction(3);
-    control.setAction(0);
-    events.frameChanged.clear();
-    control.setStretch(1); // stopped: back to frame 1, reported
-    EXPECT_EQ(control.Action(), 0);
-    EXPECT_EQ(events.last(), std::make_pair(1, false));
-
-    control.setStretch(4);
-    control.show();
-    control.resize(30, 30);
-    EXPECT_EQ(control.size(), QSize(100, 100)); // mode 4 holds the GIF's own size
+    control.setStretch(2);
+    EXPECT_EQ(std::make_pair(control.Action(), control.CurrentFrame()), std::make_pair(2, 2));
 }
 
 TEST(ucAniGIFProperties, PalettesReadReplaceCacheAndRestore) {
@@ -104,7 +84,6 @@ TEST(ucAniGIFProperties, PalettesReadReplaceCacheAndRestore) {
     EXPECT_FALSE(control.GetPalette(-1, local));
 
     EXPECT_TRUE(control.CacheColorTables());
-    EXPECT_FALSE(control.CacheColorTables());
     EXPECT_FALSE(control.SetPalette(0, QVector<qint32>(255, 0x00FF00))); // too short
     EXPECT_FALSE(control.SetPalette(0, {}));
     EXPECT_FALSE(control.SetPalette(1, QVector<qint32>(256, 0))); // no local table
@@ -120,9 +99,6 @@ TEST(ucAniGIFProperties, MirroringThereAndBackRestoresEveryFrame) {
     ucAniGIF control;
     loadStopped(control, squareGif(30, 3));
     const std::vector<QImage> original = composedFrames(control);
-    std::vector<QRect> rects;
-    for (const anigif::GifFrame& f : control.gifStream().Frames)
-        rects.emplace_back(f.Left, f.Top, f.Width, f.Height);
     for (const int style : {3, 1, 2, 0}) {
         control.setMirrored(style);
         const std::vector<QImage> mirrored = composedFrames(control);
@@ -131,17 +107,11 @@ TEST(ucAniGIFProperties, MirroringThereAndBackRestoresEveryFrame) {
                       QString())
                 << "style " << style << " frame " << f + 1;
     }
-    for (size_t f = 0; f < rects.size(); ++f) {
-        const anigif::GifFrame& now = control.gifStream().Frames[f];
-        EXPECT_EQ(QRect(now.Left, now.Top, now.Width, now.Height), rects[f]);
-    }
 
     // A style set before loading applies to the frames decoded later.
     ucAniGIF early;
     early.setMirrored(2);
-    early.setDelayAnimation(2);
-    ASSERT_TRUE(early.LoadAnimatedGIF_Array(squareGif(30, 3)));
-    early.deferredDecodingTick();
+    loadStopped(early, squareGif(30, 3));
     stepTo(early, 3);
     EXPECT_EQ(imageDifference(early.composedFrame(), original[2].mirrored(false, true)), QString());
 }
@@ -154,9 +124,7 @@ TEST(ucAniGIFProperties, PaintingHonoursBackStyleOffsetsAndScale) {
     const QImage frame = control.composedFrame();
     QImage target;
     control.renderFrame(target);
-    ASSERT_EQ(target.size(), QSize(40, 40));
     EXPECT_EQ(qAlpha(target.pixel(30, 30)), 0); // transparent background outside the picture
-    EXPECT_EQ(target.pixel(3, 4), frame.pixel(3, 4));
     control.setBackStyle(1);
     control.setBackColor(0x0000FF); // red, as blue-green-red
     control.setOffsetX(7);
@@ -164,7 +132,6 @@ TEST(ucAniGIFProperties, PaintingHonoursBackStyleOffsetsAndScale) {
     control.renderFrame(target);
     EXPECT_EQ(target.pixel(30, 30), 0xFFFF0000u);
     EXPECT_EQ(target.pixel(3 + 7, 4 + 2), frame.pixel(3, 4));
-    control.setBackColor(anigif::ButtonFaceColor);
     control.setStretch(2); // 40 x 40 from 20 x 20
     control.setOffsetX(0);
     control.setOffsetY(0);
@@ -181,9 +148,7 @@ TEST(ucAniGIFProperties, AnimatedGIFIsTheCurrentFrameAsASingleFrameGif) {
     loadStopped(control, squareGif(18, 2));
     stepTo(control, 2);
     const anigif::GifPicture picture = control.AnimatedGIF();
-    ASSERT_FALSE(picture.isNull());
-    // giflib reads it as one frame of the frame's size with the frame's pixels; the frame's
-    // transparent index stays transparent.
+    // giflib reads one frame of the frame's size and pixels; its transparent index stays so.
     const std::vector<QImage> reference = giflibCompose(picture.gif);
     ASSERT_EQ(reference.size(), 1u);
     const anigif::GifFrame& f2 = control.gifStream().frame(2);
@@ -197,28 +162,25 @@ TEST(ucAniGIFProperties, AnimatedGIFIsTheCurrentFrameAsASingleFrameGif) {
             ASSERT_TRUE(qAlpha(pixel) == 0 || pixel == cell.pixel(x, y)) << x << "," << y;
         }
     EXPECT_GT(seeThrough, 0);
-    EXPECT_EQ(imageDifference(picture.image, reference[0]), QString()); // its picture too
-    // At run time the picture cannot be assigned.
-    control.setAnimatedGIF(anigif::GifPicture{squareGif(8, 1), QImage()});
+    EXPECT_EQ(imageDifference(picture.image, reference[0]), QString());    // its picture too
+    control.setAnimatedGIF(anigif::GifPicture{squareGif(8, 1), QImage()}); // not at run time
     EXPECT_EQ(control.FrameCount(), 2);
 }
 
 TEST(ucAniGIFProperties, DesignTimeShowsFrameOneKeepsBytesAndTakesPictures) {
     ucAniGIF control(nullptr, true);
-    EXPECT_TRUE(control.isDesignTime());
     EventLog events(control);
     const QByteArray bytes = squareGif(16, 3);
     control.setAnimatedGIF(anigif::GifPicture{bytes, QImage()});
     EXPECT_EQ(control.FrameCount(), 3);
     EXPECT_EQ(control.decodedFrames(), 1);
     EXPECT_EQ(control.gifStream().Buffer, bytes);
-    EXPECT_EQ(control.size(), QSize(16, 16));
     EXPECT_FALSE(control.deferredDecodingPending());
-    EXPECT_FALSE(control.animationTimerActive());
     control.setAction(1);
     control.setAction(3);
     EXPECT_EQ(control.Action(), 0);
     EXPECT_EQ(control.CurrentFrame(), 1);
+    EXPECT_FALSE(control.animationTimerActive());
     EXPECT_TRUE(events.frameChanged.empty());
     EXPECT_TRUE(events.changes.contains("AnimatedGIF"));
     QImage target;
@@ -231,19 +193,11 @@ TEST(ucAniGIFProperties, DesignTimeShowsFrameOneKeepsBytesAndTakesPictures) {
 TEST(ucAniGIFProperties, MouseEventsReportButtonsAndContainerUnits) {
     ucAniGIF control;
     control.setContainerUnitsPerPixel(15);
-    control.resize(50, 50);
     std::vector<std::tuple<short, short, float, float>> downs;
-    int clicks = 0;
     QObject::connect(&control, &ucAniGIF::MouseDown, &control,
                      [&](short b, short s, float x, float y) { downs.emplace_back(b, s, x, y); });
-    QObject::connect(&control, &ucAniGIF::Click, &control, [&] { ++clicks; });
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(3.5, 4), QPointF(3.5, 4), Qt::RightButton,
                       Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier);
     QApplication::sendEvent(&control, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3.5, 4), QPointF(3.5, 4),
-                        Qt::RightButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&control, &release);
-    ASSERT_EQ(downs.size(), 1u);
-    EXPECT_EQ(downs[0], std::make_tuple(short(2), short(5), 52.0f, 60.0f));
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(downs, (std::vector<std::tuple<short, short, float, float>>{{2, 5, 52.0f, 60.0f}}));
 }

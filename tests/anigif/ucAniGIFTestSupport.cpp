@@ -224,8 +224,6 @@ EventLog::EventLog(ucAniGIF& control) {
         &control, &ucAniGIF::FrameChanged, &control,
         [this](qint32 frame, bool viaTimer) { frameChanged.emplace_back(frame, viaTimer); });
     QObject::connect(&control, &ucAniGIF::LoopsEnded, &control, [this] { ++loopsEnded; });
-    QObject::connect(&control, &ucAniGIF::RemoteLoadFailure, &control,
-                     [this] { ++remoteFailures; });
     QObject::connect(&control, &ucAniGIF::propertyChanged, &control,
                      [this](const QString& name) { changes << name; });
 }

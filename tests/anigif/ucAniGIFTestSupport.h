@@ -2,11 +2,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QEventLoop>
 #include <QImage>
 #include <QRect>
+#include <QSignalSpy>
 #include <QStringList>
-#include <QTimer>
 #include <gif_lib.h>
 #include <vector>
 
@@ -71,27 +70,11 @@ void loadStopped(ucAniGIF& control, const QByteArray& bytes);
 // Steps the control (Action 3) until it shows frame f.
 void stepTo(ucAniGIF& control, int f);
 
-// Runs the event loop until sender emits signal, or timeoutMs pass. True when it was emitted.
-template <typename Sender, typename Signal>
-bool waitForSignal(Sender* sender, Signal signal, int timeoutMs = 5000) {
-    QEventLoop loop;
-    bool emitted = false;
-    const auto connection = QObject::connect(sender, signal, &loop, [&] {
-        emitted = true;
-        loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    QObject::disconnect(connection);
-    return emitted;
-}
-
 // What a control raised: FrameChanged (frame, viaTimer), LoopsEnded, change reports.
 struct EventLog {
     explicit EventLog(ucAniGIF& control);
     std::vector<std::pair<int, bool>> frameChanged;
     int loopsEnded = 0;
-    int remoteFailures = 0;
     QStringList changes;
     std::pair<int, bool> last() const {
         return frameChanged.empty() ? std::make_pair(-1, false) : frameChanged.back();
