@@ -1,74 +1,58 @@
-// The seven localised messages: which box, title and icon each language gets.
+// The seven localised messages: which text, title and icon each language gets.
 #include "FormFixture.h"
 
 #include "i18n/Language.h"
 
+#include <functional>
+
 using platform::MsgIcon;
+using LanguageMessages = FormFixture;
 
-class LanguageMessages : public FormFixture {
-protected:
-    Language& language() { return form().language(); }
-    void setLingua(int code) { state().Lingua = static_cast<Integer>(code); }
-};
-
-TEST_F(LanguageMessages, TimerWarningsBearTheLocalisedTitleAndNeedALanguage) {
-    struct Case {
-        int code;
-        void (Language::*message)();
-        const char* text;
-        const char* title;
+TEST_F(LanguageMessages, EachBearsItsTitleAndIconAndNeedsALanguage) {
+    const QString folder = QStringLiteral("/portable/Data/Nimbrisco7_Work/Nimbrisco_SlideShow");
+    const auto ownPictures = [&](const QString& path) {
+        return [path](Language& l) { l.MsgOwnPictures(path); };
     };
-    const Case cases[] = {
+    const struct {
+        int code;
+        std::function<void(Language&)> show;
+        QString text;
+        QString title; // the timer warnings have one and an exclamation icon, the others none
+    } cases[] = {
         {1, &Language::MsgInvalidDownloadTime, "Invalid Download Time.", "Warning!"},
         {2, &Language::MsgDownloadTimeTooSmall, "Tempo Download troppo corto.", "Attenzione!"},
         {3, &Language::MsgInvalidSlideShowTime, "Intervalle entre les images invalide.",
          "Attention !"},
         {4, &Language::MsgSlideShowTimeTooSmall, "Temporizador Slde Espectáculo demasiado corto.",
          "Atención!"},
+        {4, &Language::MsgConfigWriteError,
+         "ERROR DURANTE LA ESCRITURA DEL EXPEDIENTE DE CONFIGURACIÓN!", ""},
+        {3, &Language::MsgProgramEnded,
+         "Le programme a pris fin \r\n La page des sponsors s'ouvrira.", ""},
+        // The own-pictures note is English for every code but Italian, and ends with the path.
+        {999, ownPictures(folder),
+         "You can add up 9 .jpg own pictures.\r\nPut files in folder " + folder, ""},
+        {2, ownPictures(folder + '/'),
+         "Puoi aggiungere fino a 9 altre immagini personali .jpg\r\nCopiale nella cartella " +
+             folder + '/',
+         ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
         messages().clear();
-        setLingua(c.code);
-        (language().*c.message)();
-        ASSERT_EQ(messages().shown.size(), 1u) << c.code;
-        EXPECT_EQ(messages().last().text, QString::fromUtf8(c.text));
-        EXPECT_EQ(messages().last().title, QString::fromUtf8(c.title));
-        EXPECT_EQ(messages().last().icon, MsgIcon::Exclamation);
+        state().Lingua = static_cast<Integer>(c.code);
+        c.show(form().language());
+        ASSERT_EQ(messages().shown.size(), 1u);
+        EXPECT_EQ(messages().last().text, c.text);
+        EXPECT_EQ(messages().last().title, c.title.isEmpty() ? platform::kAppTitle : c.title);
+        EXPECT_EQ(messages().last().icon, c.title.isEmpty() ? MsgIcon::None : MsgIcon::Exclamation);
     }
 
     messages().clear();
     for (int code : {999, 0, 5}) {
-        setLingua(code);
-        for (auto message :
-             {&Language::MsgInvalidDownloadTime, &Language::MsgDownloadTimeTooSmall,
-              &Language::MsgInvalidSlideShowTime, &Language::MsgSlideShowTimeTooSmall,
-              &Language::MsgConfigWriteError, &Language::MsgProgramEnded})
-            (language().*message)();
+        state().Lingua = static_cast<Integer>(code);
+        for (int i = 0; i < 6; ++i) // all but the own-pictures note
+            cases[i].show(form().language());
     }
     EXPECT_TRUE(messages().shown.empty()) << "a message without a language";
-}
-
-TEST_F(LanguageMessages, UntitledMessagesBearTheApplicationTitleAndNoIcon) {
-    const QString folder = QStringLiteral("/portable/Data/Nimbrisco7_Work/Nimbrisco_SlideShow");
-    setLingua(4);
-    language().MsgConfigWriteError();
-    setLingua(3);
-    language().MsgProgramEnded();
-    // The own-pictures note is English for every code but Italian, and ends with the path.
-    setLingua(999);
-    language().MsgOwnPictures(folder);
-    setLingua(2);
-    language().MsgOwnPictures(folder + QLatin1Char('/'));
-    EXPECT_EQ(messages().texts(),
-              (QStringList{
-                  QString::fromUtf8("ERROR DURANTE LA ESCRITURA DEL EXPEDIENTE DE CONFIGURACIÓN!"),
-                  "Le programme a pris fin \r\n La page des sponsors s'ouvrira.",
-                  "You can add up 9 .jpg own pictures.\r\nPut files in folder " + folder,
-                  "Puoi aggiungere fino a 9 altre immagini personali .jpg\r\n"
-                  "Copiale nella cartella " +
-                      folder + '/'}));
-    for (const auto& m : messages().shown) {
-        EXPECT_EQ(m.title, platform::kAppTitle);
-        EXPECT_EQ(m.icon, MsgIcon::None);
-    }
 }
