@@ -1,5 +1,5 @@
 // The connection settings: scrambling, the proxy file and its backup, reading back, the
-// connection question, and what the HTTP control is given.
+// connection question with the stored choice, and what the HTTP control is given.
 
 #include "FormFixture.h"
 
@@ -110,40 +110,22 @@ TEST_F(ProxySettingsTest, ShortFileCountsAsMissingAndTheQuestionOffersTheBackupV
 
     const QByteArray backup("saved.lan\r\n8080\r\nanna\r\n\x9e\x9d\x9c\r\n1\r\n");
     writeWorkFile(kBackup, backup);
-    state().Lingua = 1;
+    state().Lingua = 2;
     QString offeredHost;
     clock().onSleep = [&](int) {
         if (clock().sleeps() < 2)
             return;
-        if (!frame().Frame_Select_Connection->isHidden())
+        if (!frame().Frame_Select_Connection->isHidden() && frame().Proxy->isChecked())
             offeredHost = frame().Proxy_Address->text();
         frame().Connection_Selected->click();
     };
     proxy().LoadProxySettings();
-    EXPECT_EQ(frame().Proxy->text(), "Internet Connection: Proxy Server");
+    EXPECT_EQ(frame().No_Proxy->text(), "Connessione via Adsl, Wi-Fi, Modem, Lan");
     EXPECT_EQ(offeredHost, "saved.lan");
     EXPECT_TRUE(frame().Frame_Select_Connection->isHidden());
     EXPECT_EQ(state().Mirror_Type_Connection, kTrue);
     EXPECT_EQ(readWorkFile(kProxy), backup);
     EXPECT_EQ(form().Inet1->ProxyPort(), 8080);
-}
-
-TEST_F(ProxySettingsTest, ConnectionButtonShowsTheFrameWithTheStoredChoice) {
-    writeWorkFile(kProxy, kDirectFile);
-    state().Lingua = 2;
-    frame().Proxy->click();
-    bool shownWithDirectSelected = false;
-    clock().onSleep = [&](int) {
-        if (clock().sleeps() < 2)
-            return;
-        shownWithDirectSelected =
-            !frame().Frame_Select_Connection->isHidden() && frame().No_Proxy->isChecked();
-        frame().Connection_Selected->click();
-    };
-    form().panel.Connection->click();
-    EXPECT_TRUE(shownWithDirectSelected);
-    EXPECT_TRUE(frame().Frame_Select_Connection->isHidden());
-    EXPECT_EQ(frame().No_Proxy->text(), "Connessione via Adsl, Wi-Fi, Modem, Lan");
 }
 
 TEST_F(ProxySettingsTest, ClosingTheWindowEndsTheConnectionQuestionWithoutFiles) {
