@@ -1,6 +1,8 @@
-// ucAniGIF load entry points: files by any name, byte arrays, failures that empty the control.
+// ucAniGIF loading from files by any name, byte arrays and HTTP on loopback (Cancel, non-GIF,
+// short and dead replies); failures empty the control.
 #include "ucAniGIFTestSupport.h"
 
+#include "LoopbackHttpServer.h"
 #include "anigif/ucAniGIF.h"
 
 #include <QFile>
@@ -9,6 +11,8 @@
 #include <gtest/gtest.h>
 
 using namespace uctest;
+using testsupport::HttpResponse;
+using testsupport::LoopbackHttpServer;
 
 namespace {
 
@@ -65,4 +69,62 @@ TEST(ucAniGIFLoad, OneFrameGifReportsFrameOneAndNeverStartsATimer) {
     control.setAction(1);
     EXPECT_EQ(control.Action(), 0);
     EXPECT_FALSE(control.animationTimerActive());
+}
+
+TEST(ucAniGIFRemote, DownloadIsReportedInContainerUnitsAndLoadedUnlessCancelled) {
+    LoopbackHttpServer server;
+    server.route("/radar.gif", HttpResponse::ok(frames(2), "image/gif"));
+    ucAniGIF control;
+    control.setContainerUnitsPerPixel(15);
+    loadStopped(control, frames(1));
+    std::vector<QSizeF> reported;
+    bool cancel = true;
+    QObject::connect(&control, &ucAniGIF::RemoteLoadComplete, &control,
+                     [&](float w, float h, bool& Cancel) {
+                         reported.emplace_back(w, h);
+                         Cancel = cancel;
+                     });
+    QSignalSpy complete(&control, &ucAniGIF::RemoteLoadComplete);
+    QSignalSpy failures(&control, &ucAniGIF::RemoteLoadFailure);
+    control.LoadAnimatedGIF_Remote(server.url("/radar.gif"));
+    ASSERT_TRUE(complete.wait());
+    EXPECT_EQ(control.FrameCount(), 1); // cancelled: the previous GIF stays
+
+    cancel = false;
+    control.LoadAnimatedGIF_Remote(server.url("/radar.gif"));
+    ASSERT_TRUE(complete.wait());
+    EXPECT_EQ(control.FrameCount(), 2);
+    // The logical screen's size, in container units.
+    EXPECT_EQ(reported, (std::vector<QSizeF>(2, QSizeF(210, 150))));
+    EXPECT_EQ(server.requestCount("/radar.gif"), 2);
+    EXPECT_EQ(failures.count(), 0);
+}
+
+TEST(ucAniGIFRemote, FailuresRaiseRemoteLoadFailure) {
+    const HttpResponse replies[] = {
+        HttpResponse::ok("<html><body>no picture here</body></html>"),
+        HttpResponse::ok(QByteArray("GIF89a\x01\x00", 8), "image/gif"),
+        HttpResponse::ok(QByteArray("GIF89a") + QByteArray(20, '\xFF'), "image/gif"),
+        HttpResponse::withStatus(404, frames(1)),
+        HttpResponse::ok(frames(12), "image/gif"), // past the size limit
+    };
+    LoopbackHttpServer server;
+    ucAniGIF control;
+    control.setRemoteLimits(10000, frames(1).size() + 50);
+    QSignalSpy failures(&control, &ucAniGIF::RemoteLoadFailure);
+    for (const HttpResponse& reply : replies) {
+        server.setFallback([&](const testsupport::HttpRequest&) { return reply; });
+        control.LoadAnimatedGIF_Remote(server.url("/x.gif"));
+        ASSERT_TRUE(failures.wait()) << reply.body.left(12).constData();
+        EXPECT_EQ(control.FrameCount(), 0);
+    }
+
+    const QString dead = server.url("/x.gif");
+    server.close();
+    control.LoadAnimatedGIF_Remote(dead);
+    EXPECT_TRUE(failures.wait());
+    failures.clear();
+    control.LoadAnimatedGIF_Remote(QString()); // nothing to do
+    control.LoadAnimatedGIF_Remote(QStringLiteral("::not a url"));
+    EXPECT_EQ(failures.count(), 1);
 }

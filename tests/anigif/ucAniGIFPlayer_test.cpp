@@ -52,15 +52,15 @@ TEST(ucAniGIFPlayer, TwoLoopsShowEveryFrameTwiceThenRestOnTheLast) {
 TEST(ucAniGIFPlayer, FrameIntervalsFollowMinFrameDelayAndSteppedDelay) {
     ucAniGIF control;
     control.setDelayAnimation(0);
-    ASSERT_TRUE(control.LoadAnimatedGIF_Array(threeFrames({0, 3, 12})));
+    ASSERT_TRUE(control.LoadAnimatedGIF_Array(threeFrames({0, 3, 65535, 12})));
     // 0 and 30 ms are raised to the default minimum.
     std::vector<int> intervals{control.animationTimerInterval()};
-    for (const int stepped : {0, 0, 200}) {
+    for (const int stepped : {0, 0, 0, 200}) {
         control.setSteppedDelay(stepped);
         control.animationTick();
         intervals.push_back(control.animationTimerInterval());
     }
-    EXPECT_EQ(intervals, (std::vector<int>{50, 50, 120, 200}));
+    EXPECT_EQ(intervals, (std::vector<int>{50, 50, 655350, 120, 200}));
     control.setMinFrameDelay(5);
     EXPECT_EQ(control.MinFrameDelay(), 10);
     control.setMinFrameDelay(40000);
