@@ -1,5 +1,5 @@
-// CatalogueRequest over loopback HTTP: every reply mode, error replies, failing, silent and dead
-// servers, and a single outstanding request.
+// CatalogueRequest over loopback HTTP: every reply mode, error replies, and failing, silent
+// and dead servers.
 #include "CatalogueTestSupport.h"
 
 #include "catalogue/CatalogueClient.h"
@@ -39,26 +39,22 @@ protected:
 
 } // namespace
 
-TEST_F(CatalogueRequestTest, AddressModeReplacesTheWholeListWithNamesAfterTheLastSlash) {
-    fillOldLists();
-    answer("x4444", "intro<P>http://h/a/sat.jpg<p>3ttp://h/dir/<P>end");
-    ASSERT_TRUE(ask("x4444", 2));
-    EXPECT_EQ(state().listURL[0], "http://h/a/sat.jpg");
-    EXPECT_EQ(state().listURLnameOnly[0], "sat.jpg");
-    EXPECT_EQ(state().listURL[1] + "|" + state().listURLnameOnly[1], "3ttp://h/dir/|");
-    EXPECT_EQ(state().listURL[2] + state().listURLnameOnly[5], "");
-}
-
-TEST_F(CatalogueRequestTest, OtherModesReplaceOnlyTheirItemsAndKeepOlderOnesBeyondTheReply) {
+TEST_F(CatalogueRequestTest, AddressesReplaceTheirWholeListOtherModesOnlyTheirItems) {
     fillOldLists();
     answer("x6666", "<P>12<P>forty<P>");
     answer("x7777", "<P>Europe<P> Alps <P>");
+    answer("x4444", "intro<P>http://h/a/sat.jpg<p>3ttp://h/dir/<P>end");
     ASSERT_TRUE(ask("x6666", 4));
     ASSERT_TRUE(ask("x7777", 5));
     EXPECT_EQ(state().listIdEntry[1], 0);
     EXPECT_EQ(state().listIdEntry[2], 102);
     EXPECT_EQ(state().listURLcomment[1] + state().listURLcomment[2], " Alps old comment 2");
     EXPECT_EQ(state().listURL[0] + state().listCopyright[0], "old url 0old credit 0");
+
+    ASSERT_TRUE(ask("x4444", 2));
+    EXPECT_EQ(state().listURL[0] + "|" + state().listURLnameOnly[0], "http://h/a/sat.jpg|sat.jpg");
+    EXPECT_EQ(state().listURL[1] + "|" + state().listURLnameOnly[1], "3ttp://h/dir/|");
+    EXPECT_EQ(state().listURL[2] + state().listURLnameOnly[5], "");
 }
 
 TEST_F(CatalogueRequestTest, ErrItemsAndRepliesWithoutSeparatorsLeaveTheListsAlone) {
@@ -96,21 +92,4 @@ TEST_F(CatalogueRequestTest, ErrorStatusSilentAndDeadServersFailAndLeaveTheLists
     EXPECT_FALSE(ask("x4444", 2));
     EXPECT_FALSE(ask("x5555", 3));
     EXPECT_EQ(lists(), now);
-}
-
-TEST_F(CatalogueRequestTest, ASecondRequestWhileOneWaitsIsRefusedAtOnce) {
-    HttpResponse slow = HttpResponse::ok("<P>first<P>");
-    slow.delayMs = 300;
-    server.route("/nimbrisco/catalogue", slow);
-    int nested = 0;
-    bool nestedResult = true;
-    clock().onSleep = [&](int) {
-        if (nested++ == 0)
-            nestedResult = ask("x7777", 5);
-    };
-    EXPECT_TRUE(ask("x4444", 1));
-    clock().onSleep = nullptr;
-    EXPECT_FALSE(nestedResult);
-    EXPECT_EQ(server.requestCount(), 1);
-    EXPECT_EQ(state().listData[0], "first");
 }

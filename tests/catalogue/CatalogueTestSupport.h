@@ -22,14 +22,13 @@ protected:
         clock().realWaitMs = 1;
     }
 
-    // Answers catalogue requests whose selector code is `code` with `body`.
+    // Catalogue requests whose selector code is `code` get `body`.
     void answer(const QString& code, const QByteArray& body) {
         replies[code] = body;
         server.route("/nimbrisco/catalogue", [this](const testsupport::HttpRequest& r) {
-            for (auto it = replies.cbegin(); it != replies.cend(); ++it) {
+            for (auto it = replies.cbegin(); it != replies.cend(); ++it)
                 if (decodedQuery(r).startsWith("p=1&x00=" + it.key()))
                     return testsupport::HttpResponse::ok(it.value());
-            }
             return testsupport::HttpResponse::ok("<P>ERR no such list<P>");
         });
     }
@@ -38,8 +37,7 @@ protected:
         return QUrl::fromPercentEncoding(r.query.toLatin1());
     }
 
-    // The selector codes (with their payloads) of the catalogue requests so far, in order;
-    // other requests appear as their path.
+    // The selector codes (with their payloads) of the requests so far; other requests as paths.
     QStringList requestLog() const {
         QStringList log;
         for (const testsupport::HttpRequest& r : server.requests()) {
@@ -54,7 +52,6 @@ protected:
         return server.url(path).replace(0, 1, QLatin1Char(kind));
     }
 
-    // The catalogue's address list becomes `entries`, nothing else.
     void setCatalogue(const QStringList& entries) {
         state().listURL.clear();
         for (int i = 0; i < entries.size(); ++i)
