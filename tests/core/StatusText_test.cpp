@@ -5,15 +5,13 @@
 
 class StatusText : public FormFixture {};
 
-TEST_F(StatusText, LinesAreCutTo95CharactersAndKeptCut) {
+TEST_F(StatusText, LinesAreCutTo95CharactersAndKindsResetBeforeTheLastSlot) {
     state().statusLine1 = QString(120, 'a');
     state().statusLine2 = "second";
     form().ShowStatusText();
     EXPECT_EQ(state().statusLine1, QString(95, 'a'));
     EXPECT_EQ(form().bar.whoWeAre->text(), QString(95, 'a') + "\r\nsecond");
-}
 
-TEST_F(StatusText, ResetPictureKindsStopsBeforeTheLastSlot) {
     state().listPictureKind[1999] = 2;
     state().listPictureKind[2000] = 6;
     form().ResetPictureKinds();

@@ -10,11 +10,11 @@
 #include <QSignalSpy>
 
 #include <csignal>
-#include <cstring>
 
 namespace {
 
 constexpr int kWaitMs = 5000;
+const QString kConfig = ConfigFiles::kConfigFile;
 
 class TerminationSignalsTest : public FormFixture {
 protected:
@@ -28,33 +28,17 @@ protected:
             t->stop();
         messages().clear();
         closes = std::make_unique<WindowCloseSpy>(&form());
-        termination_ = std::make_unique<TerminationSignals>(form());
-        ASSERT_TRUE(termination_->install()) << termination_->errorString().toStdString();
+        termination = std::make_unique<TerminationSignals>(form());
+        ASSERT_TRUE(termination->install()) << termination->errorString().toStdString();
     }
 
     void TearDown() override {
-        termination_.reset();
-        closes.reset();
+        termination.reset();
         FormFixture::TearDown();
     }
 
-    // Raises `signalNumber` and waits until the program has ended.
-    void raiseAndWaitForTheEnd(int signalNumber) {
-        QSignalSpy ended(termination_.get(), &TerminationSignals::ended);
-        ASSERT_EQ(std::raise(signalNumber), 0);
-        ASSERT_TRUE(ended.wait(kWaitMs));
-    }
-
-    void expectEndedWithoutAWord() {
-        EXPECT_EQ(closes->closeRequests, 1);
-        EXPECT_EQ(state().ExitToProgram, kTrue);
-        EXPECT_FALSE(form().imgClock.isActive());
-        EXPECT_TRUE(messages().shown.empty());
-        EXPECT_TRUE(shell().opened.empty());
-    }
-
     std::unique_ptr<WindowCloseSpy> closes;
-    std::unique_ptr<TerminationSignals> termination_;
+    std::unique_ptr<TerminationSignals> termination;
 };
 
 int otherHandlerCalls = 0;
@@ -64,75 +48,60 @@ void otherHandler(int) {
 
 } // namespace
 
-TEST_F(TerminationSignalsTest, SigtermWhileIdleSavesTheConfigurationAndCloses) {
-    const QByteArray config = readWorkFile(ConfigFiles::kConfigFile);
+// The end while idle, by SIGTERM, is run on the real program by the end-to-end test.
+TEST_F(TerminationSignalsTest, SigintWaitsForTheRunningStepAndThenForTheFetchPass) {
+    const QByteArray config = readWorkFile(kConfig);
     ASSERT_FALSE(config.isEmpty());
-    QFile::remove(workPath(ConfigFiles::kConfigFile));
-
-    raiseAndWaitForTheEnd(SIGTERM);
-
-    EXPECT_EQ(readWorkFile(ConfigFiles::kConfigFile), config);
-    expectEndedWithoutAWord();
-}
-
-TEST_F(TerminationSignalsTest, SigintEndsTheSameWay) {
-    raiseAndWaitForTheEnd(SIGINT);
-    expectEndedWithoutAWord();
-}
-
-TEST_F(TerminationSignalsTest, TheEndWaitsForTheRunningStepAndThenForTheFetchPass) {
-    QFile::remove(workPath(ConfigFiles::kConfigFile));
+    QFile::remove(workPath(kConfig));
     state().clockStatus = 1;
     state().flagDownloadRunning = 1;
-    QSignalSpy requested(termination_.get(), &TerminationSignals::endRequested);
-    QSignalSpy postponed(termination_.get(), &TerminationSignals::endPostponed);
-    QSignalSpy ended(termination_.get(), &TerminationSignals::ended);
+    QSignalSpy requested(termination.get(), &TerminationSignals::endRequested);
+    QSignalSpy postponed(termination.get(), &TerminationSignals::endPostponed);
+    QSignalSpy ended(termination.get(), &TerminationSignals::ended);
 
-    ASSERT_EQ(std::raise(SIGTERM), 0);
+    ASSERT_EQ(std::raise(SIGINT), 0);
     ASSERT_TRUE(requested.wait(kWaitMs));
     ASSERT_TRUE(postponed.count() > 0 || postponed.wait(kWaitMs));
     EXPECT_EQ(closes->closeRequests, 0);
-    EXPECT_FALSE(workFileExists(ConfigFiles::kConfigFile));
+    EXPECT_FALSE(workFileExists(kConfig));
 
     // The step is over but its fetch pass still runs.
     state().clockStatus = 0;
     postponed.clear();
     ASSERT_TRUE(postponed.wait(kWaitMs));
     EXPECT_EQ(closes->closeRequests, 0);
-    EXPECT_TRUE(ended.isEmpty());
 
     // A second signal during the wait does not start a second end.
-    ASSERT_EQ(std::raise(SIGINT), 0);
+    ASSERT_EQ(std::raise(SIGTERM), 0);
     state().flagDownloadRunning = 0;
     ASSERT_TRUE(ended.wait(kWaitMs));
     EXPECT_EQ(requested.count(), 1);
-    EXPECT_TRUE(workFileExists(ConfigFiles::kConfigFile));
-    expectEndedWithoutAWord();
+    EXPECT_EQ(readWorkFile(kConfig), config);
+    EXPECT_EQ(closes->closeRequests, 1);
+    EXPECT_TRUE(messages().shown.empty());
+    EXPECT_TRUE(shell().opened.empty());
 }
 
 TEST_F(TerminationSignalsTest, AfterACleanUpTheFilesStayDeleted) {
-    QFile::remove(workPath(ConfigFiles::kConfigFile));
+    QFile::remove(workPath(kConfig));
     QFile::remove(workPath(ConfigFiles::kPictureListFile));
     state().FlagRestart = kTrue;
-    raiseAndWaitForTheEnd(SIGTERM);
-    EXPECT_FALSE(workFileExists(ConfigFiles::kConfigFile));
+    QSignalSpy ended(termination.get(), &TerminationSignals::ended);
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    ASSERT_TRUE(ended.wait(kWaitMs));
+    EXPECT_FALSE(workFileExists(kConfig));
     EXPECT_FALSE(workFileExists(ConfigFiles::kPictureListFile));
 }
 
-TEST_F(TerminationSignalsTest, OnlyOneInstanceCatchesTheSignals) {
+TEST_F(TerminationSignalsTest, OneInstanceAtATimeAndTheHandlersFoundAtInstallComeBack) {
     TerminationSignals second(form());
     EXPECT_FALSE(second.install());
     EXPECT_FALSE(second.errorString().isEmpty());
-}
 
-TEST_F(TerminationSignalsTest, TheHandlersFoundAtInstallComeBack) {
-    termination_.reset();
-    struct sigaction other;
-    std::memset(&other, 0, sizeof other);
+    termination.reset();
+    struct sigaction other = {}, saved;
     other.sa_handler = otherHandler;
-    struct sigaction saved;
     ASSERT_EQ(::sigaction(SIGINT, &other, &saved), 0);
-    otherHandlerCalls = 0;
     {
         TerminationSignals scoped(form());
         ASSERT_TRUE(scoped.install());
