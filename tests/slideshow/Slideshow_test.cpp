@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kPlaceholder = QStringLiteral(":/pic_not_available.gif");
+const QString kPlaceholder = ":/pic_not_available.gif";
 
 class SlideshowTest : public FormFixture {
 protected:
@@ -25,11 +25,11 @@ protected:
         s.Lingua = 1;
         s.slideIntervalMs = 8000;
         s.catalogueLoaded = 1;
-        s.catalogueStatus = QStringLiteral("1");
-        s.aniGifTag = QStringLiteral("_ANIGIF_");
-        s.weAre = QStringLiteral("Nimbrisco weather wall");
-        form().panel.SSTCfg_timeRefresh->setText(QStringLiteral("8"));
-        form().panel.SSTCfg_timeDwLoad->setText(QStringLiteral("15"));
+        s.catalogueStatus = "1";
+        s.aniGifTag = "_ANIGIF_";
+        s.weAre = "Nimbrisco weather wall";
+        form().panel.SSTCfg_timeRefresh->setText("8");
+        form().panel.SSTCfg_timeDwLoad->setText("15");
     }
 
     // A store of n pictures; with a credit record, the first picture carries it.
@@ -57,7 +57,17 @@ protected:
     BarControls& bar() { return form().bar; }
 };
 
-TEST_F(SlideshowTest, StepShowsTheNextSlotSwitchesItsTimerOffAndWraps) {
+TEST_F(SlideshowTest, StepShowsTheNextSlotWrapsAndAsksForThePanelWhenThereIsNone) {
+    // An empty store asks for the panel, in full screen.
+    fillStore(0);
+    form().panel.txtDisplay->setText("Normal");
+    step();
+    EXPECT_EQ(state().flagCmdButton, 1);
+    EXPECT_EQ(state().fullScreenFlag, 1);
+    EXPECT_EQ(form().panel.txtDisplay->text(), "Full_Screen");
+    EXPECT_FALSE(bar().btSetup->isEnabled());
+
+    state().flagCmdButton = 0;
     fillStore(2);
     step();
     EXPECT_FALSE(form().imgClock.isActive());
@@ -68,13 +78,12 @@ TEST_F(SlideshowTest, StepShowsTheNextSlotSwitchesItsTimerOffAndWraps) {
     state().GLOBAL_IMAGE_CURRENT_POINTER = 7;
     step();
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
-
     // A pending command stops the step at once.
     state().flagCmdButton = 1;
     step();
     EXPECT_TRUE(form().imgClock.isActive());
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
-    EXPECT_EQ(state().cntCounterDwLoadImage, 16);
+    EXPECT_EQ(state().cntCounterDwLoadImage, 24);
 }
 
 TEST_F(SlideshowTest, StepAboveTheDownloadLimitRunsThePass) {
@@ -83,34 +92,14 @@ TEST_F(SlideshowTest, StepAboveTheDownloadLimitRunsThePass) {
     step();
     ASSERT_EQ(state().cntCounterDwLoadImage, 8);
     EXPECT_EQ(state().listPictureKind[5], 4);
-    // 56 steps of 8 s stay within 15 minutes; the 57th runs the pass.
+    // 56 steps of 8 s stay within 15 minutes; the 57th runs the pass, which beeps twice.
     state().cntCounterDwLoadImage = 8 * 56;
-    bool seen = false;
-    clock().onSleep = [&](int) {
-        if (seen)
-            return;
-        // The bar while the pass runs, seen from its first wait.
-        seen = true;
-        EXPECT_EQ(state().flagDownloadRunning, 1);
-        EXPECT_EQ(state().flagFetchFromStep, 1);
-        EXPECT_FALSE(bar().btSetup->isEnabled());
-        EXPECT_TRUE(bar().btSetup->isHidden());
-        EXPECT_TRUE(bar().btHelp->isHidden());
-        EXPECT_FALSE(bar().btWait->isHidden());
-        EXPECT_FALSE(bar().lCountDown->isHidden());
-        EXPECT_EQ(state().clockStatus, 1);
-    };
-    EXPECT_EQ(messages().beeps, 0);
     step();
-    EXPECT_TRUE(seen);
-    // The pass announces its pictures with two beeps.
     EXPECT_EQ(messages().beeps, 2);
     EXPECT_EQ(state().cntCounterDwLoadImage, 0);
     EXPECT_EQ(state().listPictureKind[5], 0);
     EXPECT_EQ(state().flagDownloadRunning, 0);
     EXPECT_EQ(state().flagFetchFromStep, 0);
-    EXPECT_TRUE(form().utilityTmr.isActive());
-    EXPECT_EQ(state().clockStatus, 0);
 }
 
 TEST_F(SlideshowTest, DisplayCodesSetTheNextIntervalAndCreditLinesTheBar) {
@@ -120,139 +109,99 @@ TEST_F(SlideshowTest, DisplayCodesSetTheNextIntervalAndCreditLinesTheBar) {
         bool animation;
     } cases[] = {{"200", 32000, true}, {"95", 100, true}, {"99", 1234, false}, {"7", 8000, false}};
     for (const auto& c : cases) {
-        fillStore(1, QStringLiteral("-Credit A-%1-Second line").arg(c.code));
+        fillStore(1, QString("-Credit A-%1-Second line").arg(c.code));
         form().imgClock.setInterval(1234);
         bar().BtAnimation->hide();
         step();
         EXPECT_EQ(form().imgClock.interval(), c.interval) << c.code;
         EXPECT_EQ(!bar().BtAnimation->isHidden(), c.animation) << c.code;
-        EXPECT_EQ(bar().whoWeAre->text(), QStringLiteral("Credit A\r\nSecond line")) << c.code;
+        EXPECT_EQ(bar().whoWeAre->text(), "Credit A\r\nSecond line") << c.code;
     }
     // Long lines are cut to the bar.
-    fillStore(1,
-              QStringLiteral("-") + QString(200, 'c') + QStringLiteral("-7-") + QString(150, 'd'));
-    state().LastUpdate = QStringLiteral(" - RFRS:01/03/2024 12:00");
+    fillStore(1, "-" + QString(200, 'c') + "-7-" + QString(150, 'd'));
+    state().LastUpdate = " - RFRS:01/03/2024 12:00";
     step();
-    EXPECT_EQ(bar().whoWeAre->text(), QString(95, 'c') + QStringLiteral("\r\n") + QString(95, 'd'));
-
+    EXPECT_EQ(bar().whoWeAre->text(), QString(95, 'c') + "\r\n" + QString(95, 'd'));
     // Without a credit: the banner, at the slide interval.
     fillStore(1);
     form().imgClock.setInterval(1234);
     step();
     EXPECT_EQ(form().imgClock.interval(), 8000);
-    EXPECT_EQ(bar().whoWeAre->text(), state().weAre + QStringLiteral("\r\n. . . "));
+    EXPECT_EQ(bar().whoWeAre->text(), state().weAre + "\r\n. . . ");
 }
 
-TEST_F(SlideshowTest, UserMessageOnlyOverTheLastPicture) {
-    fillStore(3);
-    state().userMessage = QStringLiteral("Welcome to the wall");
-    QLabel* message = bar().lblMsgUser;
-    for (int p = 0; p < 2; ++p) {
-        step();
-        EXPECT_TRUE(message->isHidden()) << p;
-    }
-    step();
-    ASSERT_FALSE(message->isHidden());
-    EXPECT_EQ(message->text(), state().userMessage);
-    EXPECT_NEAR(message->geometry().center().x(), form().width() / 2, 1);
-    EXPECT_NEAR(message->geometry().center().y(), form().height() / 2, 1);
-    step(); // slot 0 again
-    EXPECT_TRUE(message->isHidden());
-
-    // In a store of one picture it stays up.
-    fillStore(1);
-    for (int k = 0; k < 2; ++k) {
-        step();
-        EXPECT_FALSE(message->isHidden());
-    }
-}
-
-TEST_F(SlideshowTest, MissingPictureIsShownWithItsNotice) {
+TEST_F(SlideshowTest, UserMessageOverTheLastPictureAndTheNoticeOverAMissingOne) {
     fillStore(2);
+    state().userMessage = "Welcome to the wall";
     state().listIMAGEnotLoaded[1] = -1;
+    QLabel* message = bar().lblMsgUser;
     step();
+    EXPECT_TRUE(message->isHidden());
     EXPECT_TRUE(bar().lCountDown->isHidden());
     step();
+    EXPECT_FALSE(message->isHidden());
+    EXPECT_EQ(message->text(), state().userMessage);
     EXPECT_FALSE(bar().lCountDown->isHidden());
-    EXPECT_EQ(bar().lCountDown->text(),
-              QStringLiteral("IMAGE MISSING - PLEASE OPEN A TICKET ON OUR WEBSITE"));
+    EXPECT_EQ(bar().lCountDown->text(), "IMAGE MISSING - PLEASE OPEN A TICKET ON OUR WEBSITE");
     EXPECT_FALSE(form().views.fotoBrowser->picture().isNull());
-}
-
-TEST_F(SlideshowTest, EmptyStoreAsksForThePanelInFullScreen) {
-    fillStore(0);
-    form().panel.txtDisplay->setText(QStringLiteral("Normal"));
-    step();
-    EXPECT_EQ(state().flagCmdButton, 1);
-    EXPECT_EQ(state().fullScreenFlag, 1);
-    EXPECT_EQ(form().panel.txtDisplay->text(), QStringLiteral("Full_Screen"));
-    EXPECT_FALSE(bar().whoWeAre->isEnabled());
-    EXPECT_FALSE(bar().btSetup->isEnabled());
-    EXPECT_EQ(state().clockStatus, 0);
-    EXPECT_FALSE(form().imgClock.isActive());
+    step(); // slot 0 again
+    EXPECT_TRUE(message->isHidden());
 }
 
 TEST_F(SlideshowTest, WithoutSelectionTheShowEndsAsAFirstRun) {
     // At the first step the catalogue load finds no saved selection.
     fillStore(1);
     state().catalogueLoaded = 0;
-    writeWorkFile(QStringLiteral("Nimbrisco7_Config.dat"), "15\r\n8\r\nFull_Screen\r\n\r\n");
+    writeWorkFile("Nimbrisco7_Config.dat", "15\r\n8\r\nFull_Screen\r\n\r\n");
     step();
     ASSERT_EQ(messages().shown.size(), 1u);
-    EXPECT_EQ(messages().last().text, QStringLiteral("1 F"));
-    EXPECT_EQ(messages().last().title, QStringLiteral("?"));
-    EXPECT_EQ(messages().last().icon, platform::MsgIcon::Information);
-    EXPECT_FALSE(workFileExists(QStringLiteral("Nimbrisco7_Config.dat")));
+    EXPECT_EQ(messages().last().text, "1 F");
+    EXPECT_EQ(messages().last().title, "?");
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Config.dat"));
     EXPECT_EQ(state().flagCmdButton, 2);
     EXPECT_EQ(state().FlagRestart, kTrue);
-    EXPECT_EQ(state().clockStatus, 0);
-    EXPECT_EQ(state().flagDownloadRunning, 0);
     EXPECT_TRUE(form().views.fotoBrowser->picture().isNull());
-
     // Lost during the show: the picture is shown, then the end.
     messages().clear();
     state().catalogueLoaded = 1;
-    state().catalogueStatus = QStringLiteral("0");
+    state().catalogueStatus = "0";
     state().flagCmdButton = 0;
     step();
     ASSERT_EQ(messages().shown.size(), 1u);
-    EXPECT_EQ(messages().last().text, QStringLiteral("2 T"));
-    EXPECT_EQ(messages().last().title, QStringLiteral("?"));
+    EXPECT_EQ(messages().last().text, "2 T");
     EXPECT_EQ(state().flagCmdButton, 2);
     EXPECT_TRUE(form().views.fotoBrowser->picture().isNull());
 }
 
-TEST_F(SlideshowTest, AnimatedPicturesAreResetToThePlaceholder) {
-    writeWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_1.gif"), "old one");
-    writeWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_99.gif"), "old ninety-nine");
+TEST_F(SlideshowTest, AnimatedPicturesAreResetToThePlaceholderAndItsLossEndsTheProgram) {
+    writeWorkFile("Nimbrisco7_Img_ANIGIF_1.gif", "old one");
+    writeWorkFile("Nimbrisco7_Img_ANIGIF_99.gif", "old ninety-nine");
     EXPECT_TRUE(form().slideshow().ResetAniGifFiles());
     QFile placeholder(kPlaceholder);
     ASSERT_TRUE(placeholder.open(QIODevice::ReadOnly));
     const QByteArray expected = placeholder.readAll();
-    EXPECT_EQ(readWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_1.gif")), expected);
-    EXPECT_EQ(readWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_99.gif")), expected);
-    EXPECT_FALSE(workFileExists(QStringLiteral("Nimbrisco7_Img_ANIGIF_2.gif")));
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_1.gif"), expected);
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_99.gif"), expected);
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img_ANIGIF_2.gif"));
     EXPECT_TRUE(messages().shown.empty());
-}
 
-TEST_F(SlideshowTest, MissingPlaceholderEndsTheProgramBeforeThePass) {
+    // Without the placeholder the step ends the program before the pass.
     WindowCloseSpy closes(&form());
     fillStore(1);
-    state().appPath = root() + QStringLiteral("elsewhere");
-    writeWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_3.gif"), "old");
+    state().appPath = root() + "elsewhere";
     state().cntCounterDwLoadImage = 600;
     step();
     ASSERT_EQ(messages().shown.size(), 1u);
     EXPECT_EQ(messages().last().text,
-              QStringLiteral("ERROR! \r\nFile ") + root() +
-                  QStringLiteral("elsewhere/pic_not_available.gif MISSING \r\nProgram Quit"));
+              "ERROR! \r\nFile " + root() +
+                  "elsewhere/pic_not_available.gif MISSING \r\nProgram Quit");
     EXPECT_EQ(closes.closeRequests, 1);
-    EXPECT_EQ(messages().beeps, 0); // no pass ran
+    EXPECT_EQ(messages().beeps, 0);
 }
 
 TEST_F(SlideshowTest, BrokenFetchPassEndsWithThreeMessages) {
     WindowCloseSpy closes(&form());
-    state().tmpStrUrl = QStringLiteral("4ttp://example.net/radar.gif");
+    state().tmpStrUrl = "4ttp://example.net/radar.gif";
     form().slideshow().FetchPassFailed();
     EXPECT_EQ(messages().texts(),
               QStringList({"Picture Error on PIC code:\r\n ____4ttp://example.net/radar.gif___",
@@ -260,7 +209,7 @@ TEST_F(SlideshowTest, BrokenFetchPassEndsWithThreeMessages) {
                            "4ttp://example.net/radar.gif",
                            "Execute cleanup before restart Nimbrisco"}));
     EXPECT_EQ(closes.closeRequests, 1);
-    EXPECT_FALSE(workFileExists(QStringLiteral("Nimbrisco7_Config.dat")));
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Config.dat"));
 }
 
 } // namespace
