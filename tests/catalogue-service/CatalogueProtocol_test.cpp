@@ -20,16 +20,14 @@ CatalogueQuery Parse(const QByteArray& raw) {
 } // namespace
 
 TEST(QueryParsing, ReadsEverySelectorTheClientVersionAndIdLists) {
-    const struct {
-        const char* code;
-        Selector selector;
-    } cases[] = {{"x8888", Selector::Probe},        {"x4444", Selector::Addresses},
-                 {"x5555", Selector::UserMessage},  {"x6666", Selector::Ids},
-                 {"x7777", Selector::Descriptions}, {"x9999", Selector::Credits}};
-    for (const auto& c : cases) {
+    const std::pair<const char*, Selector> selectors[] = {
+        {"x8888", Selector::Probe},        {"x4444", Selector::Addresses},
+        {"x5555", Selector::UserMessage},  {"x6666", Selector::Ids},
+        {"x7777", Selector::Descriptions}, {"x9999", Selector::Credits}};
+    for (const auto& [code, selector] : selectors) {
         const CatalogueQuery query =
-            Parse(QByteArray("p=1&x00=") + c.code + "&x00=y3333Nimbrisco_7.8.12P");
-        EXPECT_EQ(query.selector, c.selector) << c.code;
+            Parse(QByteArray("p=1&x00=") + code + "&x00=y3333Nimbrisco_7.8.12P");
+        EXPECT_EQ(query.selector, selector) << code;
         EXPECT_EQ(query.clientVersion, "Nimbrisco_7.8.12P");
     }
     EXPECT_TRUE(Parse("p=1&x00=x4444").clientVersion.isEmpty());
@@ -52,9 +50,9 @@ TEST(QueryParsing, RefusesMalformedQueriesWithAReason) {
         EXPECT_FALSE(error.isEmpty()) << raw;
     }
     EXPECT_FALSE(ParseCatalogueQuery("p=2&x00=x4444", query, error));
-    EXPECT_TRUE(error.contains(QStringLiteral("p=1")));
+    EXPECT_TRUE(error.contains("p=1"));
     EXPECT_FALSE(ParseCatalogueQuery("p=1&x00=x1234&x00=y3333v", query, error));
-    EXPECT_TRUE(error.contains(QStringLiteral("x1234")));
+    EXPECT_TRUE(error.contains("x1234"));
 }
 
 TEST(Replies, ColumnsFollowCatalogueOrderWithTheAddressTokensFilled) {
@@ -62,27 +60,23 @@ TEST(Replies, ColumnsFollowCatalogueOrderWithTheAddressTokensFilled) {
     catalogue.entries = {{12, "{base}/a.jpg", "A first", "-one--"},
                          {40, "4ttp://{host}/b.gif", "B second", "-two-200-"}};
     catalogue.userMessage = "Hi there";
-    const struct {
-        const char* query;
-        const char* reply;
-    } cases[] = {{"p=1&x00=x4444", "<P>http://h:9/a.jpg<P>4ttp://h:9/b.gif<P>"},
-                 {"p=1&x00=x6666", "<P>12<P>40<P>"},
-                 {"p=1&x00=x7777", "<P>A first<P>B second<P>"},
-                 {"p=1&x00=x9999", "<P>-one--<P>-two-200-<P>"},
-                 {"p=1&x00=x5555", "<P>outmsg:Hi there<P>"},
-                 // An id the catalogue no longer has is left out; the others still come.
-                 {"p=1&x00=y2222[_40_99_12_]", "<P>4ttp://h:9/b.gif<P>http://h:9/a.jpg<P>"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(HandleCatalogueQuery(catalogue, c.query, QStringLiteral("http://h:9")),
-                  QLatin1String(c.reply))
-            << c.query;
+    const std::pair<const char*, const char*> cases[] = {
+        {"p=1&x00=x4444", "<P>http://h:9/a.jpg<P>4ttp://h:9/b.gif<P>"},
+        {"p=1&x00=x6666", "<P>12<P>40<P>"},
+        {"p=1&x00=x7777", "<P>A first<P>B second<P>"},
+        {"p=1&x00=x9999", "<P>-one--<P>-two-200-<P>"},
+        {"p=1&x00=x5555", "<P>outmsg:Hi there<P>"},
+        // An id the catalogue no longer has is left out; the others still come.
+        {"p=1&x00=y2222[_40_99_12_]", "<P>4ttp://h:9/b.gif<P>http://h:9/a.jpg<P>"}};
+    for (const auto& [query, reply] : cases)
+        EXPECT_EQ(HandleCatalogueQuery(catalogue, query, "http://h:9"), reply) << query;
     EXPECT_EQ(FormatReply({}), "<P>");
     EXPECT_TRUE(HandleCatalogueQuery(catalogue, "p=1&x00=z0000", "http://h:9")
                     .startsWith(QStringLiteral("<P>ERR")));
 }
 
 TEST(HostHeader, PlainHostsBecomeTheBaseOthersFallBack) {
-    const QString fallback = QStringLiteral("http://127.0.0.1:8377");
+    const QString fallback = "http://127.0.0.1:8377";
     EXPECT_EQ(BaseFromHost("localhost:8377", fallback), "http://localhost:8377");
     EXPECT_EQ(BaseFromHost("wall.example.org", fallback), "http://wall.example.org");
     EXPECT_EQ(BaseFromHost("[::1]:8377", fallback), "http://[::1]:8377");

@@ -1,7 +1,6 @@
 // Helpers shared by the catalogue service tests: an in-process service and a blocking GET.
 #include "ServiceFixture.h"
 
-#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
@@ -26,7 +25,7 @@ HttpReply HttpGet(const QString& url, const QByteArray& host) {
 Catalogue DemoCatalogue() {
     Catalogue catalogue;
     QString error;
-    if (!LoadCatalogueFile(QStringLiteral(":/catalogues/demo.json"), catalogue, error))
+    if (!LoadCatalogueFile(":/catalogues/demo.json", catalogue, error))
         ADD_FAILURE() << error.toStdString();
     return catalogue;
 }
@@ -34,8 +33,7 @@ Catalogue DemoCatalogue() {
 void ServiceFixture::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     QString error;
-    ASSERT_TRUE(log_.openFile(dir_.filePath(QStringLiteral("requests.log")), error))
-        << error.toStdString();
+    ASSERT_TRUE(log_.openFile(dir_.filePath("requests.log"), error)) << error.toStdString();
     log_.setEchoToStderr(false);
     restartWith(DemoCatalogue());
 }
@@ -52,20 +50,11 @@ QString ServiceFixture::url(const QString& pathAndQuery) const {
 }
 
 QStringList ServiceFixture::ask(const QString& selectorPart) const {
-    const HttpReply reply = get(QStringLiteral("/nimbrisco/catalogue?") + selectorPart +
-                                QStringLiteral("&x00=y3333Nimbrisco_7.8.12P"));
+    const HttpReply reply =
+        get("/nimbrisco/catalogue?" + selectorPart + "&x00=y3333Nimbrisco_7.8.12P");
     EXPECT_EQ(reply.status, 200);
     // The client's cut: between separators, case-insensitive, outer text ignored.
-    QStringList parts = QString::fromLatin1(reply.body)
-                            .split(QStringLiteral("<P>"), Qt::KeepEmptyParts, Qt::CaseInsensitive);
-    if (parts.size() < 2)
-        return {};
-    return parts.mid(1, parts.size() - 2);
-}
-
-QStringList ServiceFixture::logLines() const {
-    QFile file(dir_.filePath(QStringLiteral("requests.log")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList parts =
+        QString::fromLatin1(reply.body).split("<P>", Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    return parts.size() < 2 ? QStringList() : parts.mid(1, parts.size() - 2);
 }

@@ -25,7 +25,6 @@ catalogueservice::Catalogue DemoCatalogue();
 class ServiceFixture : public ::testing::Test {
 protected:
     void SetUp() override;
-
     // Replaces the running service by one answering from catalogue.
     void restartWith(const catalogueservice::Catalogue& catalogue);
 
@@ -33,7 +32,6 @@ protected:
     HttpReply get(const QString& pathAndQuery) const { return HttpGet(url(pathAndQuery)); }
     // The items of the catalogue reply to `selectorPart`, cut as the client cuts them.
     QStringList ask(const QString& selectorPart) const;
-    QStringList logLines() const;
 
     QTemporaryDir dir_;
     catalogueservice::RequestLog log_;
