@@ -41,7 +41,6 @@ protected:
 
 TEST_F(FetchPageRenderTest, ATownPageIsFilledInRenderedAtScreenSizeAndCaptured) {
     server.route("/page.html", HttpResponse::ok(kColourPage));
-    form().townFrame.PARAM[0]->setText("Bologna");
     form().townFrame.PARAM[1]->setText("Modena");
     form().townFrame.PARAM[13]->setText("C");
     fetchEntries({coded('3', "/page.html?town=<p02>&unit=<p14>&x=<p15>")});
@@ -83,7 +82,6 @@ TEST_F(FetchPageRenderTest, AScriptPagesFirstImageIsSavedAndLoadedOrThePlacehold
         EXPECT_GT(box.text.size(), head.size());
         EXPECT_EQ(box.title, "Navigation Error");
         EXPECT_EQ(state().listIMAGEnotLoaded[k], -1);
-        EXPECT_FALSE(state().listPicture[k].isNull());
     }
     QFile php(state().Nimbrisco_PHP_Dir + "/PHP.gif");
     ASSERT_TRUE(php.open(QIODevice::ReadOnly));

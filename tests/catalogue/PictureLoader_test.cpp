@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(PictureLoaderTest, APictureFillsTheSlotAndShowsTheThumbnail) {
+TEST_F(PictureLoaderTest, PicturesFillTheirSlotsAndTheThumbnailTransparentPartsOnWhite) {
     // A PNG under a ".JPG" name: the name keeps its case, the decoder goes by the content.
     const QByteArray bytes = samples::encode(samples::twoColours(QSize(64, 48)), "PNG");
     serve("/sat/europe.JPG", bytes);
@@ -44,9 +44,8 @@ TEST_F(PictureLoaderTest, APictureFillsTheSlotAndShowsTheThumbnail) {
     EXPECT_EQ(state().listPicture[3].encoded, bytes); // kept compressed, as downloaded
     EXPECT_EQ(readWorkFile("Nimbrisco7_Img.JPG"), bytes);
     EXPECT_EQ(form().views.Miniatura->picture().encoded, bytes);
-}
 
-TEST_F(PictureLoaderTest, TransparentPngIsShownOnWhiteAndAMissingOneIsNothing) {
+    // A transparent PNG, whatever the case of its extension, is shown on white.
     serve("/radar.PNG", samples::transparentPng(QSize(40, 20)));
     load("/radar.PNG", 2);
     const Picture& p = state().listPicture[2];
@@ -54,25 +53,24 @@ TEST_F(PictureLoaderTest, TransparentPngIsShownOnWhiteAndAMissingOneIsNothing) {
     const QImage shown = pictures::decodeAt(p, p.naturalSize);
     EXPECT_EQ(QColor(shown.pixel(5, 10)), QColor(Qt::white));
     EXPECT_EQ(QColor(shown.pixel(35, 10)), QColor(Qt::red));
-    Long w = -1, h = -1;
+    Long w = -1, h = -1; // a missing file gives nothing
     EXPECT_TRUE(loader().LoadPictureGdiPlus(workPath("none.png"), w, h, 0, 0).isNull());
 }
 
 TEST_F(PictureLoaderTest, AnimatedPicturesGetConsecutiveNumberedCopies) {
     // A copy of an earlier pass under the same number is replaced.
     writeWorkFile("Nimbrisco7_Img_ANIGIF_5.gif", "old");
-    const QByteArray first = samples::animatedGif(QSize(8, 8), 2);
-    const QByteArray second = samples::animatedGif(QSize(12, 6), 3);
-    serve("/loop1.gif", first);
-    serve("/loop2.gif", second);
     state().aniGifNumber = 5;
-    state().listPictureKind[0] = 4;
-    state().listPictureKind[1] = 4;
-    load("/loop1.gif", 0);
-    load("/loop2.gif", 1);
-
-    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_5.gif"), first);
-    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_6.gif"), second);
+    const QByteArray loops[] = {samples::animatedGif(QSize(8, 8), 2),
+                                samples::animatedGif(QSize(12, 6), 3)};
+    for (int k = 0; k < 2; ++k) {
+        const QString path = QStringLiteral("/loop%1.gif").arg(k);
+        serve(path, loops[k]);
+        state().listPictureKind[k] = 4;
+        load(path, k);
+        EXPECT_EQ(readWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_%1.gif").arg(5 + k)),
+                  loops[k]);
+    }
     EXPECT_EQ(state().aniGifNumber, 7);
     EXPECT_EQ(state().listPicture[1].naturalSize, QSize(12, 6));
 }
