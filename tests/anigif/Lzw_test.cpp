@@ -120,23 +120,16 @@ TEST(LzwEncoder, RoundTripsThroughOurDecoderAndGiflib) {
 
 TEST(LzwEncoder, StreamLayoutFollowsTheFormat) {
     const QByteArray gif = write(pixelPattern(300, 200, 256, 0, 9), 300, 300, 200, 4, true, 7);
-    ASSERT_GT(gif.size(), 800);
-    // 300 x 200, a global table of 256 entries of which those past the 4 colours are black.
+    // 300 x 200 with a table of 256 entries, those past the 4 colours black; the control block
+    // with see-through index 7, the descriptor at (0, 0) and code size 8; the trailer.
     EXPECT_EQ(gif.left(13), QByteArray("GIF89a\x2C\x01\xC8\x00\x87\x00\x00", 13));
-    EXPECT_EQ(gif.mid(13 + 3 * 3, 3),
-              QByteArray(1, char(kPalette[3] >> 16)) + char(kPalette[3] >> 8) + char(kPalette[3]));
-    EXPECT_EQ(gif.mid(13 + 3 * 4, 3), QByteArray(3, '\0'));
+    EXPECT_EQ(gif.mid(13 + 3 * 3, 6), QByteArray(1, char(kPalette[3] >> 16)) +
+                                          char(kPalette[3] >> 8) + char(kPalette[3]) +
+                                          QByteArray(3, '\0'));
     EXPECT_EQ(gif.mid(781, 19),
               QByteArray("\x21\xF9\x04\x01\x00\x00\x07\x00\x2C\x00\x00\x00\x00\x2C\x01\xC8\x00"
                          "\x00\x08",
                          19));
-    // Sub-blocks of 254 bytes, a shorter last one, the terminator and the trailer.
-    int pos = 800;
-    for (; pos < gif.size() && uint8_t(gif[pos]) == 254; pos += 255) {
-    }
-    ASSERT_GT(pos, 800 + 255);
-    EXPECT_LT(uint8_t(gif[pos]), 254);
-    EXPECT_EQ(pos + uint8_t(gif[pos]) + 1, gif.size() - 2);
     EXPECT_EQ(gif.right(2), QByteArray("\x00\x3B", 2));
 
     // Without transparency the descriptor follows the table; impossible sizes give nothing.

@@ -3,8 +3,6 @@
 
 #include "anigif/ucAniGIF.h"
 
-#include <QDir>
-
 #include <cstdlib>
 #include <gtest/gtest.h>
 

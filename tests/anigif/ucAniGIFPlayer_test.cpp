@@ -1,4 +1,4 @@
-// ucAniGIF playback: Action commands, frame timing, loop counting, deferred decoding, show/hide.
+// ucAniGIF playback: Action commands, frame timing, loop counting, deferred decoding.
 #include "ucAniGIFTestSupport.h"
 
 #include "anigif/ucAniGIF.h"
@@ -127,18 +127,4 @@ TEST(ucAniGIFPlayer, DelayAnimationDecodesFramesLaterAndTwoWaitsForStart) {
     EXPECT_FALSE(two.animationTimerActive());
     two.setAction(1);
     EXPECT_TRUE(two.animationTimerActive());
-}
-
-TEST(ucAniGIFPlayer, HidingPausesAndShowingResumes) {
-    QWidget window;
-    auto* control = new ucAniGIF(&window);
-    control->setDelayAnimation(0);
-    window.show();
-    ASSERT_TRUE(control->LoadAnimatedGIF_Array(threeFrames()));
-    control->hide();
-    EXPECT_EQ(control->Action(), 2);
-    EXPECT_FALSE(control->animationTimerActive());
-    control->show();
-    EXPECT_EQ(control->Action(), 1);
-    EXPECT_TRUE(control->animationTimerActive());
 }

@@ -31,13 +31,11 @@ struct TestFrame {
 // A GIF89a written by giflib. loopCount < 0 writes no NETSCAPE2.0 block.
 QByteArray makeGif(QSize screen, const std::vector<QRgb>& globalTable,
                    const std::vector<TestFrame>& frames, int loopCount = 0);
-// A frame filled by a pattern that depends on position and seed, using colours 0..colours-1.
 TestFrame patternFrame(QRect rect, int seed, int colours);
 std::vector<QRgb> rampTable(int count, int seed);
 // width x height indices below colours: noise (kind 0), bands (1), or flat with specks (2).
 std::vector<uint8_t> pixelPattern(int width, int height, int colours, int kind, unsigned seed);
-
-// A GIF of count frame headers of width x height whose data is a clear code only.
+// count frame headers of width x height whose data is a clear code only.
 QByteArray bareFrames(int count, int width, int height);
 
 // giflib's DGifSlurp of bytes; a cut-off file keeps the frames read so far.
@@ -46,8 +44,7 @@ struct Giflib {
     ~Giflib();
     Giflib(const Giflib&) = delete;
     Giflib& operator=(const Giflib&) = delete;
-    // Indices of frame k (from 0), de-interlaced.
-    std::vector<uint8_t> indices(int k) const;
+    std::vector<uint8_t> indices(int k) const; // of frame k (from 0), de-interlaced
     GifFileType* file = nullptr;
     bool complete = false;
 };
@@ -59,8 +56,7 @@ std::vector<QImage> giflibCompose(const QByteArray& bytes);
 
 bool corpusPresent();
 QByteArray corpusFile(const QString& relative);
-// The *.gif files of a corpus folder, as paths relative to the corpus.
-QStringList corpusGifs(const QString& folder);
+QStringList corpusGifs(const QString& folder); // paths relative to the corpus
 
 // "" when equal, else where and how the first pixel differs (limited to area when valid).
 QString imageDifference(const QImage& actual, const QImage& expected, QRect area = QRect());
