@@ -24,7 +24,6 @@ TEST_F(StartupTest, EmptyRootGetsWorkDirectoriesAndOnlyTheGeneralClockRuns) {
         EXPECT_TRUE(QFileInfo(root() + "Data/Nimbrisco7_Work/" + sub).isDir()) << sub;
     EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
               QFileInfo(root() + "Data/Nimbrisco7_Work/Nimbrisco_Collections").canonicalFilePath());
-    EXPECT_EQ(state().imageFilePrefix, state().Nimbrisco_Work_Dir + "/Nimbrisco7_Img");
     EXPECT_TRUE(form().generalClock.isActive());
     for (QTimer* t : {&form().panControl, &form().imgClock, &form().utilityTmr})
         EXPECT_FALSE(t->isActive());
