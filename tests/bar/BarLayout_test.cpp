@@ -18,7 +18,6 @@ TEST_F(BarLayout, LaysOutTheControlsOnFullHdAndFollowsTheScrollBar) {
     const platform::Units u = form().units();
     const BarControls& b = form().bar;
     EXPECT_EQ(tw::width(b.btSetup, u), 2115);
-    EXPECT_EQ(tw::left(b.btLogo, u), 2835 + 20520);
     EXPECT_EQ(tw::left(b.connectStatus, u) + tw::width(b.connectStatus, u), 28800);
     EXPECT_EQ(tw::top(b.whoWeAre, u), 16200 - 648);
     EXPECT_EQ(b.whoWeAre->text(), "w e  Ver. 7.8.12P \r\n. . . ");
