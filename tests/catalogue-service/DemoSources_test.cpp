@@ -3,29 +3,9 @@
 #include "ServiceFixture.h"
 #include "ServiceRoutes.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QRegularExpression>
 
 using namespace catalogueservice;
-
-namespace {
-
-// Every frame of a picture file, and its format.
-QList<QImage> Frames(const QByteArray& bytes, QByteArray* format = nullptr) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    if (format)
-        *format = reader.format();
-    QList<QImage> frames;
-    for (QImage frame; reader.read(&frame);)
-        frames.append(frame);
-    return frames;
-}
-
-} // namespace
 
 TEST_F(ServiceFixture, StillPicturesAndSeriesFramesDecodeInTheirFormats) {
     // The entry names frame_001 to frame_003; the series goes on to 24.

@@ -1,9 +1,6 @@
 // The multi-frame GIF writer: frames, colours, offsets and transparency as a decoder reads them.
 #include "GifWriter.h"
-
-#include <QBuffer>
-#include <QImageReader>
-#include <gtest/gtest.h>
+#include "ServiceFixture.h"
 
 using namespace catalogueservice;
 
@@ -15,17 +12,6 @@ GifFrame Frame(QSize size, uchar fill) {
     frame.image.setColorTable(DemoGifPalette());
     frame.image.fill(fill);
     return frame;
-}
-
-QList<QImage> ReadAll(const QByteArray& gif) {
-    QBuffer buffer;
-    buffer.setData(gif);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    QList<QImage> frames;
-    for (QImage frame; reader.read(&frame);)
-        frames.append(frame.convertToFormat(QImage::Format_ARGB32));
-    return frames;
 }
 
 } // namespace
@@ -40,7 +26,7 @@ TEST(GifWriter, FramesDecodeWithTheirColoursOffsetsAndTransparency) {
         WriteAnimatedGif(QSize(20, 20), palette, {Frame(QSize(20, 20), 30), patch});
     ASSERT_TRUE(gif.startsWith("GIF89a"));
     ASSERT_TRUE(gif.endsWith('\x3B'));
-    const QList<QImage> decoded = ReadAll(gif);
+    const QList<QImage> decoded = Frames(gif);
     ASSERT_EQ(decoded.size(), 2);
     EXPECT_EQ(decoded[0].pixel(19, 19), palette[30]);
     EXPECT_EQ(decoded[1].pixel(11, 11), palette[200]);
@@ -56,9 +42,10 @@ TEST(GifWriter, LargeFramesSurviveTheCodeTableResets) {
         for (int x = 0; x < 640; ++x)
             frame.image.setPixel(x, y, static_cast<uint>((x * 7 + y * 13 + (x * y) % 31) % 256));
     const QList<QImage> decoded =
-        ReadAll(WriteAnimatedGif(frame.image.size(), DemoGifPalette(), {frame}));
+        Frames(WriteAnimatedGif(frame.image.size(), DemoGifPalette(), {frame}));
     ASSERT_EQ(decoded.size(), 1);
-    EXPECT_EQ(decoded[0], frame.image.convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(decoded[0].convertToFormat(QImage::Format_ARGB32),
+              frame.image.convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST(GifWriter, RefusesFramesItCannotWrite) {

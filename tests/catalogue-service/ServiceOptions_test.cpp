@@ -20,12 +20,11 @@ TEST(ServiceOptions, ReadsEveryOptionAndRefusesBadValuesWithAMessage) {
     ASSERT_TRUE(parse({}));
     EXPECT_EQ(options.port, 8377);
     EXPECT_EQ(options.bind, QHostAddress(QHostAddress::LocalHost));
-    EXPECT_FALSE(parse({"--port", "70000"}));
-    EXPECT_TRUE(message.contains("--port"));
-    for (const QStringList& bad : {QStringList{"--port", "x"}, QStringList{"--bind", "somewhere"},
-                                   QStringList{"--colour"}, QStringList{"stray"}}) {
+    for (const QStringList& bad :
+         {QStringList{"--port", "70000"}, QStringList{"--port", "x"},
+          QStringList{"--bind", "somewhere"}, QStringList{"--colour"}, QStringList{"stray"}}) {
         EXPECT_FALSE(parse(bad)) << bad.join(' ').toStdString();
-        EXPECT_FALSE(message.isEmpty());
+        EXPECT_TRUE(message.contains(QString(bad[0]).remove('-'))) << message.toStdString();
     }
     EXPECT_EQ(options.port, 8377);
     ASSERT_TRUE(parse({"--port", "9000", "--bind", "0.0.0.0", "--catalogue", "c.json", "--log",
