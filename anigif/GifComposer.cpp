@@ -7,8 +7,6 @@ namespace anigif {
 
 namespace {
 
-constexpr uint32_t opaqueBlack = 0xFF000000u;
-
 QRect frameRect(const GifFrame& f) {
     return QRect(f.Left, f.Top, f.Width, f.Height);
 }
@@ -180,7 +178,7 @@ void GifComposer::drawFrame(const GifStream& gif, int f, QImage& target, QPoint 
         prepareColours(gif);
     static const PreparedColours allBlack = [] {
         PreparedColours c;
-        c.fill(opaqueBlack);
+        c.set(ColorTable{}); // no colours: every index black
         return c;
     }();
     const PreparedColours& colours = fr.ColorTable >= 0 && size_t(fr.ColorTable) < m_colours.size()

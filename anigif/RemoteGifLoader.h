@@ -21,7 +21,6 @@ public:
     // Starts a download, abandoning one still running. False when the address is not usable.
     bool start(const QString& url);
     void cancel();
-    bool isRunning() const { return !m_reply.isNull(); }
 
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
     void setMaxBytes(qint64 bytes) { m_maxBytes = bytes; }

@@ -18,8 +18,8 @@ public:
     void RenderWebPage();
     void CaptureScreenToFile();
     void CloseBrowserWindows();
-    // Saves the first image of the page webvis is opening as "PHP.gif". False, with
-    // lastError(), when the page does not load in time, holds no image, or the image cannot
+    // Saves the first image of the page webvis is opening as "PHP.gif". False, with the reason
+    // in lastError_, when the page does not load in time, holds no image, or the image cannot
     // be fetched or written.
     bool SaveFirstPageImage();
     bool SaveImageFromUrl(const QString& folder, const QString& address);
@@ -30,7 +30,6 @@ public:
     void webvis_DocumentComplete(bool ok);
 
     QString webPageUrl;
-    const QString& lastError() const { return lastError_; }
 
     // Upper bounds of the browser waits, in real milliseconds.
     int pageLoadTimeoutMs = 60000;   // a rendered page's completion
@@ -65,5 +64,5 @@ private:
     FormPicture& form_;
     SilentWebPage* page_ = nullptr;
     bool pageCompleted_ = false;
-    QString lastError_;
+    QString lastError_; // why the last page image could not be saved, for the message
 };

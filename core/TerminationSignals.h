@@ -27,7 +27,6 @@ public:
     // What a caught signal does: the end runs at once when no slideshow step and no fetch pass
     // is running, otherwise as soon as they are over.
     void requestEnd();
-    bool endPending() const { return pending_; }
 
 signals:
     // A termination signal arrived.

@@ -16,7 +16,6 @@ public:
     void yield() override;
     QDateTime now() const override { return now_; }
 
-    void setNow(const QDateTime& t) { now_ = t; }
     void advance(qint64 ms) { now_ = now_.addMSecs(ms); }
 
     int sleeps() const { return sleeps_; }
