@@ -4,7 +4,7 @@
 set -euo pipefail
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-httpserver-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
     clang libclang-rt-14-dev
     xvfb xauth fonts-dejavu-core imagemagick
