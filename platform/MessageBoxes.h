@@ -13,10 +13,11 @@ inline const QString kAppTitle = QStringLiteral("Nimbrisco");
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // A modal box with one OK button; returns when the user closes it.
+    // A modal box with one OK button; returns when it is closed. On the running program it
+    // closes by itself after a while, so that nothing waits for a person at a wall screen.
     virtual void showMessage(const QString& text, const QString& title = kAppTitle,
                              MsgIcon icon = MsgIcon::None) = 0;
-    // A modal Yes/No question; true when the user answers Yes.
+    // A modal Yes/No question; true when the user answers Yes. It waits for the answer.
     virtual bool askYesNo(const QString& text, const QString& title = kAppTitle,
                           MsgIcon icon = MsgIcon::Question) = 0;
     virtual void beep() = 0;

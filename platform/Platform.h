@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Connectivity.h"
+#include "platform/Ending.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
@@ -22,6 +23,8 @@ namespace platform {
 class HttpControl;
 
 struct Platform {
+    // First, so that it outlives the services that watch it.
+    std::unique_ptr<Ending> ending = std::make_unique<Ending>();
     std::unique_ptr<MessageBoxes> messages;
     std::unique_ptr<FileDialogs> fileDialogs;
     std::unique_ptr<Clock> clock;
@@ -39,6 +42,6 @@ struct Platform {
 // The services of the running program.
 std::unique_ptr<Platform> makeQtPlatform();
 // The HTTP control of the running program (tests use it too, against loopback servers).
-HttpControl* makeQtHttpControl(QObject* parent);
+HttpControl* makeQtHttpControl(QObject* parent, const Ending* ending);
 
 } // namespace platform

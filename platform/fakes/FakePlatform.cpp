@@ -10,7 +10,8 @@ std::unique_ptr<platform::Platform> makeFakePlatform(QString programDir,
     p->fileDialogs = std::make_unique<FakeFileDialogs>();
     p->clock = std::make_unique<FakeClock>();
     p->screen = std::make_unique<FakeScreen>();
-    p->downloader = std::make_unique<QtUrlDownloader>();
+    p->downloader = std::make_unique<QtUrlDownloader>(
+        QtUrlDownloader::kDefaultTimeoutMs, QtUrlDownloader::kDefaultMaxBytes, p->ending.get());
     p->connectivity = std::make_unique<FakeConnectivity>();
     p->shell = std::make_unique<FakeShell>();
     p->windows = std::make_unique<FakeWindowSystem>();

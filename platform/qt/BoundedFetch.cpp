@@ -1,5 +1,7 @@
 #include "platform/qt/BoundedFetch.h"
 
+#include "platform/Ending.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -20,7 +22,9 @@ bool replySucceeded(const QNetworkReply& reply) {
 }
 
 FetchResult fetchBounded(QNetworkAccessManager& manager, const QNetworkRequest& request,
-                         int timeoutMs, qint64 maxBytes) {
+                         int timeoutMs, qint64 maxBytes, const Ending* ending) {
+    if (ending && ending->requested())
+        return {};
     QPointer<QNetworkReply> reply = manager.get(request);
     QEventLoop loop;
     QTimer timer;
@@ -51,6 +55,8 @@ FetchResult fetchBounded(QNetworkAccessManager& manager, const QNetworkRequest& 
     // The manager may go away while the loop runs (its owner closed): stop waiting then.
     QObject::connect(reply, &QObject::destroyed, &loop, &QEventLoop::quit);
     QObject::connect(&timer, &QTimer::timeout, &loop, giveUp);
+    if (ending)
+        QObject::connect(ending, &Ending::started, &loop, giveUp);
     timer.start(qMax(0, timeoutMs));
     if (reply && !reply->isFinished())
         loop.exec();
@@ -60,10 +66,14 @@ FetchResult fetchBounded(QNetworkAccessManager& manager, const QNetworkRequest& 
     if (!reply)
         return result;
     take();
-    result.ok = !givenUp && replySucceeded(*reply);
+    // An unfinished reply has neither an error nor a status yet: it must not pass for a whole
+    // body.
+    result.ok = !givenUp && reply->isFinished() && replySucceeded(*reply);
     if (result.ok)
         result.body = std::move(body);
     reply->disconnect(&loop);
+    if (!reply->isFinished())
+        reply->abort();
     reply->deleteLater();
     return result;
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/QtClock.h"
 
+#include "platform/Ending.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
@@ -7,7 +9,7 @@
 namespace platform {
 
 void QtClock::sleepAndYield(int ms) {
-    if (ms <= 0) {
+    if (ms <= 0 || (ending_ && ending_->requested())) {
         yield();
         return;
     }
@@ -16,6 +18,8 @@ void QtClock::sleepAndYield(int ms) {
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (ending_)
+        QObject::connect(ending_, &Ending::started, &loop, &QEventLoop::quit);
     timer.start(ms);
     loop.exec();
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/QtHttpControl.h"
 
+#include "platform/Ending.h"
+
 #include "platform/qt/BoundedFetch.h"
 #include "platform/qt/ProxyChoice.h"
 
@@ -15,9 +17,11 @@ constexpr int kDefaultProxyPort = 80;
 
 } // namespace
 
-QtHttpControl::QtHttpControl(QObject* parent)
-    : HttpControl(parent), manager_(new QNetworkAccessManager(this)) {
+QtHttpControl::QtHttpControl(QObject* parent, const Ending* ending)
+    : HttpControl(parent), manager_(new QNetworkAccessManager(this)), ending_(ending) {
     timeout_.setSingleShot(true);
+    if (ending_)
+        connect(ending_, &Ending::started, this, &QtHttpControl::Cancel);
     connect(&timeout_, &QTimer::timeout, this, &QtHttpControl::onTimeout);
     manager_->setProxyFactory(new ProxyChoice([this](const QNetworkProxyQuery& query) {
         // Without a host of its own the control follows the application's proxy setting,
@@ -50,6 +54,10 @@ void QtHttpControl::Execute(const QString& url) {
     chunk_.clear();
     failed_ = false;
     timedOut_ = false;
+    if (ending_ && ending_->requested()) {
+        failed_ = true;
+        return;
+    }
 
     QNetworkReply* reply = manager_->get(prepareRequest(url));
     reply_ = reply;
@@ -104,7 +112,7 @@ void QtHttpControl::Cancel() {
 }
 
 QByteArray QtHttpControl::OpenURL(const QString& url, qint64 maxBytes) {
-    return fetchBounded(*manager_, prepareRequest(url), timeoutMs_, maxBytes).body;
+    return fetchBounded(*manager_, prepareRequest(url), timeoutMs_, maxBytes, ending_).body;
 }
 
 } // namespace platform

@@ -12,12 +12,15 @@ class QNetworkRequest;
 
 namespace platform {
 
+class Ending;
+
 class QtHttpControl : public HttpControl {
     Q_OBJECT
 public:
     static constexpr int kDefaultTimeoutMs = 30000;
 
-    explicit QtHttpControl(QObject* parent = nullptr);
+    // Once `ending` has been requested, the running request is cancelled and none starts.
+    explicit QtHttpControl(QObject* parent = nullptr, const Ending* ending = nullptr);
     ~QtHttpControl() override;
 
     void Execute(const QString& url) override;
@@ -48,6 +51,7 @@ private:
     void onTimeout();
 
     QNetworkAccessManager* manager_;
+    const Ending* ending_;
     QPointer<QNetworkReply> reply_;
     QTimer timeout_;
     QByteArray body_;

@@ -16,11 +16,13 @@ namespace platform {
 
 std::unique_ptr<Platform> makeQtPlatform() {
     auto p = std::make_unique<Platform>();
-    p->messages = std::make_unique<QtMessageBoxes>();
+    const Ending* ending = p->ending.get();
+    p->messages = std::make_unique<QtMessageBoxes>(ending);
     p->fileDialogs = std::make_unique<QtFileDialogs>();
-    p->clock = std::make_unique<QtClock>();
+    p->clock = std::make_unique<QtClock>(ending);
     p->screen = std::make_unique<QtScreen>();
-    p->downloader = std::make_unique<QtUrlDownloader>();
+    p->downloader = std::make_unique<QtUrlDownloader>(QtUrlDownloader::kDefaultTimeoutMs,
+                                                      QtUrlDownloader::kDefaultMaxBytes, ending);
     p->connectivity = std::make_unique<QtConnectivity>();
     p->shell = std::make_unique<QtShell>();
     p->windows = std::make_unique<QtWindowSystem>();
@@ -28,8 +30,8 @@ std::unique_ptr<Platform> makeQtPlatform() {
     return p;
 }
 
-HttpControl* makeQtHttpControl(QObject* parent) {
-    return new QtHttpControl(parent);
+HttpControl* makeQtHttpControl(QObject* parent, const Ending* ending) {
+    return new QtHttpControl(parent, ending);
 }
 
 } // namespace platform

@@ -6,8 +6,8 @@
 #include <QSaveFile>
 
 namespace platform {
-QtUrlDownloader::QtUrlDownloader(int timeoutMs, qint64 maxBytes)
-    : timeoutMs_(timeoutMs), maxBytes_(maxBytes) {
+QtUrlDownloader::QtUrlDownloader(int timeoutMs, qint64 maxBytes, const Ending* ending)
+    : timeoutMs_(timeoutMs), maxBytes_(maxBytes), ending_(ending) {
     // The system's proxy settings for this manager only: switching them on application-wide
     // would also change the HTTP control, which follows the user's own connection choice.
     manager_.setProxyFactory(new ProxyChoice(&QNetworkProxyFactory::systemProxyForQuery));
@@ -20,7 +20,7 @@ bool QtUrlDownloader::downloadToFile(const QString& url, const QString& localPat
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    const FetchResult fetched = fetchBounded(manager_, request, timeoutMs_, maxBytes_);
+    const FetchResult fetched = fetchBounded(manager_, request, timeoutMs_, maxBytes_, ending_);
     if (!fetched.ok)
         return false;
     // Written beside the target and renamed over it, so a failure leaves the old picture.

@@ -7,12 +7,16 @@
 
 namespace platform {
 
+class Ending;
+
 class QtUrlDownloader : public UrlDownloader {
 public:
     static constexpr int kDefaultTimeoutMs = 60000;
     static constexpr qint64 kDefaultMaxBytes = 64LL * 1024 * 1024;
 
-    explicit QtUrlDownloader(int timeoutMs = kDefaultTimeoutMs, qint64 maxBytes = kDefaultMaxBytes);
+    // Once `ending` has been requested, a download in flight is aborted and none starts.
+    explicit QtUrlDownloader(int timeoutMs = kDefaultTimeoutMs, qint64 maxBytes = kDefaultMaxBytes,
+                             const Ending* ending = nullptr);
 
     bool downloadToFile(const QString& url, const QString& localPath) override;
 
@@ -20,6 +24,7 @@ private:
     QNetworkAccessManager manager_;
     int timeoutMs_;
     qint64 maxBytes_;
+    const Ending* ending_;
 };
 
 } // namespace platform
