@@ -2,6 +2,7 @@
 
 #include "core/FormPicture.h"
 #include "i18n/Language.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/TextFile.h"
 
@@ -13,6 +14,7 @@ namespace {
 constexpr Integer kNoLanguage = 999;
 // The frame stands this far above and to the left of the panel's corner.
 constexpr int kFrameOffsetTwips = 250;
+constexpr int kWaitStepMs = 200;
 
 // The number at the start of `bytes` (after blanks and line ends), as the language file holds it.
 bool leadingNumber(const QByteArray& bytes, Integer& number) {
@@ -53,12 +55,15 @@ void LanguageSettings::ChooseLanguage() {
     platform::twips::move(frame, u,
                           platform::twips::left(form_.panel.SSTCfg, u) - kFrameOffsetTwips,
                           platform::twips::top(form_.panel.SSTCfg, u) - kFrameOffsetTwips);
+    platform::keepOnScreen(frame, form_.platform().screen->sizePixels());
     frame->raise();
     frame->show();
     form_.show();
     // The frame's options set Lingua. Closing the window ends the wait without a choice.
-    while (form_.state.Lingua == kNoLanguage && form_.state.ExitToProgram == 0)
-        form_.clock().sleepAndYield(200);
+    platform::waitUntil(
+        form_.clock(), *form_.platform().ending,
+        [this] { return form_.state.Lingua != kNoLanguage || form_.state.ExitToProgram != 0; }, -1,
+        kWaitStepMs);
     frame->hide();
     if (form_.state.Lingua != kNoLanguage)
         WriteLanguageFile();

@@ -2,6 +2,7 @@
 
 #include "core/FormPicture.h"
 #include "platform/HttpControl.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/DelimitedReader.h"
 #include "storage/TextFile.h"
@@ -97,27 +98,40 @@ void ProxySettings::LoadProxySettings() {
     ApplyProxySettings();
 }
 
-void ProxySettings::AskConnectionType() {
+void ProxySettings::AskConnectionType(int closesAfterMs, const std::function<bool()>& stillNeeded) {
     AppState& s = form_.state;
     const ConnectionFrame& f = form_.connectionFrame;
     if (s.Lingua >= 1 && s.Lingua <= 4) {
         const ConnectionCaptions& c = kCaptions[s.Lingua - 1];
         f.No_Proxy->setText(QString::fromUtf8(c.direct));
         f.Proxy->setText(QString::fromUtf8(c.proxy));
+        f.Frame_Select_Connection->adjustSize();
     }
     const platform::Units u = form_.units();
     platform::twips::move(f.Frame_Select_Connection, u,
                           platform::twips::left(form_.panel.SSTCfg, u),
                           platform::twips::top(form_.panel.SSTCfg, u));
+    platform::keepOnScreen(f.Frame_Select_Connection, form_.platform().screen->sizePixels());
     s.Wait_Type_Connection = kFalse;
+    const QDateTime closesAt = form_.clock().now().addMSecs(closesAfterMs);
     form_.clock().sleepAndYield(kWaitStepMs);
     // Closing the window ends the wait; nothing is stored then.
-    while (s.Wait_Type_Connection == kFalse && s.ExitToProgram == 0) {
-        f.Frame_Select_Connection->raise();
-        f.Frame_Select_Connection->show();
-        form_.bar.lCountDown->raise();
-        form_.clock().sleepAndYield(kWaitStepMs);
-    }
+    auto answeredOrMoot = [&] {
+        return s.Wait_Type_Connection != kFalse || s.ExitToProgram != 0 ||
+               (closesAfterMs >= 0 && form_.clock().now() >= closesAt) ||
+               (stillNeeded && !stillNeeded());
+    };
+    platform::waitUntil(
+        form_.clock(), *form_.platform().ending,
+        [&] {
+            if (answeredOrMoot())
+                return true;
+            f.Frame_Select_Connection->raise();
+            f.Frame_Select_Connection->show();
+            form_.bar.lCountDown->raise();
+            return false;
+        },
+        -1, kWaitStepMs);
     f.Frame_Select_Connection->hide();
 }
 

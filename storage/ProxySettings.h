@@ -3,6 +3,7 @@
 // backup, asked for in the connection frame, and handed to the HTTP control.
 
 #include <QString>
+#include <functional>
 
 class FormPicture;
 
@@ -17,7 +18,11 @@ public:
     // Both readers return false when the file is missing or holds fewer than five fields.
     bool ReadProxyFile();
     bool RestoreProxyBackup();
-    void AskConnectionType();
+    // Shows the connection frame and waits until the user confirms a choice. With
+    // `closesAfterMs` >= 0 the frame also closes by itself after that long, leaving the choice
+    // in the boxes as it is; `stillNeeded` runs at every step of the wait and closes the frame
+    // when it returns false. The end of the run closes it too.
+    void AskConnectionType(int closesAfterMs = -1, const std::function<bool()>& stillNeeded = {});
     void ApplyProxySettings();
     bool WriteProxyFile();
     bool WriteProxyBackup();

@@ -10,6 +10,19 @@ namespace {
 // part rather than exhausting memory.
 constexpr qint64 kMaxReadBytes = 16 * 1024 * 1024;
 
+constexpr QFileDevice::Permissions kOthersAccess =
+    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
+bool holdsExactly(const QString& path, const QByteArray& bytes, FileAccess access) {
+    QFile file(path);
+    if (file.size() != bytes.size() || !file.open(QIODevice::ReadOnly))
+        return false;
+    if (access == FileAccess::OwnerOnly && (file.permissions() & kOthersAccess))
+        return false;
+    return file.readAll() == bytes;
+}
+
 } // namespace
 
 int lineEndLength(const QByteArray& data, int pos) {
@@ -23,6 +36,10 @@ int lineEndLength(const QByteArray& data, int pos) {
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, FileAccess access) {
+    // The connection wait and the start-up write the same settings again and again: a file
+    // that already holds these bytes (and, for a password, is already private) is left alone.
+    if (holdsExactly(path, bytes, access))
+        return true;
     QSaveFile file(path);
     // Unbuffered, so a short write (disk full, size limit) is seen here: through the buffer it
     // would be lost in the flush and a cut-off file committed as if complete.

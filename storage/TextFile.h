@@ -17,7 +17,8 @@ enum class FileAccess {
 // The length of the line end at `pos` of `data`: 2 for CR LF, 1 for a lone CR or LF, else 0.
 int lineEndLength(const QByteArray& data, int pos);
 
-// Replaces `path` with `bytes`. False (and the old file untouched) when anything fails.
+// Replaces `path` with `bytes`. False (and the old file untouched) when anything fails. A file
+// that already holds exactly these bytes is not written again.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes,
                          FileAccess access = FileAccess::Default);
 

@@ -2,6 +2,7 @@
 
 #include "core/ClickLabel.h"
 #include "core/FormPicture.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/DelimitedReader.h"
 #include "storage/TextFile.h"
@@ -105,6 +106,7 @@ void TownSettings::ShowTownFrame() {
     const platform::Units u = form_.units();
     platform::twips::move(frame, u, platform::twips::left(form_.panel.SSTCfg, u),
                           platform::twips::top(form_.panel.SSTCfg, u));
+    platform::keepOnScreen(frame, form_.platform().screen->sizePixels());
     frame->raise();
     frame->show();
 }
