@@ -7,7 +7,6 @@
 #include "storage/ConfigFiles.h"
 #include "storage/TextFile.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QStringList>
 
@@ -69,18 +68,15 @@ bool CatalogueClient::waitForReply() {
     AppState& s = form_.state;
     platform::HttpControl& inet = *form_.Inet1;
     // Inet1 reports its own time-out as a failed completion; this bound only catches a
-    // completion that never comes.
-    const qint64 bound = qint64(qMax(0, inet.RequestTimeout())) + kCompletionGraceMs;
-    QElapsedTimer waited;
-    waited.start();
-    while (s.flagReplyArrived == kFalse) {
-        if (waited.elapsed() > bound) {
-            inet.Cancel();
-            s.replyText.clear();
-            s.flagReplyArrived = kTrue;
-            return false;
-        }
-        form_.clock().sleepAndYield(kReplyPollMs);
+    // completion that never comes (and the end of the run).
+    const int bound = qMax(0, inet.RequestTimeout()) + kCompletionGraceMs;
+    if (!platform::waitUntil(
+            form_.clock(), *form_.platform().ending, [&s] { return s.flagReplyArrived != kFalse; },
+            bound, kReplyPollMs)) {
+        inet.Cancel();
+        s.replyText.clear();
+        s.flagReplyArrived = kTrue;
+        return false;
     }
     return !replyFailed_;
 }

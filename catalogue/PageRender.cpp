@@ -51,14 +51,7 @@ QString PictureFetcher::capturePath() const {
 }
 
 bool PictureFetcher::waitUntil(const std::function<bool()>& done, int boundMs) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done()) {
-        if (waited.elapsed() > boundMs)
-            return false;
-        form_.clock().sleepAndYield(kWaitStepMs);
-    }
-    return true;
+    return platform::waitUntil(form_.clock(), *form_.platform().ending, done, boundMs, kWaitStepMs);
 }
 
 void PictureFetcher::delayWithTimer4000(int ms) {
@@ -70,7 +63,7 @@ void PictureFetcher::delayWithTimer4000(int ms) {
     const QDateTime end = form_.clock().now().addMSecs(ms);
     while (timer.isActive()) {
         form_.clock().sleepAndYield(kWaitStepMs);
-        if (form_.clock().now() >= end)
+        if (form_.clock().now() >= end || form_.ending())
             timer.stop();
     }
 }
@@ -108,13 +101,16 @@ void PictureFetcher::RenderWebPage() {
 }
 
 void PictureFetcher::CaptureScreenToFile() {
+    // A render cut short by the end of the run leaves the last capture as it was.
+    if (form_.ending())
+        return;
     QWebEngineView* view = form_.views.webvis;
     const QRect screen(QPoint(0, 0), form_.platform().screen->sizePixels());
     QImage image = view->grab(screen).toImage();
     // The engine draws asynchronously: give it a moment for its first frame.
     QElapsedTimer waited;
     waited.start();
-    while (isFlat(image) && waited.elapsed() < firstFrameTimeoutMs) {
+    while (isFlat(image) && waited.elapsed() < firstFrameTimeoutMs && !form_.ending()) {
         form_.clock().sleepAndYield(kFramePollMs);
         image = view->grab(screen).toImage();
     }

@@ -105,6 +105,9 @@ bool PictureFetcher::FetchPass(Integer type) {
         form_.clock().sleepAndYield(kWaitStepMs);
 
     Integer slot = fetchEntries(changed);
+    // A pass cut short by the end of the run stops here; the pictures on disk stay as they were.
+    if (form_.ending())
+        return false;
     s.flagFetchFromStep = 0;
     announceUpdate();
 
@@ -182,7 +185,7 @@ Integer PictureFetcher::fetchEntries(bool changed) {
     // entries after it are still fetched.
     Integer slot = 0;
     for (int entry = 0; entry < kEntryCount && !s.listImageSELECTED[entry].isEmpty(); ++entry) {
-        if (slot > kSlotLast)
+        if (slot > kSlotLast || form_.ending())
             break;
         if (fetch) {
             for (int i = 0; i < kEntrySteps; ++i)
@@ -292,7 +295,7 @@ void PictureFetcher::FetchImageSeries(Integer& slot) {
     }
     long long number = series.first;
     int current = slot;
-    for (long long k = 1; k <= series.count && current <= kSlotLast; ++k) {
+    for (long long k = 1; k <= series.count && current <= kSlotLast && !form_.ending(); ++k) {
         form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(series.address(number),
                                                         static_cast<Integer>(current));
         form_.bar.lCountDown->setText(QLatin1Char('*') + form_.bar.lCountDown->text());

@@ -59,12 +59,8 @@ void ClockLoop::generalClock_Timer() {
     showConnectionState();
     if (probePhase == 0)
         sendProbe();
-    // A probe that ended without its completion event (cancelled by a later request) would
-    // keep the wait going for ever: it counts as an answer without the marker.
-    if (probePhase == 1 && s.flagReplyArrived == kFalse && !form_.Inet1->StillExecuting()) {
-        s.replyText.clear();
-        s.flagReplyArrived = kTrue;
-    }
+    if (probePhase == 1)
+        noteLostProbe();
     // The reply event sets True (-1); 1 is the value at start. Either means "arrived".
     if (s.flagReplyArrived != kFalse)
         probePhase = 2;
@@ -109,8 +105,29 @@ void ClockLoop::sendProbe() {
     form_.townSettings().LoadTownSettings();
     s.flagReplyArrived = kFalse;
     probePhase = 1;
+    probeLost_ = false;
+    lastProbeAt_ = form_.clock().now();
     form_.Inet1->Execute(probeAddress());
-    form_.generalClock.start();
+    if (!form_.ending())
+        form_.generalClock.start();
+}
+
+void ClockLoop::noteLostProbe() {
+    AppState& s = form_.state;
+    const platform::HttpControl& inet = *form_.Inet1;
+    if (inet.StillExecuting() || (s.flagReplyArrived != kFalse && !inet.LastRequestFailed()))
+        return;
+    s.flagReplyArrived = kFalse;
+    probeLost_ = true;
+}
+
+void ClockLoop::resendLostProbe() {
+    if (!probeLost_ || form_.Inet1->StillExecuting() || form_.ending())
+        return;
+    probeLost_ = false;
+    form_.state.flagReplyArrived = kFalse;
+    lastProbeAt_ = form_.clock().now();
+    form_.Inet1->Execute(probeAddress());
 }
 
 void ClockLoop::showWaitingTick() {
@@ -124,15 +141,9 @@ void ClockLoop::showWaitingTick() {
     const Integer before = s.connectWaitCount;
     s.connectWaitCount = saturatedInteger(before - 1);
     if (before == 1) {
-        // The fallback may ask the user and wait for the answer in the event loop: the clock
-        // stays off meanwhile, or its next tick would ask again on top.
-        form_.generalClock.stop();
-        ProxySettings& proxy = form_.proxySettings();
-        proxy.ReadProxyFile();
-        proxy.AskConnectionType();
-        proxy.ApplyProxySettings();
+        resendLostProbe();
+        runFallback();
         s.connectWaitCount = kConnectWaitTicks;
-        form_.generalClock.start();
     }
 
     b.lCountDown->setVisible(true);
@@ -143,6 +154,29 @@ void ClockLoop::showWaitingTick() {
     b.btTermina->setVisible(true);
     b.BtAnimation->setVisible(true);
     b.btHelp->setVisible(false);
+}
+
+void ClockLoop::runFallback() {
+    // The question waits in the event loop: the clock stays off meanwhile, or its next tick
+    // would ask again on top. The probe goes on behind the question.
+    form_.generalClock.stop();
+    ProxySettings& proxy = form_.proxySettings();
+    const bool choiceOnFile = proxy.ReadProxyFile();
+    proxy.AskConnectionType(choiceOnFile ? kFallbackQuestionMs : -1,
+                            [this] { return probeWhileAsking(); });
+    proxy.ApplyProxySettings();
+    if (!form_.ending())
+        form_.generalClock.start();
+}
+
+bool ClockLoop::probeWhileAsking() {
+    const AppState& s = form_.state;
+    noteLostProbe();
+    if (s.flagReplyArrived != kFalse)
+        return !s.replyText.contains(kReplyMarker);
+    if (probeLost_ && form_.clock().now() >= lastProbeAt_.addMSecs(kProbeRetryMs))
+        resendLostProbe();
+    return true;
 }
 
 void ClockLoop::applyConnectedState() {

@@ -7,6 +7,7 @@
 #include "core/ClockLoop.h"
 #include "core/PanelControl.h"
 #include "core/Placeholders.h"
+#include "core/ProgramEnd.h"
 #include "core/Startup.h"
 #include "i18n/Language.h"
 #include "platform/HttpControl.h"
@@ -43,7 +44,7 @@ void FormPicture::setupControls() {
     connectionFrame = createConnectionFrame(this);
     townFrame = createTownFrame(this);
     views = createViewControls(this);
-    Inet1 = platform::makeQtHttpControl(this);
+    Inet1 = platform::makeQtHttpControl(this, platform_.ending.get());
 
     // Design-time sizes of the panel and the labels around it, in twips.
     const platform::Units u = units();
@@ -85,7 +86,13 @@ void FormPicture::setupSubsystems() {
 }
 
 void FormPicture::closeEvent(QCloseEvent* event) {
-    state.ExitToProgram = kTrue;
+    // The program's own ends have already marked it; only a close from outside is handled here.
+    if (state.ExitToProgram == kFalse) {
+        platform_.ending->request();
+        state.ExitToProgram = kTrue;
+        programend::stopTimers(*this);
+        programend::quitEventLoop();
+    }
     QWidget::closeEvent(event);
 }
 

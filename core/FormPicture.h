@@ -76,6 +76,8 @@ public:
     QString helpFilePath; // the application help file
 
     platform::Platform& platform() { return platform_; }
+    // True once the run is ending: waits, requests and passes stop at once.
+    bool ending() const { return platform_.ending->requested(); }
     platform::Units units() const { return platform_.units(); }
     platform::MessageBoxes& messages() { return *platform_.messages; }
     platform::Clock& clock() { return *platform_.clock; }
@@ -101,8 +103,9 @@ public:
     ShellActions& shellActions() { return *shellActions_; }
 
 protected:
-    // A window closed by the window manager ends the program like the bar's exit button: the
-    // waits for the user's first-run answers must not outlive it.
+    // A window closed from outside (the window manager, a logout) ends the program at once,
+    // like the bar's exit button: the waits of a pass, a page render or a first-run question
+    // must not outlive it, and nothing is saved.
     void closeEvent(QCloseEvent* event) override;
 
 private:

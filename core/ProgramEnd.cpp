@@ -7,11 +7,15 @@
 
 namespace programend {
 
-void closeWindow(FormPicture& form) {
-    form.state.ExitToProgram = kTrue;
+void stopTimers(FormPicture& form) {
     for (QTimer* t :
          {&form.generalClock, &form.utilityTmr, &form.panControl, &form.imgClock, &form.Timer4000})
         t->stop();
+}
+
+void closeWindow(FormPicture& form) {
+    form.state.ExitToProgram = kTrue;
+    stopTimers(form);
     // Closing the last window would otherwise post the application's quit at once, and the
     // end message shown after the close would vanish with it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -23,6 +27,7 @@ void quitEventLoop() {
 }
 
 void endNow(FormPicture& form) {
+    form.platform().ending->request();
     closeWindow(form);
     quitEventLoop();
 }

@@ -6,11 +6,14 @@ class FormPicture;
 
 namespace programend {
 
-// Marks the program as ending, stops the five timers and sends the window its close request.
+// Stops the five timers, so that no new step, tick or pass begins.
+void stopTimers(FormPicture& form);
+// Marks the program as ending, stops the timers and sends the window its close request.
 void closeWindow(FormPicture& form);
 // Ends the event loop, nested waits included, once control returns to it.
 void quitEventLoop();
-// Both at once: the end without a word (the bar's exit button, the fatal failures).
+// The end without a word (the bar's exit button, the fatal failures): every wait and request
+// in flight stops, the window closes and the event loop ends.
 void endNow(FormPicture& form);
 
 } // namespace programend

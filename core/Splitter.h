@@ -3,8 +3,8 @@
 
 #include <QString>
 
-// Splits `text` at every "-" into fields[0..lastSlot]. Fields 0..clearCount-1 are emptied
-// first; the others keep their text. Characters that would belong to a field after lastSlot
-// are dropped. Returns how many "-" moved the field index past `clearCount - 1`: each one is
-// reported to the user as too many fields.
-int splitAtDashes(const QString& text, QString* fields, int clearCount, int lastSlot);
+// Splits `text` at every "-" into fields[0..count-1], which are emptied first. Characters that
+// would belong to a field after them are dropped, so whatever lies beyond those fields keeps
+// its text from call to call. Returns how many "-" moved the field index past `count - 1`: each
+// one is reported to the user as too many fields.
+int splitAtDashes(const QString& text, QString* fields, int count);

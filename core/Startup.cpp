@@ -26,9 +26,24 @@ const QString kTooManyFields =
     QStringLiteral("Errore. troppi parametri nella linea di comando file EXE");
 const QString kPortableSuffix = QStringLiteral("/App/Nimbrisco");
 
-QString endpointOn(const QString& host) {
-    return QStringLiteral("http://%1:%2/nimbrisco/catalogue?")
-        .arg(host, QStringLiteral(NIMBRISCO_CATALOGUE_PORT));
+QString endpointOn(const QString& host,
+                   const QString& port = QStringLiteral(NIMBRISCO_CATALOGUE_PORT)) {
+    return QStringLiteral("http://%1:%2/nimbrisco/catalogue?").arg(host, port);
+}
+
+// "LOCALHOST:<port>" reaches a service on this machine that listens on another port (a second
+// service, or a test's): the port as a number from 1 to 65535, nothing else.
+bool localPortField(const QString& field, QString& port) {
+    const QString prefix = QStringLiteral("LOCALHOST:");
+    if (!field.startsWith(prefix))
+        return false;
+    const QString digits = field.mid(prefix.size());
+    bool ok = false;
+    const uint number = digits.toUInt(&ok);
+    if (!ok || number < 1 || number > 65535 || digits != QString::number(number))
+        return false;
+    port = digits;
+    return true;
 }
 
 // The maker's web address with one space between its characters, for the banner.
@@ -45,8 +60,9 @@ QString Startup::defaultEndpoint() {
     return endpointOn(QStringLiteral(NIMBRISCO_CATALOGUE_HOST));
 }
 
-QString Startup::localEndpoint() {
-    return endpointOn(QStringLiteral("localhost"));
+QString Startup::localEndpoint(const QString& port) {
+    return port.isEmpty() ? endpointOn(QStringLiteral("localhost"))
+                          : endpointOn(QStringLiteral("localhost"), port);
 }
 
 bool Startup::Form_Load() {
@@ -132,10 +148,14 @@ void Startup::applyCommandLine() {
         Splitta10();
     for (int i = 0; i <= 9; ++i) {
         const QString& field = s.listSplit10[static_cast<std::size_t>(i)];
+        QString port;
         if (field == QLatin1String("DEBUG_CODE")) {
             s.flagDebug = 1;
         } else if (field == QLatin1String("LOCALHOST")) {
             s.endpointBase = localEndpoint();
+            s.flagLocalhost = 1;
+        } else if (localPortField(field, port)) {
+            s.endpointBase = localEndpoint(port);
             s.flagLocalhost = 1;
         } else if (field == QLatin1String("NOSILENT")) {
             s.flagSilent = kFalse;
@@ -219,13 +239,13 @@ void Startup::ApplyFirstRunDefaults() {
 }
 
 void Startup::Splitta10() {
-    const int overflows = splitAtDashes(form_.commandLine, form_.state.listSplit10.data(), 10, 10);
+    const int overflows = splitAtDashes(form_.commandLine, form_.state.listSplit10.data(), 10);
     for (int i = 0; i < overflows; ++i)
         form_.messages().showMessage(kTooManyFields);
 }
 
 void Startup::Splitta5(const QString& ToSplit) {
-    const int overflows = splitAtDashes(ToSplit, form_.state.listSplit5.data(), 5, 5);
+    const int overflows = splitAtDashes(ToSplit, form_.state.listSplit5.data(), 5);
     for (int i = 0; i < overflows; ++i)
         form_.messages().showMessage(kTooManyFields);
 }
@@ -240,13 +260,15 @@ void Startup::layoutPanel() {
     const int sh = form_.screenHeightTwips();
     const int panelWidth = tw::width(p.SSTCfg, u);
     const int panelHeight = tw::height(p.SSTCfg, u);
-    const int panelLeft = sw / 2 - (panelWidth + 100);
-    tw::setLeft(p.SSTCfg, u, panelLeft);
-    tw::setLeft(p.FrameWizard, u, panelLeft);
-    const int panelTop = sh / 3 - panelHeight / 2;
-    tw::setTop(p.SSTCfg, u, panelTop);
     const int versionWidth = tw::width(p.lVersion, u);
     const int versionHeight = tw::height(p.lVersion, u);
+    // On screens narrower than about 1230 pixels (or lower than about 660) the panel's place
+    // left of the centre would start outside the screen: it then stands at the edge.
+    const int panelLeft = qMax(0, sw / 2 - (panelWidth + 100));
+    tw::setLeft(p.SSTCfg, u, panelLeft);
+    tw::setLeft(p.FrameWizard, u, panelLeft);
+    const int panelTop = qMax(versionHeight + versionHeight / 2, sh / 3 - panelHeight / 2);
+    tw::setTop(p.SSTCfg, u, panelTop);
     tw::setLeft(p.lVersion, u, panelLeft + (panelWidth / 2 - versionWidth / 2));
     tw::setTop(p.lVersion, u, panelTop - versionHeight - versionHeight / 2);
     tw::setGeometry(p.BrowserImgPreview, u, panelLeft + 100 + panelWidth, panelTop, panelWidth,

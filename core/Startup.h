@@ -19,9 +19,10 @@ public:
     void Splitta10();
     void Splitta5(const QString& ToSplit);
 
-    // The catalogue endpoints: the maker's service and the same service on this machine.
+    // The catalogue endpoints: the maker's service and the same service on this machine, on the
+    // usual port or on `port`.
     static QString defaultEndpoint();
-    static QString localEndpoint();
+    static QString localEndpoint(const QString& port = QString());
 
 private:
     void layoutPanel();

@@ -112,6 +112,10 @@ void TerminationSignals::requestEnd() {
     if (pending_)
         return;
     pending_ = true;
+    // Whatever runs now (a step, a pass, a page render, an open message box, the connection
+    // wait) stops waiting and returns; no new tick begins.
+    programend::stopTimers(form_);
+    form_.platform().ending->request();
     emit endRequested();
     tryEnd();
 }
@@ -126,8 +130,8 @@ void TerminationSignals::tryEnd() {
         retry_.stop();
         return;
     }
-    // This may run inside a step's or a pass's own waits: ending there would pull the window
-    // away from under them.
+    // This may run inside a step's or a pass's own waits, which return at once now: the end
+    // follows as soon as they have unwound.
     if (workRunning()) {
         if (!retry_.isActive())
             retry_.start();

@@ -24,8 +24,8 @@ public:
     bool install();
     const QString& errorString() const { return error_; }
 
-    // What a caught signal does: the end runs at once when no slideshow step and no fetch pass
-    // is running, otherwise as soon as they are over.
+    // What a caught signal does: every wait and request stops, then the end runs at once when
+    // no slideshow step and no fetch pass is running, otherwise as soon as they have returned.
     void requestEnd();
 
 signals:

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <exception>
 #include <limits>
 
@@ -52,6 +53,14 @@ void Slideshow::imgClock_Timer() {
         return;
     form_.imgClock.stop();
     s.clockStatus = 1;
+    // A step cut short by the end of the run is over all the same: its marks must not hold
+    // the end back.
+    const auto release = qScopeGuard([this, &s] {
+        if (form_.ending()) {
+            s.clockStatus = 0;
+            s.flagDownloadRunning = 0;
+        }
+    });
     if (s.clockFromDebugSet == 1)
         form_.imgClock.setInterval(s.timerClockSave);
     s.clockFromDebugSet = 0;
@@ -66,7 +75,7 @@ void Slideshow::imgClock_Timer() {
 
     if (s.catalogueLoaded == 0 && !firstLoad())
         return;
-    if (!downloadIfDue())
+    if (!downloadIfDue() || form_.ending())
         return;
     if (s.pictureCount <= 0) {
         askForPanel();
@@ -98,7 +107,7 @@ bool Slideshow::firstLoad() {
     showDownloadState(false);
     s.flagDownloadRunning = 1;
     timers::enable(form_.utilityTmr);
-    if (!runFetch([this] { form_.catalogueClient().LoadCatalogue(0); }))
+    if (!runFetch([this] { form_.catalogueClient().LoadCatalogue(0); }) || form_.ending())
         return false;
     s.flagDownloadRunning = 0;
     if (s.catalogueStatus != kSelectionFound) {
@@ -125,7 +134,7 @@ bool Slideshow::downloadIfDue() {
     s.flagDownloadRunning = 1;
     timers::enable(form_.utilityTmr);
     s.flagFetchFromStep = 1;
-    if (!runFetch([this] { form_.pictureFetcher().FetchPass(1); }))
+    if (!runFetch([this] { form_.pictureFetcher().FetchPass(1); }) || form_.ending())
         return false;
     s.flagFetchFromStep = 0;
     s.flagDownloadRunning = 0;

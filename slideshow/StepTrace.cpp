@@ -1,19 +1,15 @@
 #include "slideshow/StepTrace.h"
 
 #include "core/AppState.h"
-
-#include <cstdio>
-#include <cstdlib>
+#include "platform/Trace.h"
 
 namespace steptrace {
 
 void pictureShown(const AppState& state, Integer slot) {
-    static const bool enabled = std::getenv("NIMBRISCO_TRACE") != nullptr;
-    if (!enabled)
-        return;
-    std::fprintf(stderr, "nimbrisco: picture shown: slot %d of %d, kind %d\n", int(slot),
-                 int(state.pictureCount), int(state.listPictureKind[slot]));
-    std::fflush(stderr);
+    platform::trace(QStringLiteral("picture shown: slot %1 of %2, kind %3")
+                        .arg(slot)
+                        .arg(state.pictureCount)
+                        .arg(state.listPictureKind[slot]));
 }
 
 } // namespace steptrace
