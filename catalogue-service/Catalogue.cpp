@@ -12,8 +12,8 @@ namespace catalogueservice {
 
 namespace {
 
-// The client splits a credit record at "-" into at most five fields and complains with a message
-// box for every further "-", so a record may hold four of them at most.
+// The client splits a credit record at "-" into five fields and shows a message (which closes by
+// itself) for every further "-": such a record is served, with a warning to the operator.
 constexpr int kMaxCreditSeparators = 4;
 // The client converts identifiers to 16-bit integers.
 constexpr int kMaxId = 32767;
@@ -42,7 +42,8 @@ QString ItemProblem(const QString& text, bool mayBeEmpty) {
     return {};
 }
 
-bool ReadEntry(const QJsonObject& object, int position, CatalogueEntry& entry, QString& error) {
+bool ReadEntry(const QJsonObject& object, int position, CatalogueEntry& entry, QString& error,
+               QStringList& warnings) {
     const QString where = QStringLiteral("entry %1").arg(position);
     const QJsonValue idValue = object.value(QLatin1String("id"));
     const double id = idValue.toDouble(-1);
@@ -73,11 +74,11 @@ bool ReadEntry(const QJsonObject& object, int position, CatalogueEntry& entry, Q
         }
     }
     if (entry.credit.count(QLatin1Char('-')) > kMaxCreditSeparators) {
-        error = QStringLiteral("%1 (id %2): \"credit\" has more than %3 \"-\"")
-                    .arg(where)
-                    .arg(entry.id)
-                    .arg(kMaxCreditSeparators);
-        return false;
+        warnings << QStringLiteral("%1 (id %2): \"credit\" has more than %3 \"-\"; the "
+                                   "program shows a message for each further one")
+                        .arg(where)
+                        .arg(entry.id)
+                        .arg(kMaxCreditSeparators);
     }
     return true;
 }
@@ -140,7 +141,7 @@ bool ParseCatalogue(const QByteArray& json, const QString& baseDir, Catalogue& o
             return false;
         }
         CatalogueEntry entry;
-        if (!ReadEntry(entries.at(i).toObject(), i, entry, error))
+        if (!ReadEntry(entries.at(i).toObject(), i, entry, error, catalogue.warnings))
             return false;
         if (ids.contains(entry.id)) {
             error = QStringLiteral("entry %1: id %2 is used twice").arg(i).arg(entry.id);

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace catalogueservice {
 
@@ -23,6 +24,8 @@ struct Catalogue {
     QString collectionsId = QStringLiteral("Collection_001");
     // Absolute path of the file served as the collections package; empty: the built-in one.
     QString collectionsPackage;
+    // What the operator should know about entries that load all the same.
+    QStringList warnings;
 
     const CatalogueEntry* findById(int id) const;
 };

@@ -13,9 +13,11 @@ bool ParseServiceOptions(const QStringList& arguments, ServiceOptions& out, QStr
                        "/nimbrisco/catalogue and serves the demo picture sources."));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                         QStringLiteral("Show this help."));
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Port to listen on (default 8377)."),
-                                  QStringLiteral("port"), QString::number(kDefaultPort));
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral(
+            "Port to listen on (default 8377; 0 takes a free one, which the start line reports)."),
+        QStringLiteral("port"), QString::number(kDefaultPort));
     const QCommandLineOption bind(QStringLiteral("bind"),
                                   QStringLiteral("Address to listen on (default 127.0.0.1)."),
                                   QStringLiteral("address"), QStringLiteral("127.0.0.1"));

@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
         Print(stderr, QStringLiteral("nimbrisco-catalogue: ") + message);
         return 1;
     }
+    for (const QString& warning : catalogue.warnings)
+        Print(stderr, QStringLiteral("nimbrisco-catalogue: warning: ") + warning);
     RequestLog log;
     log.setEchoToStderr(!options.quiet);
     if (!options.logPath.isEmpty() && !log.openFile(options.logPath, message)) {
