@@ -61,7 +61,8 @@ TEST(CatalogueFile, LoadsAFileAndRefusesMissingOrBrokenOnes) {
 TEST(CatalogueFile, RefusesEntriesThatWouldBreakTheClientsReading) {
     // A <P> would cut the item in two; an item beginning with ERR fails the whole reply (lower
     // case does not); an empty address or description ends the client's list early; replies
-    // are Latin-1; the client shows an error box for every "-" after the fourth.
+    // are Latin-1. A credit record with more than four "-" loads, with a warning: the client
+    // shows a message for every further one.
     const struct {
         const char* field;
         QString value;
@@ -76,12 +77,21 @@ TEST(CatalogueFile, RefusesEntriesThatWouldBreakTheClientsReading) {
                  {"description", "M\u00e9t\u00e9o FR", true},
                  {"description", "Weather \u4e91", false},
                  {"credit", "-credit-200-second line-", true},
-                 {"credit", "-GOES-East-95-line-", false, "credit"}};
+                 {"credit", "-GOES-East-95-line-", true}};
     for (const auto& c : cases) {
         QJsonObject entry = Entry();
         entry[c.field] = c.value;
         EXPECT_EQ(Parses({entry}, c.reason), c.ok) << c.field << " " << c.value.toStdString();
     }
+    Catalogue warned;
+    QString error;
+    QJsonObject dashes = Entry(9);
+    dashes["credit"] = "-a-b-c-d-e-f-";
+    ASSERT_TRUE(ParseCatalogue(
+        QJsonDocument(QJsonObject{{"entries", QJsonArray{Entry(), dashes}}}).toJson(), "/tmp",
+        warned, error));
+    ASSERT_EQ(warned.warnings.size(), 1);
+    EXPECT_TRUE(warned.warnings[0].contains("id 9")) << warned.warnings[0].toStdString();
     EXPECT_FALSE(Parses({Entry(4), Entry(4)}, "twice"));
     EXPECT_TRUE(Parses({Entry(1), Entry(32767)}));
     for (const QJsonValue& id :

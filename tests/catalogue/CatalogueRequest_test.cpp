@@ -87,6 +87,23 @@ TEST_F(CatalogueRequestTest, ErrorStatusSilentAndDeadServersFailAndLeaveTheLists
     EXPECT_TRUE(ask("x4444", 2));
     EXPECT_EQ(state().listURL[0], "http://h/now.jpg");
 
+    // A second request while one waits is refused at once and sends nothing.
+    HttpResponse slow = HttpResponse::ok("<P>first<P>");
+    slow.delayMs = 300;
+    server.route("/nimbrisco/catalogue", slow);
+    const int sent = server.requestCount();
+    int nested = 0;
+    bool nestedResult = true;
+    clock().onSleep = [&](int) {
+        if (nested++ == 0)
+            nestedResult = ask("x7777", 5);
+    };
+    EXPECT_TRUE(ask("x4444", 1));
+    clock().onSleep = nullptr;
+    EXPECT_FALSE(nestedResult);
+    EXPECT_EQ(server.requestCount(), sent + 1);
+    EXPECT_EQ(state().listData[0], "first");
+
     const QStringList now = lists();
     server.close();
     EXPECT_FALSE(ask("x4444", 2));

@@ -9,7 +9,9 @@
 #include "core/PanelControl.h"
 #include "core/WaitTexts.h"
 #include "platform/HttpControl.h"
+#include "storage/ProxySettings.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSignalSpy>
@@ -152,37 +154,170 @@ TEST_F(ClockLoopTest, CountdownRunsTenToOneWithTheProxyFallbackOnTheTenthTick) {
     EXPECT_EQ(server.requestCount(), 1);
 }
 
-TEST_F(ClockLoopTest, FailedProbesShowTheRetryNoticeAndProbeAgain) {
-    const auto expectRetry = [this](const char* what) {
-        bar().lCountDown->clear();
-        loop().generalClock_Timer();
-        EXPECT_EQ(countdown(), kRetryEnglish) << what;
-        EXPECT_EQ(loop().probePhase, 0) << what;
-        EXPECT_FALSE(form().utilityTmr.isActive()) << what;
-    };
+TEST_F(ClockLoopTest, AReplyWithoutTheMarkerShowsTheRetryNoticeAndProbesAgain) {
     routeProbe(HttpResponse::ok("<html>Proxy error</html>"));
     tickAndWaitForReply();
-    expectRetry("reply without the marker");
+    bar().lCountDown->clear();
+    loop().generalClock_Timer();
+    EXPECT_EQ(countdown(), kRetryEnglish);
+    EXPECT_EQ(loop().probePhase, 0);
+    EXPECT_FALSE(form().utilityTmr.isActive());
+    tickAndWaitForReply();
+    EXPECT_EQ(server.requestCount(), 2);
+}
 
+TEST_F(ClockLoopTest, LostProbesKeepTheCountdownAndGoOutAgainOnlyOnTheTenthTick) {
+    const auto expectStillWaiting = [this](const char* what) {
+        for (int tick = 0; tick < 3; ++tick) {
+            bar().lCountDown->clear();
+            loop().generalClock_Timer();
+            EXPECT_TRUE(countdown().startsWith(kWaitEnglish)) << what;
+            EXPECT_EQ(loop().probePhase, 1) << what;
+        }
+    };
+    // Refused, timed out (Inet1's own bound), and cancelled without a completion event.
     server.close();
     tickAndWaitForReply();
-    expectRetry("refused connection");
+    expectStillWaiting("refused connection");
 
-    // A service that never answers: Inet1's time-out completes the probe.
     LoopbackHttpServer silent;
     silent.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang());
     state().endpointBase = silent.url(QStringLiteral("/nimbrisco/catalogue?"));
     form().Inet1->setRequestTimeout(200);
-    tickAndWaitForReply();
+    // Six more ticks reach the tenth: the lost probe goes out again, to the silent service.
+    for (int tick = 0; tick < 6; ++tick)
+        tickAndWaitForReply();
     EXPECT_EQ(silent.requestCount(), 1);
-    expectRetry("silent service");
+    expectStillWaiting("silent service");
 
-    // A probe cancelled by a later request never sends its completion event.
     form().Inet1->setRequestTimeout(0);
-    loop().generalClock_Timer();
+    silent.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang());
+    for (int tick = 0; tick < 7; ++tick)
+        loop().generalClock_Timer();
     ASSERT_TRUE(form().Inet1->StillExecuting());
     form().Inet1->Cancel();
-    expectRetry("lost probe");
+    expectStillWaiting("cancelled probe");
+}
+
+// The connection wait against a service that fails every probe, for 120 ticks (a minute of the
+// general clock) with a connection choice on file.
+TEST_F(ClockLoopTest, ADeadServiceKeepsTheCountdownAndProbeCadenceAndRewritesNoSettingsFile) {
+    QList<QDateTime> probes;
+    routeProbe(HttpResponse::withStatus(503));
+    QObject::connect(&server, &LoopbackHttpServer::requestReceived, &server,
+                     [&](const QString&) { probes << clock().now(); });
+    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
+    int questions = 0;
+    bool wasOpen = false;
+    bool probeWhileAnotherRuns = false;
+    clock().onSleep = [&](int) {
+        const bool open = !question->isHidden();
+        questions += open && !wasOpen;
+        wasOpen = open;
+    };
+    QObject::connect(form().Inet1, &platform::HttpControl::StateChanged, &server,
+                     [&](int) { probeWhileAnotherRuns |= form().Inet1->StillExecuting(); });
+
+    const auto tick = [&] {
+        clock().advance(500);
+        tickAndWaitForReply();
+        wasOpen = !question->isHidden();
+    };
+    const QDateTime start = clock().now();
+    tick();
+    // The first tick may write what is missing (the backup of the connection file, the town
+    // file); from then on nothing changes on disk.
+    const QStringList files = {"Nimbrisco7_Proxy.dat", "Nimbrisco7_Proxy.bak",
+                               "Nimbrisco7_Language.dat", "Nimbrisco7_MyTown.dat"};
+    QList<QPair<QDateTime, QByteArray>> before;
+    for (const QString& name : files) {
+        ASSERT_TRUE(workFileExists(name)) << name.toStdString();
+        before << qMakePair(QFileInfo(workPath(name)).lastModified(), readWorkFile(name));
+    }
+    const QString shownBefore = countdown();
+
+    QStringList shown{shownBefore.mid(kWaitEnglish.size())};
+    for (int t = 1; t < 120; ++t) {
+        tick();
+        shown << countdown().mid(kWaitEnglish.size());
+        EXPECT_TRUE(countdown().startsWith(kWaitEnglish)) << t;
+        EXPECT_EQ(loop().probePhase, 1) << t;
+    }
+    QStringList expected;
+    for (int round = 0; round < 12; ++round)
+        for (int n = 10; n >= 1; --n)
+            expected << QString::number(n);
+    EXPECT_EQ(shown, expected);
+
+    // Twelve fallbacks, each question closed by itself after its bound, the stored choice kept.
+    EXPECT_EQ(questions, 12);
+    EXPECT_NEAR(start.msecsTo(clock().now()), 120 * 500 + 12 * ClockLoop::kFallbackQuestionMs,
+                12 * 400);
+    EXPECT_EQ(state().Mirror_Type_Connection, kFalse);
+    EXPECT_EQ(state().Proxy_Enabled, kFalse);
+    // A probe at the start, then one at most every five seconds, never one on top of another;
+    // the probing goes on behind the questions.
+    ASSERT_GE(probes.size(), 12);
+    for (int i = 1; i < probes.size(); ++i) {
+        const qint64 gap = probes[i - 1].msecsTo(probes[i]);
+        EXPECT_GE(gap, 4500) << i;
+        EXPECT_LE(gap, 10500) << i;
+    }
+    EXPECT_FALSE(probeWhileAnotherRuns);
+    for (int i = 0; i < files.size(); ++i) {
+        EXPECT_EQ(QFileInfo(workPath(files[i])).lastModified(), before[i].first)
+            << files[i].toStdString();
+        EXPECT_EQ(readWorkFile(files[i]), before[i].second) << files[i].toStdString();
+    }
+}
+
+TEST_F(ClockLoopTest, TheFallbackQuestionClosesAtOnceWhenTheServiceAnswersBehindIt) {
+    // Dead until the question is up, then alive.
+    bool alive = false;
+    server.route(QStringLiteral("/nimbrisco/catalogue"), [&](const testsupport::HttpRequest&) {
+        return alive ? HttpResponse::ok("ZEP_REPLY_TO_CLIENT<P>") : HttpResponse::drop();
+    });
+    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
+    int questionSteps = 0;
+    clock().onSleep = [&](int) {
+        if (!question->isHidden() && ++questionSteps == 3)
+            alive = true;
+    };
+    for (int t = 0; t < 10; ++t) {
+        clock().advance(500);
+        tickAndWaitForReply();
+    }
+    // The question closed with the answer behind it, well before its own bound, and the next
+    // tick connects.
+    EXPECT_TRUE(question->isHidden());
+    EXPECT_GT(questionSteps, 3);
+    EXPECT_LT(questionSteps, ClockLoop::kFallbackQuestionMs / 200);
+    loop().generalClock_Timer();
+    EXPECT_TRUE(form().utilityTmr.isActive());
+    EXPECT_TRUE(bar().lCountDown->isHidden());
+}
+
+TEST_F(ClockLoopTest, AtTheFirstStartTheConnectionQuestionWaitsForAPersonBeforeAnyProbe) {
+    QFile::remove(workPath("Nimbrisco7_Proxy.dat"));
+    clock().realWaitMs = 0;
+    routeProbe(HttpResponse::ok("ZEP_REPLY_TO_CLIENT<P>"));
+    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
+    int steps = 0;
+    bool shownThroughout = true;
+    clock().onSleep = [&](int) {
+        // An hour of waiting: still open, nothing sent; then the answer.
+        if (++steps < 18000) {
+            shownThroughout &= steps == 1 || !question->isHidden();
+            return;
+        }
+        form().proxySettings().Connection_Selected_Click();
+    };
+    tickAndWaitForReply();
+    EXPECT_TRUE(shownThroughout);
+    EXPECT_GE(steps, 18000);
+    EXPECT_EQ(state().Mirror_Type_Connection, kTrue);
+    EXPECT_EQ(server.requestCount(), 1);
+    EXPECT_TRUE(workFileExists("Nimbrisco7_Proxy.dat"));
 }
 
 TEST_F(ClockLoopTest, ProgressTextFollowsADownloadPassWhileACapturedPageKeepsTheBarHidden) {

@@ -2,12 +2,19 @@
 #include "FormFixture.h"
 
 #include "core/Startup.h"
+#include "i18n/LanguageFrame.h"
 #include "storage/ConfigFiles.h"
+#include "storage/LanguageSettings.h"
+#include "storage/ProxySettings.h"
+#include "storage/TownSettings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
 
 namespace {
 
@@ -72,6 +79,50 @@ TEST_F(StartupTest, CommandLineSwitchesMatchWholeFieldsOnly) {
     EXPECT_EQ(state().flagDebug, 1);
     EXPECT_EQ(state().flagSilent, kTrue);
     EXPECT_EQ(state().endpointBase, "http://localhost:8377/nimbrisco/catalogue?");
+
+    // "LOCALHOST:<port>" reaches a service on this machine on another port; anything but a
+    // port number from 1 to 65535 leaves the maker's service.
+    rebuildForm("-LOCALHOST:40123");
+    loadForm();
+    EXPECT_EQ(state().endpointBase, "http://localhost:40123/nimbrisco/catalogue?");
+    EXPECT_EQ(state().flagLocalhost, 1);
+    for (const char* odd : {"-LOCALHOST:0", "-LOCALHOST:65536", "-LOCALHOST:80x",
+                            "-LOCALHOST:", "-LOCALHOST:+80", "-LOCALHOST:080"}) {
+        rebuildForm(odd);
+        loadForm();
+        EXPECT_EQ(state().endpointBase, Startup::defaultEndpoint()) << odd;
+    }
+}
+
+TEST_F(StartupTest, FirstStartQuestionsAndTheTownFrameLieInsideSmallScreens) {
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768)}) {
+        setScreenSize(screen);
+        rebuildForm(QString());
+        loadForm();
+        const QRect inside(QPoint(0, 0), screen);
+        EXPECT_TRUE(inside.contains(form().panel.SSTCfg->geometry())) << screen.width();
+        QWidget* language = form().languageFrame.Frame_Select_Language;
+        QWidget* connection = form().connectionFrame.Frame_Select_Connection;
+        QRect languageShown, connectionShown;
+        clock().onSleep = [&](int) {
+            if (!language->isHidden()) {
+                languageShown = language->geometry();
+                form().languageFrame.English_01->click();
+            }
+            if (!connection->isHidden()) {
+                connectionShown = connection->geometry();
+                form().proxySettings().Connection_Selected_Click();
+            }
+        };
+        state().Lingua = 999;
+        form().languageSettings().ChooseLanguage();
+        form().proxySettings().AskConnectionType();
+        form().townSettings().ShowTownFrame();
+        EXPECT_TRUE(inside.contains(languageShown)) << screen.width();
+        EXPECT_TRUE(inside.contains(connectionShown)) << screen.width();
+        EXPECT_TRUE(inside.contains(form().townFrame.FormYourTown->geometry())) << screen.width();
+        clock().onSleep = nullptr;
+    }
 }
 
 TEST_F(StartupTest, TooManyFieldsWarnPerExtraDashAndStillStart) {

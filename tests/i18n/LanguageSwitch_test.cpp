@@ -53,3 +53,22 @@ TEST_F(LanguageSwitch, EvenTheLanguageInForceEndsTheChoiceAndTheTextsAreReapplie
     EXPECT_TRUE(form().languageSettings().ReadLanguageFile());
     EXPECT_EQ(state().Lingua, 3);
 }
+
+TEST_F(LanguageSwitch, IconClickDuringTheChoiceDoesNotStartASecondChoice) {
+    startWith(4);
+    bool waiting = false;
+    int steps = 0;
+    clock().onSleep = [&](int) {
+        EXPECT_FALSE(waiting) << "a second choice is waiting inside the first";
+        waiting = true;
+        if (++steps == 1)
+            emit form().panel.IcoSwapSST6->clicked();
+        else
+            form().languageFrame.Italian_02->click();
+        waiting = false;
+    };
+    emit form().panel.IcoSwapSST6->clicked();
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(state().Lingua, 2);
+    EXPECT_EQ(form().panel.SSTCfg->tabText(0), QStringLiteral("Timer Diapositive"));
+}

@@ -1,8 +1,10 @@
-// The Qt services that need no network: message boxes, clock, shell, proxy choice.
+// The Qt services that need no network: message boxes, clock, shell, window flags, proxy choice.
+#include "platform/Ending.h"
 #include "platform/qt/ProxyChoice.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtShell.h"
+#include "platform/qt/QtWindowSystem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -53,8 +55,31 @@ TEST(QtMessageBoxes, ShowTitlePlainTextAndIconAndAnswerYesOrNo) {
     }
 }
 
-TEST(QtClock, SleepKeepsTimersRunning) {
-    QtClock clock;
+TEST(QtMessageBoxes, AnOkBoxClosesByItselfAndTheEndClosesEveryBox) {
+    Ending ending;
+    QtMessageBoxes boxes(&ending, 50);
+    // Nobody clicks: the box closes by itself.
+    boxes.showMessage("Errore. troppi parametri", kAppTitle, MsgIcon::None);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // Open boxes close when the run ends, a question answers No, and no box opens after it.
+    QtMessageBoxes waiting(&ending, 0);
+    QTimer::singleShot(50, &ending, &Ending::request);
+    EXPECT_FALSE(waiting.askYesNo("Delete all?", "Cleanup", MsgIcon::Question));
+    EXPECT_TRUE(ending.requested());
+    int opened = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout,
+                     [&] { opened += !!QApplication::activeModalWidget(); });
+    poll.start(1);
+    boxes.showMessage("after the end", kAppTitle, MsgIcon::None);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opened, 0);
+}
+
+TEST(QtClock, SleepKeepsTimersRunningAndTheEndCutsItShort) {
+    Ending ending;
+    QtClock clock(&ending);
     QTimer ticker;
     QSignalSpy ticks(&ticker, &QTimer::timeout);
     ticker.start(5);
@@ -63,6 +88,28 @@ TEST(QtClock, SleepKeepsTimersRunning) {
     clock.sleepAndYield(60);
     EXPECT_GE(elapsed.elapsed(), 55);
     EXPECT_GE(ticks.count(), 2);
+
+    QTimer::singleShot(20, &ending, &Ending::request);
+    int waited = 0;
+    EXPECT_FALSE(waitUntil(
+        clock, ending, [&] { return ++waited > 1000000; }, -1, 10000));
+    EXPECT_LT(waited, 5);
+}
+
+TEST(QtWindowSystem, AlwaysOnTopKeepsTheShownState) {
+    // The flag changes around every page capture; the window must come back each time.
+    QtWindowSystem windows;
+    QWidget shown;
+    shown.show();
+    QWidget hidden;
+    for (const bool onTop : {true, false}) {
+        windows.setAlwaysOnTop(&shown, onTop);
+        windows.setAlwaysOnTop(&hidden, onTop);
+        EXPECT_EQ(shown.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_EQ(hidden.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_TRUE(shown.isVisible());
+        EXPECT_FALSE(hidden.isVisible());
+    }
 }
 
 TEST(QtShell, ReportsMissingFilesAndProgramsAndTellsAddressesFromPaths) {

@@ -1,11 +1,13 @@
 // The URL download to a file over loopback: whole body written, redirects, the system proxy, and
 // failures that leave the old file.
 #include "LoopbackHttpServer.h"
+#include "platform/Ending.h"
 #include "platform/qt/QtUrlDownloader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using platform::QtUrlDownloader;
@@ -76,6 +78,19 @@ TEST_F(UrlDownloaderTest, FailuresLeaveThePreviousFileAndNoTemporaryOne) {
     QtUrlDownloader impatient(300, kCap);
     server.route("/silent.jpg", HttpResponse::hang());
     EXPECT_FALSE(impatient.downloadToFile(server.url("/silent.jpg"), target));
+
+    // The end of the run aborts the download in flight, and no other starts.
+    platform::Ending ending;
+    QtUrlDownloader ended(QtUrlDownloader::kDefaultTimeoutMs, kCap, &ending);
+    HttpResponse slow = HttpResponse::ok("late picture", "image/jpeg");
+    slow.delayMs = 3000;
+    server.route("/slow.jpg", slow);
+    QTimer::singleShot(100, &ending, &platform::Ending::request);
+    EXPECT_FALSE(ended.downloadToFile(server.url("/slow.jpg"), target));
+    const int sent = server.requestCount();
+    EXPECT_FALSE(ended.downloadToFile(server.url("/fits.jpg"), target));
+    EXPECT_EQ(server.requestCount(), sent);
+
     const QString url = server.url("/any.jpg");
     server.close();
     EXPECT_FALSE(downloader.downloadToFile(url, target));

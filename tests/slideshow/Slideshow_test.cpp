@@ -8,13 +8,33 @@
 #include "slideshow/PictureView.h"
 #include "slideshow/Slideshow.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
 const QString kPlaceholder = ":/pic_not_available.gif";
+
+// Records the text of every message box that opens (a box may be shown twice as it opens).
+struct BoxWatcher : QObject {
+    BoxWatcher() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box && event->type() == QEvent::Show && !open) {
+            open = true;
+            texts << box->text();
+        } else if (box && event->type() == QEvent::Hide) {
+            open = false;
+        }
+        return false;
+    }
+    bool open = false;
+    QStringList texts;
+};
 
 class SlideshowTest : public FormFixture {
 protected:
@@ -128,6 +148,25 @@ TEST_F(SlideshowTest, DisplayCodesSetTheNextIntervalAndCreditLinesTheBar) {
     step();
     EXPECT_EQ(form().imgClock.interval(), 8000);
     EXPECT_EQ(bar().whoWeAre->text(), state().weAre + "\r\n. . . ");
+}
+
+TEST_F(SlideshowTest, BoxesARecordRaisesCloseByThemselvesAndTheShowGoesOn) {
+    // Seven "-": three boxes at every step that shows the record, and nobody at the screen to
+    // close them.
+    useRealMessageBoxes(50);
+    fillStore(2, "-Credit A-7-Second line-d-e-f-g");
+    BoxWatcher boxes;
+    step();
+    EXPECT_EQ(bar().whoWeAre->text(), "Credit A\r\nSecond line");
+    step();
+    step();
+    EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
+    EXPECT_EQ(state().clockStatus, 0);
+    // Three boxes at each of the two steps that showed the first picture.
+    EXPECT_EQ(boxes.texts,
+              QStringList(6, "Errore. troppi parametri nella linea di comando file EXE"));
+    // Whatever lies beyond the record's fields does not grow from step to step.
+    EXPECT_TRUE(state().listSplit5[5].isEmpty());
 }
 
 TEST_F(SlideshowTest, UserMessageOverTheLastPictureAndTheNoticeOverAMissingOne) {

@@ -1,8 +1,9 @@
 // The display-settings and selection files: validation messages, exact bytes, loading, failures,
-// the selected-index list and the clean-up in each language.
+// saveAll, the selected-index list and the clean-up in each language.
 
 #include "FormFixture.h"
 
+#include "core/ClickLabel.h"
 #include "storage/ConfigFiles.h"
 #include "storage/LanguageSettings.h"
 #include "storage/ProxySettings.h"
@@ -156,6 +157,28 @@ TEST_F(ConfigFilesTest, WriteErrorShowsTheMessageStopsTheClockAndDeletesTheFiles
     EXPECT_FALSE(form().imgClock.isActive());
     EXPECT_FALSE(workFileExists(kList));
     EXPECT_FALSE(workFileExists(LanguageSettings::kLanguageFile));
+}
+
+TEST_F(ConfigFilesTest, SaveAllSavesWaitsAndReenablesOnlyStartAndQuit) {
+    PanelControls& p = panel();
+    state().configDirty = 1;
+    bool savedBeforeWait = false;
+    bool disabledDuringWait = false;
+    clock().onSleep = [&](int) {
+        savedBeforeWait = workFileExists(kConfig);
+        disabledDuringWait =
+            !p.SSTCfg_salvaConfig->isEnabled() && !p.SSTCfg_salvaConfig2->isEnabled() &&
+            !p.SSTCfg_cmdConferma->isEnabled() && !p.SSTCfg_ExitProgram->isEnabled();
+    };
+    config().saveAll();
+    EXPECT_TRUE(savedBeforeWait);
+    EXPECT_TRUE(disabledDuringWait);
+    EXPECT_EQ(clock().sleptMs(), 500);
+    EXPECT_FALSE(p.SSTCfg_salvaConfig->isEnabled());
+    EXPECT_FALSE(p.SSTCfg_salvaConfig2->isEnabled());
+    EXPECT_TRUE(p.SSTCfg_cmdConferma->isEnabled());
+    EXPECT_TRUE(p.SSTCfg_ExitProgram->isEnabled());
+    EXPECT_EQ(state().configDirty, 0);
 }
 
 TEST_F(ConfigFilesTest, SelectedIndexListStopsAtSlot2000AndResetClearsIt) {

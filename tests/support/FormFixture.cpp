@@ -1,6 +1,7 @@
 #include "FormFixture.h"
 
 #include "core/Startup.h"
+#include "platform/qt/QtMessageBoxes.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,12 @@ void FormFixture::rebuildForm(const QString& commandLine, const QString& program
         makeFakePlatform(programDirectory.isEmpty() ? programDir() : programDirectory, &fakes_);
     fakes_.screen->size = screenSize_;
     form_ = std::make_unique<FormPicture>(*platform_, commandLine);
+}
+
+void FormFixture::useRealMessageBoxes(int autoCloseMs) {
+    platform_->messages =
+        std::make_unique<platform::QtMessageBoxes>(platform_->ending.get(), autoCloseMs);
+    fakes_.messages = nullptr;
 }
 
 void FormFixture::loadForm() {

@@ -1,6 +1,7 @@
 #pragma once
 // A main window on fake dialogs, a fake clock and a fixed screen, in a temporary portable root.
 
+#include "QtPrinters.h"
 #include "core/FormPicture.h"
 #include "platform/fakes/FakePlatform.h"
 
@@ -39,6 +40,10 @@ protected:
     void rebuildForm(const QString& commandLine, const QString& programDirectory = QString());
     // The screen size of windows built from now on.
     void setScreenSize(QSize size) { screenSize_ = size; }
+    // Real message boxes from now on, closing by themselves after `autoCloseMs` (messages()
+    // is no longer available).
+    void useRealMessageBoxes(int autoCloseMs);
+    platform::Ending& ending() { return *platform_->ending; }
 
 private:
     QTemporaryDir tempDir_;
