@@ -8,11 +8,6 @@
 
 namespace downloadlimit {
 
-// The number a settings text starts with, read the lenient way the settings were always read:
-// blanks are skipped, reading stops at the first character that cannot continue the number,
-// and a text without a leading number is 0.
-double numericValue(const QString& text);
-
 // The counter value above which a pass runs, for the download minutes in `minutesText`. The
 // product goes through its text form and back, as the program always computed it.
 double limit(const QString& minutesText);

@@ -83,12 +83,21 @@ TEST_F(ConfigFilesTest, TimerChecksShowTheirMessagesInOrderAndStoreTheDefaults) 
         EXPECT_EQ(configLines().mid(0, 2), (QStringList{c.storedDownload, c.storedSlide}));
     }
 
-    // Numbers follow the user's locale, with the C locale as fallback.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    messages().clear();
-    save("20,5", "2.5");
-    EXPECT_TRUE(messages().shown.empty());
-    EXPECT_EQ(configLines().mid(0, 2), (QStringList{"20,5", "2.5"}));
+    // A point or a comma is the decimal separator under every locale, and nothing groups
+    // thousands: "1.000" is one minute, as the download counter reads it.
+    for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany),
+                                  QLocale(QLocale::Italian, QLocale::Italy), QLocale::c()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        messages().clear();
+        save("20,5", "2.5");
+        EXPECT_TRUE(messages().shown.empty());
+        EXPECT_EQ(configLines().mid(0, 2), (QStringList{"20,5", "2.5"}));
+        messages().clear();
+        save("1.000", "1,000");
+        EXPECT_EQ(messages().texts(), QStringList{"Download Timer too small."});
+        EXPECT_EQ(configLines().mid(0, 2), (QStringList{"15", "1,000"}));
+    }
 }
 
 TEST_F(ConfigFilesTest, ConfigFileBytesAndReadingThemBack) {
