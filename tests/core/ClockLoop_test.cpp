@@ -88,6 +88,17 @@ TEST(DownloadLimit, TheSaveCheckAndTheCounterReadATimerTextAlikeUnderEveryLocale
     QLocale::setDefault(QLocale::c());
 }
 
+TEST(DownloadLimit, HugeDownloadTimesKeepTheLimitWithinTheCounter) {
+    for (const char* minutes : {"71582786", "1e9", "1e308"}) {
+        SCOPED_TRACE(minutes);
+        const QString text = QString::fromLatin1(minutes);
+        // A pass is not due after a few steps, and a counter pushed above the limit is due.
+        EXPECT_FALSE(downloadlimit::passDue(100000, text));
+        EXPECT_TRUE(downloadlimit::passDue(downloadlimit::aboveLimit(text, 100), text));
+        EXPECT_TRUE(downloadlimit::passDue(2147483647, text));
+    }
+}
+
 // A window past its start-up files, pointed at a loopback catalogue service.
 class ClockLoopTest : public FormFixture {
 protected:
