@@ -179,6 +179,18 @@ TEST_F(ConfigFilesTest, SelectedIndexListStopsAtSlot2000AndResetClearsIt) {
     EXPECT_EQ(state().listIdCopyright[1999], 0);
 }
 
+TEST_F(ConfigFilesTest, RefreshStampKeepsItsSecondsAndOneFormUnderEveryLocale) {
+    clock().advance(7000);
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::Italian, QLocale::Italy), QLocale::c()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        config().RecordSelectedIndex(true);
+        EXPECT_EQ(state().LastUpdate, " - RFRS:2024-03-01 12:00:07");
+        EXPECT_TRUE(state().statusLine1.endsWith(state().LastUpdate));
+    }
+}
+
 TEST_F(ConfigFilesTest, CleanupAsksInEachLanguageAndDeletesOnlyWhenConfirmed) {
     const struct {
         int lingua;
