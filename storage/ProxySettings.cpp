@@ -4,6 +4,7 @@
 #include "platform/HttpControl.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/DelimitedReader.h"
+#include "storage/ProxyAddress.h"
 #include "storage/TextFile.h"
 
 #include <QGroupBox>
@@ -128,9 +129,9 @@ void ProxySettings::ApplyProxySettings() {
     const ConnectionFrame& f = form_.connectionFrame;
     platform::HttpControl* inet = form_.Inet1;
     if (s.Proxy_Enabled != kFalse) {
-        inet->setProxy(f.Proxy_Address->text());
-        // 0 when the port text is not a number: the control then uses its usual proxy port.
-        inet->setProxyPort(f.Proxy_Port->text().trimmed().toInt());
+        const ProxyAddress address = proxyAddress(f.Proxy_Address->text(), f.Proxy_Port->text());
+        inet->setProxy(address.host);
+        inet->setProxyPort(address.port);
         inet->setUserName(f.Proxy_Username->text());
         inet->setPassword(f.Proxy_Password->text());
     } else {

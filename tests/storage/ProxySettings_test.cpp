@@ -77,6 +77,34 @@ TEST_F(ProxySettingsTest, ProxyChoiceGoesToTheHttpControlAndBothOwnerOnlyFiles) 
     EXPECT_EQ(readWorkFile(kBackup), kDirectFile);
 }
 
+TEST_F(ProxySettingsTest, AddressTypedWithItsPortGivesTheControlHostAndPort) {
+    const struct {
+        const char* address;
+        const char* port;
+        QString host;
+        int controlPort;
+    } cases[] = {
+        {"127.0.0.1:3128", "", "127.0.0.1", 3128},
+        {" localhost:8080 ", "abc", "localhost", 8080},
+        {"127.0.0.1:3128", "8080", "127.0.0.1", 8080}, // the port box wins
+        {"[::1]:3128", "", "::1", 3128},
+        {"[::1]", "8080", "::1", 8080},
+        {"::1", "", "::1", 0},
+        {"localhost", "3128", "localhost", 3128},
+        {"localhost:99999", "", "localhost:99999", 0}, // no port: left as typed
+    };
+    frame().Proxy->click();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.address) + " / " + c.port);
+        setBoxes({c.address, c.port, "mario", "abc"});
+        proxy().ApplyProxySettings();
+        EXPECT_EQ(form().Inet1->Proxy(), c.host);
+        EXPECT_EQ(form().Inet1->ProxyPort(), c.controlPort);
+    }
+    // The file keeps the boxes as typed.
+    EXPECT_TRUE(readWorkFile(kProxy).startsWith("localhost:99999\r\n\r\nmario\r\n"));
+}
+
 TEST_F(ProxySettingsTest, OnlyAFifthFieldOfOneSelectsTheProxy) {
     const struct {
         QByteArray fifth;
