@@ -125,6 +125,21 @@ TEST_F(ConfigFilesTest, ConfigFileBytesAndReadingThemBack) {
     EXPECT_EQ(state().fullScreenFlag, 0);
 }
 
+TEST_F(ConfigFilesTest, OwnPictureBeyondLatin1OrWithALineEndInItsNameLoadsBackExactly) {
+    for (const QString& ownPicture : {QString::fromUtf8("/home/иван/Фото/pic.jpg"),
+                                      QStringLiteral("/home/anna/two\nlines\r\n.jpg")}) {
+        SCOPED_TRACE(ownPicture.toStdString());
+        panel().SSTCfg_LblinserisciImg->setText(ownPicture);
+        save("20", "9");
+        // Four values and the two empty lines, whatever the name holds.
+        EXPECT_EQ(readWorkFile(kConfig).count("\r\n"), 6);
+        panel().SSTCfg_LblinserisciImg->clear();
+        ASSERT_TRUE(config().LoadConfiguration());
+        EXPECT_EQ(state().OwnPicturePath, ownPicture);
+        EXPECT_EQ(panel().SSTCfg_LblinserisciImg->text(), ownPicture);
+    }
+}
+
 TEST_F(ConfigFilesTest, MissingOrShortConfigFileFailsTheLoadAndDeletesTheConfiguration) {
     EXPECT_FALSE(config().LoadConfiguration());
     EXPECT_EQ(state().RUNNING_MODE, 2);
