@@ -49,9 +49,10 @@ QString ProxySettings::ScramblePassword(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        // The file is Latin-1: a character beyond it is stored as '?' would be.
-        const int code = c.unicode() <= 255 ? c.unicode() : '?';
-        out += QChar(255 - code);
+        // Beyond Latin-1 the same turn stays within the code's block of 256, so every text
+        // comes back, surrogate pairs included.
+        const char16_t code = c.unicode();
+        out += QChar(char16_t((code & 0xFF00) | (0xFF - (code & 0xFF))));
     }
     return out;
 }
@@ -154,8 +155,10 @@ bool ProxySettings::writeSettingsFile(const QString& name) {
     } else {
         lines << QString() << QString() << QString() << QString() << QStringLiteral("0");
     }
+    // Read back as delimited values, so a comma or a line end in a value (a scrambled password
+    // holds any code) must not end its field.
     return storage::writeLines(form_.state.WORK_PATH_FILE_LIST + name, lines,
-                               storage::FileAccess::OwnerOnly);
+                               storage::FileAccess::OwnerOnly, storage::LineUse::Field);
 }
 
 bool ProxySettings::WriteProxyFile() {
