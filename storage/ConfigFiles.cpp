@@ -113,11 +113,14 @@ void ConfigFiles::SaveConfiguration() {
     const bool keepSelection = form_.state.RUNNING_MODE != 2 &&
                                form_.panel.Tabella_Mappe_Selezionate->count() == 0 &&
                                QFile::exists(filePath(kPictureListFile));
-    const bool selectionSaved =
-        keepSelection || storage::writeLines(filePath(kPictureListFile), selectionLines());
-    if (!selectionSaved || !storage::writeLines(filePath(kConfigFile), checkedConfigLines())) {
+    QString failed;
+    if (!keepSelection && !storage::writeLines(filePath(kPictureListFile), selectionLines()))
+        failed = filePath(kPictureListFile);
+    else if (!storage::writeLines(filePath(kConfigFile), checkedConfigLines()))
+        failed = filePath(kConfigFile);
+    if (!failed.isEmpty()) {
         form_.imgClock.stop();
-        form_.language().MsgConfigWriteError();
+        form_.language().MsgConfigWriteError({failed});
         DeleteConfigurationFiles();
     }
 }

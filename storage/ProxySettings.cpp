@@ -1,6 +1,7 @@
 #include "storage/ProxySettings.h"
 
 #include "core/FormPicture.h"
+#include "i18n/Language.h"
 #include "platform/HttpControl.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/DelimitedReader.h"
@@ -142,8 +143,14 @@ void ProxySettings::ApplyProxySettings() {
         inet->setPassword(QString());
     }
     s.Wait_Type_Connection = kTrue;
-    WriteProxyFile();
-    WriteProxyBackup();
+    // Unsaved, the question comes back at every start: say why, in one box for both files.
+    QStringList failed;
+    if (!WriteProxyFile())
+        failed << form_.state.WORK_PATH_FILE_LIST + kProxyFile;
+    if (!WriteProxyBackup())
+        failed << form_.state.WORK_PATH_FILE_LIST + kProxyBackupFile;
+    if (!failed.isEmpty())
+        form_.language().MsgConfigWriteError(failed);
 }
 
 bool ProxySettings::writeSettingsFile(const QString& name) {

@@ -176,7 +176,8 @@ TEST_F(ConfigFilesTest, WriteErrorShowsTheMessageStopsTheClockAndDeletesTheFiles
     writeWorkFile(LanguageSettings::kLanguageFile, " 1");
     form().imgClock.start();
     save("15", "8");
-    EXPECT_EQ(messages().texts(), QStringList{"ERROR WRITING CONFIGURATION FILES!"});
+    EXPECT_EQ(messages().texts(),
+              QStringList{"ERROR WRITING CONFIGURATION FILES!\r\n" + workPath(kConfig)});
     EXPECT_FALSE(form().imgClock.isActive());
     EXPECT_FALSE(workFileExists(kList));
     EXPECT_FALSE(workFileExists(LanguageSettings::kLanguageFile));

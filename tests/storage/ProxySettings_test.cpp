@@ -1,6 +1,7 @@
 // The connection settings: scrambling, the proxy file and its backup, reading back, the
-// connection question with the stored choice, and what the HTTP control is given.
+// connection question with the stored choice, what the HTTP control is given, and a failed save.
 
+#include "FileSizeLimit.h"
 #include "FormFixture.h"
 
 #include "platform/HttpControl.h"
@@ -103,6 +104,21 @@ TEST_F(ProxySettingsTest, AddressTypedWithItsPortGivesTheControlHostAndPort) {
     }
     // The file keeps the boxes as typed.
     EXPECT_TRUE(readWorkFile(kProxy).startsWith("localhost:99999\r\n\r\nmario\r\n"));
+}
+
+TEST_F(ProxySettingsTest, FilesThatCannotBeWrittenAreNamedInOneBox) {
+    state().Lingua = 3;
+    frame().Proxy->click();
+    setBoxes({"proxy.lan", "3128", "mario", "abc"});
+    {
+        FileSizeLimit diskFull(0);
+        proxy().ApplyProxySettings();
+    }
+    EXPECT_EQ(messages().texts(),
+              QStringList{"ERREUR D'ÉCRITURE SUR LES FICHIERS DE CONFIGURATION!\r\n" +
+                          workPath(kProxy) + "\r\n" + workPath(kBackup)});
+    // The choice is in force for this run all the same.
+    EXPECT_EQ(form().Inet1->Proxy(), "proxy.lan");
 }
 
 TEST_F(ProxySettingsTest, OnlyAFifthFieldOfOneSelectsTheProxy) {

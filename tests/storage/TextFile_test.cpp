@@ -2,6 +2,7 @@
 // texts, owner-only files, and atomic replacement that leaves the previous file when a save
 // fails or is cut short.
 
+#include "FileSizeLimit.h"
 #include "storage/TextFile.h"
 
 #include <QDir>
@@ -18,24 +19,6 @@ QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Files may not grow beyond `bytes` while it lives. With the signal ignored a write past that
-// fails as on a full disk; with the default action the process dies there.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes, void (*handler)(int) = SIG_IGN)
-        : previousHandler(std::signal(SIGXFSZ, handler)) {
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    void (*previousHandler)(int);
-    rlimit saved{};
-};
 
 const QStringList kNewLines = {"a much longer new content", "that cannot fit", "", ""};
 

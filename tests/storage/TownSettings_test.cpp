@@ -1,6 +1,7 @@
 // The town file: the eighteen default lines, reading fields and the unit, commas and quotes in
-// fields, a short file, and writing edits back, names beyond Latin-1 included.
+// fields, a short file, and writing edits back, names beyond Latin-1 included, or saying why not.
 
+#include "FileSizeLimit.h"
 #include "FormFixture.h"
 
 #include "storage/TownSettings.h"
@@ -97,4 +98,16 @@ TEST_F(TownSettingsTest, EditedFieldsAndUnitAreWrittenBack) {
     EXPECT_EQ(param(5), "Italy");
     EXPECT_TRUE(frame().Centigradi->isChecked());
     EXPECT_TRUE(messages().shown.empty());
+}
+
+TEST_F(TownSettingsTest, FileThatCannotBeWrittenIsReportedOncePerWrite) {
+    state().Lingua = 1;
+    const QString expected = "ERROR WRITING CONFIGURATION FILES!\r\n" + workPath(kTown);
+    FileSizeLimit diskFull(0);
+    town().LoadTownSettings();
+    EXPECT_EQ(messages().texts(), QStringList{expected});
+    EXPECT_FALSE(workFileExists(kTown));
+    messages().clear();
+    town().OkYourTown_Click();
+    EXPECT_EQ(messages().texts(), QStringList{expected});
 }
