@@ -8,17 +8,19 @@ int portNumber(const QString& text) {
     return port >= 1 && port <= 65535 ? port : 0;
 }
 
-// Splits "host:port" and "[v6 address]:port"; a bare IPv6 address (more than one colon) and
+// Splits "host:port" and "[IPv6 address]:port"; a bare IPv6 address (more than one colon) and
 // a text whose port part is no port are taken whole as the host.
 ProxyAddress splitAddress(const QString& text) {
     if (text.startsWith(QLatin1Char('['))) {
         const qsizetype close = text.indexOf(QLatin1Char(']'));
-        const QString rest = close < 0 ? QString() : text.mid(close + 1);
-        if (close > 1 && rest.isEmpty())
-            return {text.mid(1, close - 1), 0};
-        if (close > 1 && rest.startsWith(QLatin1Char(':')) && portNumber(rest.mid(1)) > 0)
-            return {text.mid(1, close - 1), portNumber(rest.mid(1))};
-        return {text, 0};
+        if (close <= 1)
+            return {text, 0};
+        const QString host = text.mid(1, close - 1);
+        const QString rest = text.mid(close + 1);
+        if (rest.isEmpty())
+            return {host, 0};
+        const int port = rest.startsWith(QLatin1Char(':')) ? portNumber(rest.mid(1)) : 0;
+        return port > 0 ? ProxyAddress{host, port} : ProxyAddress{text, 0};
     }
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     if (colon <= 0 || colon != text.lastIndexOf(QLatin1Char(':')))
