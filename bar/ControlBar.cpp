@@ -145,8 +145,8 @@ void ControlBar::btHelp_Click() {
 }
 
 void ControlBar::ImageConnesso_Click() {
-    const double limit = downloadlimit::limit(form_.panel.SSTCfg_timeDwLoad->text());
-    form_.state.cntCounterDwLoadImage = static_cast<Long>(qRound64(limit + 100));
+    form_.state.cntCounterDwLoadImage =
+        downloadlimit::aboveLimit(form_.panel.SSTCfg_timeDwLoad->text(), 100);
 }
 
 void ControlBar::Label12_Click() {}

@@ -9,6 +9,7 @@
 #include "catalogue/SilentWebPage.h"
 #include "core/ClickLabel.h"
 #include "core/FormPicture.h"
+#include "core/NumericText.h"
 #include "core/Placeholders.h"
 #include "platform/TwipsGeometry.h"
 #include "slideshow/PictureView.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QTabWidget>
 #include <QWebEngineView>
 #include <cmath>
@@ -49,11 +49,8 @@ constexpr int kAfterNoticeMs = 100;
 
 // The slide seconds of the timers page in milliseconds, kept within 32 bits.
 Long slideMilliseconds(const QString& secondsText) {
-    bool ok = false;
-    double seconds = QLocale().toDouble(secondsText, &ok);
-    if (!ok)
-        seconds = QLocale::c().toDouble(secondsText, &ok);
-    if (!ok || !std::isfinite(seconds))
+    double seconds = 0;
+    if (!parseNumber(secondsText, seconds))
         return 0;
     const double ms = std::nearbyint(seconds * 1000.0);
     return static_cast<Long>(qBound(0.0, ms, 2147483647.0));

@@ -8,17 +8,16 @@
 
 namespace downloadlimit {
 
-// The number a settings text starts with, read the lenient way the settings were always read:
-// blanks are skipped, reading stops at the first character that cannot continue the number,
-// and a text without a leading number is 0.
-double numericValue(const QString& text);
-
 // The counter value above which a pass runs, for the download minutes in `minutesText`. The
-// product goes through its text form and back, as the program always computed it.
+// product goes through its text form and back, as the program always computed it, and stays
+// below the counter's top, so that a counter can always get above it.
 double limit(const QString& minutesText);
 
 // `counter` plus the slide seconds of `slideSecondsText`, kept within the counter's width.
 Long advance(Long counter, const QString& slideSecondsText);
+
+// A counter this far above the limit of `minutesText`: the next step runs a pass.
+Long aboveLimit(const QString& minutesText, double margin);
 
 // True when a counter this high calls for a download pass.
 bool passDue(Long counter, const QString& minutesText);

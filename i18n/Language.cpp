@@ -105,9 +105,10 @@ void Language::showTimerWarning(const FourLanguageRow& row) {
                                  platform::MsgIcon::Exclamation);
 }
 
-void Language::showUntitledMessage(const FourLanguageRow& row) {
+void Language::showUntitledMessage(const FourLanguageRow& row, const QStringList& lines) {
     if (const auto text = fourLanguage(row, form_.state.Lingua))
-        form_.messages().showMessage(*text, platform::kAppTitle, platform::MsgIcon::None);
+        form_.messages().showMessage((QStringList{*text} + lines).join(QStringLiteral("\r\n")),
+                                     platform::kAppTitle, platform::MsgIcon::None);
 }
 
 void Language::MsgInvalidDownloadTime() {
@@ -122,8 +123,8 @@ void Language::MsgInvalidSlideShowTime() {
 void Language::MsgSlideShowTimeTooSmall() {
     showTimerWarning(kMsgSlideShowTimeTooSmall);
 }
-void Language::MsgConfigWriteError() {
-    showUntitledMessage(kMsgConfigWriteError);
+void Language::MsgConfigWriteError(const QStringList& files) {
+    showUntitledMessage(kMsgConfigWriteError, files);
 }
 void Language::MsgProgramEnded() {
     showUntitledMessage(kMsgProgramEnded);

@@ -4,6 +4,7 @@
 #include "i18n/CaptionTargets.h"
 
 #include <QString>
+#include <QStringList>
 
 class FormPicture;
 namespace i18n {
@@ -23,7 +24,8 @@ public:
     void MsgDownloadTimeTooSmall();
     void MsgInvalidSlideShowTime();
     void MsgSlideShowTimeTooSmall();
-    void MsgConfigWriteError();
+    // Names the settings files that could not be written, one per line below the text.
+    void MsgConfigWriteError(const QStringList& files);
     void MsgProgramEnded();
     void MsgOwnPictures(const QString& folderPath);
 
@@ -42,7 +44,7 @@ public:
 private:
     void connectEvents();
     void showTimerWarning(const i18n::FourLanguageRow& row);
-    void showUntitledMessage(const i18n::FourLanguageRow& row);
+    void showUntitledMessage(const i18n::FourLanguageRow& row, const QStringList& lines = {});
 
     FormPicture& form_;
     CaptionTargets captionTargets_;

@@ -23,6 +23,7 @@ const QString kDefaultDownloadMinutes = QStringLiteral("15");
 const QString kDefaultSlideSeconds = QStringLiteral("8");
 constexpr double kMinDownloadMinutes = 15;
 constexpr double kMinSlideSeconds = 1;
+const QString kRefreshStampFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 // Positions 0 to 3 with the catalogue ids 1 to 4, so a first run has something to show.
 const QStringList kDefaultSelection = {
@@ -112,11 +113,14 @@ void ConfigFiles::SaveConfiguration() {
     const bool keepSelection = form_.state.RUNNING_MODE != 2 &&
                                form_.panel.Tabella_Mappe_Selezionate->count() == 0 &&
                                QFile::exists(filePath(kPictureListFile));
-    const bool selectionSaved =
-        keepSelection || storage::writeLines(filePath(kPictureListFile), selectionLines());
-    if (!selectionSaved || !storage::writeLines(filePath(kConfigFile), checkedConfigLines())) {
+    QString failed;
+    if (!keepSelection && !storage::writeLines(filePath(kPictureListFile), selectionLines()))
+        failed = filePath(kPictureListFile);
+    else if (!storage::writeLines(filePath(kConfigFile), checkedConfigLines()))
+        failed = filePath(kConfigFile);
+    if (!failed.isEmpty()) {
         form_.imgClock.stop();
-        form_.language().MsgConfigWriteError();
+        form_.language().MsgConfigWriteError({failed});
         DeleteConfigurationFiles();
     }
 }
@@ -202,10 +206,9 @@ void ConfigFiles::RecordSelectedIndex(bool reset, Integer value) {
 
 void ConfigFiles::StampLastUpdate() {
     AppState& s = form_.state;
-    const QDateTime now = form_.clock().now();
-    const QLocale locale;
-    s.LastUpdate = QStringLiteral(" - RFRS:") + locale.toString(now.date(), QLocale::ShortFormat) +
-                   QLatin1Char(' ') + locale.toString(now.time(), QLocale::ShortFormat);
+    // One form under every locale: some locales' short formats drop the seconds.
+    s.LastUpdate = QStringLiteral(" - RFRS:") +
+                   QLocale::c().toString(form_.clock().now(), kRefreshStampFormat);
     s.statusLine1 = s.weAre + s.Aggiornare + s.LastUpdate;
     s.statusLine2 = QStringLiteral(". . . ");
     form_.ShowStatusText();

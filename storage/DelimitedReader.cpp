@@ -22,12 +22,28 @@ DelimitedReader DelimitedReader::fromFile(const QString& path) {
 bool DelimitedReader::readField(QString& field) {
     if (atEnd())
         return false;
+    const bool lineStart = !fieldPending_ && (pos_ == 0 || lineEndLength(data_, pos_ - 1) > 0);
     fieldPending_ = false;
+    // A marked line is one whole field: its commas, quotes and blanks are its own.
+    if (lineStart) {
+        const int end = lineEnd(pos_);
+        if (markedLineText(QByteArrayView(data_).sliced(pos_, end - pos_), field)) {
+            pos_ = end;
+            skipTerminator();
+            return true;
+        }
+    }
     while (pos_ < data_.size() && isBlank(data_[pos_]))
         ++pos_;
     field = pos_ < data_.size() && data_[pos_] == '"' ? readQuoted() : readPlain();
     skipTerminator();
     return true;
+}
+
+int DelimitedReader::lineEnd(int from) const {
+    while (from < data_.size() && lineEndLength(data_, from) == 0)
+        ++from;
+    return from;
 }
 
 QString DelimitedReader::readQuoted() {

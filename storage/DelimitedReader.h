@@ -1,7 +1,8 @@
 #pragma once
 // Delimited values, read the way a comma-separated record is read: a field ends at a comma or
 // at a line end, blanks before it are skipped, and a field enclosed in double quotes is taken
-// without the quotes. Bytes are Latin-1, so every code 0..255 comes back as the same character.
+// without the quotes. Bytes are Latin-1, so every code 0..255 comes back as the same character;
+// a line marked by the settings writer (see encodeLine) is one field holding its text.
 
 #include <QByteArray>
 #include <QString>
@@ -20,6 +21,7 @@ public:
     bool atEnd() const { return pos_ >= data_.size() && !fieldPending_; }
 
 private:
+    int lineEnd(int from) const;
     QString readQuoted();
     QString readPlain();
     void skipTerminator();

@@ -73,7 +73,9 @@ void LanguageSettings::WriteLanguageFile() {
     const Integer code = form_.state.Lingua;
     // A blank stands where a minus sign would.
     const QByteArray text = (code >= 0 ? QByteArray(" ") : QByteArray()) + QByteArray::number(code);
-    storage::writeFileAtomically(filePath(), text);
+    // Unsaved, the choice is asked for again at every start: say why.
+    if (!storage::writeFileAtomically(filePath(), text))
+        form_.language().MsgConfigWriteError({filePath()});
 }
 
 bool LanguageSettings::ReadLanguageFile() {

@@ -1,10 +1,12 @@
 #include "storage/ProxySettings.h"
 
 #include "core/FormPicture.h"
+#include "i18n/Language.h"
 #include "platform/HttpControl.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/DelimitedReader.h"
+#include "storage/ProxyAddress.h"
 #include "storage/TextFile.h"
 
 #include <QGroupBox>
@@ -49,9 +51,10 @@ QString ProxySettings::ScramblePassword(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        // The file is Latin-1: a character beyond it is stored as '?' would be.
-        const int code = c.unicode() <= 255 ? c.unicode() : '?';
-        out += QChar(255 - code);
+        // Beyond Latin-1 the same turn stays within the code's block of 256, so every text
+        // comes back, surrogate pairs included.
+        const char16_t code = c.unicode();
+        out += QChar(char16_t((code & 0xFF00) | (0xFF - (code & 0xFF))));
     }
     return out;
 }
@@ -142,9 +145,9 @@ void ProxySettings::ApplyProxySettings() {
     const ConnectionFrame& f = form_.connectionFrame;
     platform::HttpControl* inet = form_.Inet1;
     if (s.Proxy_Enabled != kFalse) {
-        inet->setProxy(f.Proxy_Address->text());
-        // 0 when the port text is not a number: the control then uses its usual proxy port.
-        inet->setProxyPort(f.Proxy_Port->text().trimmed().toInt());
+        const ProxyAddress address = proxyAddress(f.Proxy_Address->text(), f.Proxy_Port->text());
+        inet->setProxy(address.host);
+        inet->setProxyPort(address.port);
         inet->setUserName(f.Proxy_Username->text());
         inet->setPassword(f.Proxy_Password->text());
     } else {
@@ -154,8 +157,14 @@ void ProxySettings::ApplyProxySettings() {
         inet->setPassword(QString());
     }
     s.Wait_Type_Connection = kTrue;
-    WriteProxyFile();
-    WriteProxyBackup();
+    // Unsaved, the question comes back at every start: say why, in one box for both files.
+    QStringList failed;
+    if (!WriteProxyFile())
+        failed << form_.state.WORK_PATH_FILE_LIST + kProxyFile;
+    if (!WriteProxyBackup())
+        failed << form_.state.WORK_PATH_FILE_LIST + kProxyBackupFile;
+    if (!failed.isEmpty())
+        form_.language().MsgConfigWriteError(failed);
 }
 
 bool ProxySettings::writeSettingsFile(const QString& name) {
@@ -167,8 +176,10 @@ bool ProxySettings::writeSettingsFile(const QString& name) {
     } else {
         lines << QString() << QString() << QString() << QString() << QStringLiteral("0");
     }
+    // Read back as delimited values, so a comma or a line end in a value (a scrambled password
+    // holds any code) must not end its field.
     return storage::writeLines(form_.state.WORK_PATH_FILE_LIST + name, lines,
-                               storage::FileAccess::OwnerOnly);
+                               storage::FileAccess::OwnerOnly, storage::LineUse::Field);
 }
 
 bool ProxySettings::WriteProxyFile() {

@@ -26,6 +26,8 @@ public:
     void ApplyProxySettings();
     bool WriteProxyFile();
     bool WriteProxyBackup();
+    // Turns every code into 255 minus itself (its own inverse), so the password is not read at
+    // a glance.
     static QString ScramblePassword(const QString& text);
 
     void Proxy_Click();

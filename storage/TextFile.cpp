@@ -1,6 +1,7 @@
 #include "storage/TextFile.h"
 
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace storage {
 
@@ -23,7 +24,82 @@ bool holdsExactly(const QString& path, const QByteArray& bytes, FileAccess acces
     return file.readAll() == bytes;
 }
 
+constexpr QByteArrayView kMark("\xEF\xBB\xBF");
+
+bool isEscaped(char c) {
+    return c == '%' || c == '\r' || c == '\n' || c == ',' || c == '"';
+}
+
+bool readsBackPlain(const QString& text, LineUse use) {
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return false;
+        if (use == LineUse::Field && c == QLatin1Char(','))
+            return false;
+    }
+    if (text.startsWith(QLatin1String(kMark.data(), kMark.size())))
+        return false;
+    return use == LineUse::Line || text.isEmpty() ||
+           (text[0] != QLatin1Char(' ') && text[0] != QLatin1Char('\t') &&
+            text[0] != QLatin1Char('"'));
+}
+
+QByteArray markedLine(const QString& text) {
+    QByteArray bytes(kMark.data(), kMark.size());
+    for (const char c : text.toUtf8()) {
+        if (isEscaped(c))
+            bytes += '%' + QByteArray(1, c).toHex().toUpper();
+        else
+            bytes += c;
+    }
+    return bytes;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 } // namespace
+
+QByteArray encodeLine(const QString& text, LineUse use) {
+    return readsBackPlain(text, use) ? text.toLatin1() : markedLine(text);
+}
+
+QString decodeLine(QByteArrayView bytes) {
+    QString text;
+    return markedLineText(bytes, text) ? text : QString::fromLatin1(bytes);
+}
+
+bool markedLineText(QByteArrayView bytes, QString& text) {
+    if (!bytes.startsWith(kMark))
+        return false;
+    QByteArray utf8;
+    for (qsizetype i = kMark.size(); i < bytes.size(); ++i) {
+        if (bytes[i] != '%') {
+            utf8 += bytes[i];
+            continue;
+        }
+        const int high = i + 2 < bytes.size() ? hexValue(bytes[i + 1]) : -1;
+        const int low = high < 0 ? -1 : hexValue(bytes[i + 2]);
+        if (low < 0)
+            return false;
+        utf8 += char(high * 16 + low);
+        i += 2;
+    }
+    // The text's own byte order mark, if it starts with one, is part of it.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    const QString decoded = decoder.decode(utf8);
+    if (decoder.hasError() || readsBackPlain(decoded, LineUse::Field) ||
+        markedLine(decoded) != bytes)
+        return false;
+    text = decoded;
+    return true;
+}
 
 int lineEndLength(const QByteArray& data, int pos) {
     if (pos >= data.size())
@@ -59,10 +135,10 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, FileAcces
     return file.commit();
 }
 
-bool writeLines(const QString& path, const QStringList& lines, FileAccess access) {
+bool writeLines(const QString& path, const QStringList& lines, FileAccess access, LineUse use) {
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += line.toLatin1();
+        bytes += encodeLine(line, use);
         bytes += "\r\n";
     }
     return writeFileAtomically(path, bytes, access);
@@ -93,7 +169,7 @@ bool LineReader::readLine(QString& line) {
     int end = pos_;
     while (end < data_.size() && lineEndLength(data_, end) == 0)
         ++end;
-    line = QString::fromLatin1(data_.constData() + pos_, end - pos_);
+    line = decodeLine(QByteArrayView(data_).sliced(pos_, end - pos_));
     pos_ = end + lineEndLength(data_, end);
     return true;
 }

@@ -3,6 +3,7 @@
 // file atomically, so a crash or a power cut in the middle of a save leaves the previous file.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -22,10 +23,29 @@ int lineEndLength(const QByteArray& data, int pos);
 bool writeFileAtomically(const QString& path, const QByteArray& bytes,
                          FileAccess access = FileAccess::Default);
 
-// Replaces `path` with `lines` in Latin-1 (characters beyond it become '?'), each ended by
-// CR LF.
+// Who reads a line back. A delimited-value reader also loses commas, leading blanks and a
+// leading quote of a line it takes as one field.
+enum class LineUse {
+    Line,
+    Field,
+};
+
+// The bytes that keep `text` on one line. A text that fits Latin-1 and reads back as it is gets
+// its Latin-1 bytes, as these files have always held. Any other text (beyond Latin-1, with a
+// line end inside, or lost by a field reader) is marked: the UTF-8 byte order mark, then its
+// UTF-8 bytes with '%', CR, LF, ',' and '"' written as %XX. A Latin-1 text that starts with
+// the mark's three characters is marked too, so that no plain line reads as a marked one.
+QByteArray encodeLine(const QString& text, LineUse use = LineUse::Line);
+// The text of one line's bytes (its line end excluded): a marked line exactly as it was
+// encoded, any other line as Latin-1.
+QString decodeLine(QByteArrayView bytes);
+// The text of a marked line; false for any other line, including one that starts with the
+// mark but cannot have been written by encodeLine.
+bool markedLineText(QByteArrayView bytes, QString& text);
+
+// Replaces `path` with `lines`, each encoded for `use` and ended by CR LF.
 bool writeLines(const QString& path, const QStringList& lines,
-                FileAccess access = FileAccess::Default);
+                FileAccess access = FileAccess::Default, LineUse use = LineUse::Line);
 
 // The whole content of `path`; false when the file cannot be opened or read.
 bool readAllBytes(const QString& path, QByteArray& bytes);
@@ -34,7 +54,7 @@ bool readAllBytes(const QString& path, QByteArray& bytes);
 bool removeForced(const QString& path);
 
 // Reads a text file line by line from the start. A line ends at CR LF, LF or CR; its end is not
-// part of the text.
+// part of the text, which is decoded by decodeLine.
 class LineReader {
 public:
     explicit LineReader(const QString& path);

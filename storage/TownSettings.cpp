@@ -2,6 +2,7 @@
 
 #include "core/ClickLabel.h"
 #include "core/FormPicture.h"
+#include "i18n/Language.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/DelimitedReader.h"
@@ -26,11 +27,6 @@ const QStringList kDefaultLines = {
     QStringLiteral("OPTION4"),    QStringLiteral("OPTION5"),  QStringLiteral("OPTION6"),
     QStringLiteral("OPTION7"),    QStringLiteral("OPTION8"),  kFahrenheit};
 
-// Three lines of one blank close the file; nothing reads them.
-void appendClosingLines(QStringList& lines) {
-    lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
-}
-
 } // namespace
 
 TownSettings::TownSettings(FormPicture& form) : form_(form) {
@@ -49,7 +45,9 @@ void TownSettings::LoadTownSettings() {
         ReadTownFile();
         return;
     }
-    CreateDefaultTownFile();
+    // Once told that the file cannot be written, the user needs no second box for it.
+    if (!CreateDefaultTownFile())
+        return;
     ReadTownFile();
     WriteTownFile();
 }
@@ -79,20 +77,26 @@ void TownSettings::showReadError() {
     form_.messages().showMessage(QStringLiteral("Error FileTown - Cleanup Please"));
 }
 
-void TownSettings::CreateDefaultTownFile() {
-    QStringList lines = kDefaultLines;
-    appendClosingLines(lines);
-    storage::writeLines(filePath(), lines);
+bool TownSettings::CreateDefaultTownFile() {
+    return writeFile(kDefaultLines);
 }
 
-void TownSettings::WriteTownFile() {
+bool TownSettings::WriteTownFile() {
     const TownFrame& t = form_.townFrame;
     QStringList lines;
     for (const QLineEdit* param : t.PARAM)
         lines << param->text();
     lines << (t.Farenaith->isChecked() ? kFahrenheit : QStringLiteral("C"));
-    appendClosingLines(lines);
-    storage::writeLines(filePath(), lines);
+    return writeFile(lines);
+}
+
+bool TownSettings::writeFile(QStringList lines) {
+    // Three lines of one blank close the file; nothing reads them.
+    lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
+    if (storage::writeLines(filePath(), lines))
+        return true;
+    form_.language().MsgConfigWriteError({filePath()});
+    return false;
 }
 
 void TownSettings::OkYourTown_Click() {

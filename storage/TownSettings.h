@@ -2,6 +2,7 @@
 // The town file: the fourteen fields that forecast pages use, and the temperature unit.
 
 #include <QString>
+#include <QStringList>
 
 class FormPicture;
 
@@ -13,8 +14,9 @@ public:
 
     void LoadTownSettings();
     void ReadTownFile();
-    void CreateDefaultTownFile();
-    void WriteTownFile();
+    // Both writers show the write error and return false when the file could not be written.
+    bool CreateDefaultTownFile();
+    bool WriteTownFile();
     void OkYourTown_Click();
     // Shows the town frame (from the panel's "Your Town" icon).
     void ShowTownFrame();
@@ -22,6 +24,8 @@ public:
 private:
     QString filePath() const;
     void showReadError();
+    // Writes the town file: `lines` and the closing lines.
+    bool writeFile(QStringList lines);
 
     FormPicture& form_;
 };

@@ -3,6 +3,7 @@
 
 #include "bar/ControlBar.h"
 #include "core/ClickLabel.h"
+#include "core/DownloadLimit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,16 @@ TEST_F(BarVisibility, ConnectionIndicatorForcesADownloadPass) {
     form().panel.SSTCfg_timeDwLoad->setText("not a number");
     bar().ImageConnesso_Click();
     EXPECT_EQ(state().cntCounterDwLoadImage, 100);
+
+    // Download times beyond the counter's range still leave it above the limit, not wrapped.
+    for (const char* minutes : {"71582786", "1e9"}) {
+        SCOPED_TRACE(minutes);
+        form().panel.SSTCfg_timeDwLoad->setText(minutes);
+        bar().ImageConnesso_Click();
+        EXPECT_GT(state().cntCounterDwLoadImage, 0);
+        EXPECT_TRUE(downloadlimit::passDue(
+            downloadlimit::advance(state().cntCounterDwLoadImage, "8"), minutes));
+    }
 }
 
 TEST_F(BarVisibility, SetupButtonAsksForThePanelUnlessAStepRuns) {

@@ -25,8 +25,12 @@ TEST_F(LanguageMessages, EachBearsItsTitleAndIconAndNeedsALanguage) {
          "Attention !"},
         {4, &Language::MsgSlideShowTimeTooSmall, "Temporizador Slde Espectáculo demasiado corto.",
          "Atención!"},
-        {4, &Language::MsgConfigWriteError,
-         "ERROR DURANTE LA ESCRITURA DEL EXPEDIENTE DE CONFIGURACIÓN!", ""},
+        // The files that could not be written follow, one per line.
+        {4,
+         [](Language& l) {
+             l.MsgConfigWriteError({"/w/a.dat", "/w/b.bak"});
+         },
+         "ERROR DURANTE LA ESCRITURA DEL EXPEDIENTE DE CONFIGURACIÓN!\r\n/w/a.dat\r\n/w/b.bak", ""},
         {3, &Language::MsgProgramEnded,
          "Le programme a pris fin \r\n La page des sponsors s'ouvrira.", ""},
         // The own-pictures note is English for every code but Italian, and ends with the path.

@@ -84,12 +84,21 @@ TEST_F(ConfigFilesTest, TimerChecksShowTheirMessagesInOrderAndStoreTheDefaults) 
         EXPECT_EQ(configLines().mid(0, 2), (QStringList{c.storedDownload, c.storedSlide}));
     }
 
-    // Numbers follow the user's locale, with the C locale as fallback.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    messages().clear();
-    save("20,5", "2.5");
-    EXPECT_TRUE(messages().shown.empty());
-    EXPECT_EQ(configLines().mid(0, 2), (QStringList{"20,5", "2.5"}));
+    // A point or a comma is the decimal separator under every locale, and nothing groups
+    // thousands: "1.000" is one minute, as the download counter reads it.
+    for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany),
+                                  QLocale(QLocale::Italian, QLocale::Italy), QLocale::c()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        messages().clear();
+        save("20,5", "2.5");
+        EXPECT_TRUE(messages().shown.empty());
+        EXPECT_EQ(configLines().mid(0, 2), (QStringList{"20,5", "2.5"}));
+        messages().clear();
+        save("1.000", "1,000");
+        EXPECT_EQ(messages().texts(), QStringList{"Download Timer too small."});
+        EXPECT_EQ(configLines().mid(0, 2), (QStringList{"15", "1,000"}));
+    }
 }
 
 TEST_F(ConfigFilesTest, ConfigFileBytesAndReadingThemBack) {
@@ -115,6 +124,21 @@ TEST_F(ConfigFilesTest, ConfigFileBytesAndReadingThemBack) {
     state().fullScreenFlag = 1;
     ASSERT_TRUE(config().LoadConfiguration());
     EXPECT_EQ(state().fullScreenFlag, 0);
+}
+
+TEST_F(ConfigFilesTest, OwnPictureBeyondLatin1OrWithALineEndInItsNameLoadsBackExactly) {
+    for (const QString& ownPicture : {QString::fromUtf8("/home/иван/Фото/pic.jpg"),
+                                      QStringLiteral("/home/anna/two\nlines\r\n.jpg")}) {
+        SCOPED_TRACE(ownPicture.toStdString());
+        panel().SSTCfg_LblinserisciImg->setText(ownPicture);
+        save("20", "9");
+        // Four values and the two empty lines, whatever the name holds.
+        EXPECT_EQ(readWorkFile(kConfig).count("\r\n"), 6);
+        panel().SSTCfg_LblinserisciImg->clear();
+        ASSERT_TRUE(config().LoadConfiguration());
+        EXPECT_EQ(state().OwnPicturePath, ownPicture);
+        EXPECT_EQ(panel().SSTCfg_LblinserisciImg->text(), ownPicture);
+    }
 }
 
 TEST_F(ConfigFilesTest, MissingOrShortConfigFileFailsTheLoadAndDeletesTheConfiguration) {
@@ -153,7 +177,8 @@ TEST_F(ConfigFilesTest, WriteErrorShowsTheMessageStopsTheClockAndDeletesTheFiles
     writeWorkFile(LanguageSettings::kLanguageFile, " 1");
     form().imgClock.start();
     save("15", "8");
-    EXPECT_EQ(messages().texts(), QStringList{"ERROR WRITING CONFIGURATION FILES!"});
+    EXPECT_EQ(messages().texts(),
+              QStringList{"ERROR WRITING CONFIGURATION FILES!\r\n" + workPath(kConfig)});
     EXPECT_FALSE(form().imgClock.isActive());
     EXPECT_FALSE(workFileExists(kList));
     EXPECT_FALSE(workFileExists(LanguageSettings::kLanguageFile));
@@ -191,6 +216,18 @@ TEST_F(ConfigFilesTest, SelectedIndexListStopsAtSlot2000AndResetClearsIt) {
     config().RecordSelectedIndex(true);
     EXPECT_EQ(config().selectedIndexCount(), 0);
     EXPECT_EQ(state().listIdCopyright[1999], 0);
+}
+
+TEST_F(ConfigFilesTest, RefreshStampKeepsItsSecondsAndOneFormUnderEveryLocale) {
+    clock().advance(7000);
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::Italian, QLocale::Italy), QLocale::c()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        config().RecordSelectedIndex(true);
+        EXPECT_EQ(state().LastUpdate, " - RFRS:2024-03-01 12:00:07");
+        EXPECT_TRUE(state().statusLine1.endsWith(state().LastUpdate));
+    }
 }
 
 TEST_F(ConfigFilesTest, CleanupAsksInEachLanguageAndDeletesOnlyWhenConfirmed) {

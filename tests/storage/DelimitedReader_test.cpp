@@ -1,7 +1,8 @@
 // The delimited-value reader: where fields end, blanks, quotes, line ends, empty fields, short
-// data.
+// data, and marked lines as whole fields.
 
 #include "storage/DelimitedReader.h"
+#include "storage/TextFile.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -51,4 +52,27 @@ TEST(DelimitedReader, MissingFileReadsAsNoData) {
     QTemporaryDir dir;
     QString field;
     EXPECT_FALSE(DelimitedReader::fromFile(dir.filePath("absent.dat")).readField(field));
+}
+
+TEST(DelimitedReader, LinesWrittenAsFieldsComeBackWholeAndOthersAsBefore) {
+    const QStringList texts = {QString::fromUtf8("łukasz"),
+                               "a,b",
+                               "  leading blanks",
+                               "\ttab",
+                               "\"quoted\"",
+                               "mid\"quote",
+                               "line\r\nend",
+                               QString::fromUtf8("Łódź, PL"),
+                               "",
+                               "plain"};
+    QByteArray data;
+    for (const QString& text : texts)
+        data += storage::encodeLine(text, storage::LineUse::Field) + "\r\n";
+    EXPECT_EQ(allFields(data), texts);
+
+    // Written for a line reader, a Latin-1 text is cut at its comma as it always was; a text
+    // beyond Latin-1 is marked and stays whole.
+    data = storage::encodeLine("Cour,mayeur") + "\r\n" +
+           storage::encodeLine(QString::fromUtf8("Łódź, PL")) + "\r\n";
+    EXPECT_EQ(allFields(data), (QStringList{"Cour", "mayeur", QString::fromUtf8("Łódź, PL")}));
 }

@@ -1,5 +1,7 @@
-// The language file: its exact bytes, reading the first number, and asking when there is none.
+// The language file: its exact bytes, reading the first number, asking when there is none, and
+// saying so when the choice cannot be stored.
 
+#include "FileSizeLimit.h"
 #include "FormFixture.h"
 
 #include "storage/LanguageSettings.h"
@@ -70,4 +72,17 @@ TEST_F(LanguageSettingsTest, ClosingTheWindowEndsTheChoiceWithoutAFile) {
     EXPECT_EQ(state().Lingua, 999);
     EXPECT_FALSE(workFileExists(kLanguage));
     EXPECT_TRUE(frame()->isHidden());
+}
+
+TEST_F(LanguageSettingsTest, ChoiceThatCannotBeStoredIsReportedInTheChosenLanguage) {
+    clock().onSleep = [this](int) { state().Lingua = 2; };
+    {
+        FileSizeLimit diskFull(0);
+        language().StartupLanguage();
+    }
+    EXPECT_FALSE(workFileExists(kLanguage));
+    EXPECT_EQ(messages().texts(),
+              QStringList{"ERRORE DURANTE LA SCRITTURA DEL FILE DI CONFIGURAZIONE!\r\n" +
+                          workPath(kLanguage)});
+    EXPECT_EQ(state().Lingua, 2);
 }

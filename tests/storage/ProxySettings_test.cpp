@@ -1,6 +1,7 @@
 // The connection settings: scrambling, the proxy file and its backup, reading back, the
-// connection question with the stored choice, and what the HTTP control is given.
+// connection question with the stored choice, what the HTTP control is given, and a failed save.
 
+#include "FileSizeLimit.h"
 #include "FormFixture.h"
 
 #include "platform/HttpControl.h"
@@ -77,6 +78,49 @@ TEST_F(ProxySettingsTest, ProxyChoiceGoesToTheHttpControlAndBothOwnerOnlyFiles) 
     EXPECT_EQ(readWorkFile(kBackup), kDirectFile);
 }
 
+TEST_F(ProxySettingsTest, AddressTypedWithItsPortGivesTheControlHostAndPort) {
+    const struct {
+        const char* address;
+        const char* port;
+        QString host;
+        int controlPort;
+    } cases[] = {
+        {"127.0.0.1:3128", "", "127.0.0.1", 3128},
+        {" localhost:8080 ", "abc", "localhost", 8080},
+        {"127.0.0.1:3128", "8080", "127.0.0.1", 8080}, // the port box wins
+        {"[::1]:3128", "", "::1", 3128},
+        {"[::1]", "8080", "::1", 8080},
+        {"::1", "", "::1", 0},
+        {"localhost", "3128", "localhost", 3128},
+        {"localhost:99999", "", "localhost:99999", 0}, // no port: left as typed
+    };
+    frame().Proxy->click();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.address) + " / " + c.port);
+        setBoxes({c.address, c.port, "mario", "abc"});
+        proxy().ApplyProxySettings();
+        EXPECT_EQ(form().Inet1->Proxy(), c.host);
+        EXPECT_EQ(form().Inet1->ProxyPort(), c.controlPort);
+    }
+    // The file keeps the boxes as typed.
+    EXPECT_TRUE(readWorkFile(kProxy).startsWith("localhost:99999\r\n\r\nmario\r\n"));
+}
+
+TEST_F(ProxySettingsTest, FilesThatCannotBeWrittenAreNamedInOneBox) {
+    state().Lingua = 3;
+    frame().Proxy->click();
+    setBoxes({"proxy.lan", "3128", "mario", "abc"});
+    {
+        FileSizeLimit diskFull(0);
+        proxy().ApplyProxySettings();
+    }
+    EXPECT_EQ(messages().texts(),
+              QStringList{"ERREUR D'ÉCRITURE SUR LES FICHIERS DE CONFIGURATION!\r\n" +
+                          workPath(kProxy) + "\r\n" + workPath(kBackup)});
+    // The choice is in force for this run all the same.
+    EXPECT_EQ(form().Inet1->Proxy(), "proxy.lan");
+}
+
 TEST_F(ProxySettingsTest, OnlyAFifthFieldOfOneSelectsTheProxy) {
     const struct {
         QByteArray fifth;
@@ -91,17 +135,60 @@ TEST_F(ProxySettingsTest, OnlyAFifthFieldOfOneSelectsTheProxy) {
     }
 }
 
-TEST_F(ProxySettingsTest, PasswordWhoseScrambledFormHoldsACommaIsSplitOnReading) {
-    // 'Ó' (211) scrambles to ',': the reader cuts the password there and the rest takes the
-    // place of the fifth field, so the proxy choice is lost too.
+TEST_F(ProxySettingsTest, EveryPasswordAndUserNameReadsBackWithTheProxyChoice) {
+    // Every code at the start, inside and at the end; codes that scramble to a line end, a
+    // comma, a quote or a blank; and texts beyond Latin-1.
+    QStringList passwords = {QString::fromUtf8("aòbõc"),
+                             QString::fromUtf8("ßpass"),
+                             QString::fromUtf8("öpass"),
+                             QString::fromUtf8("ÝÓx"),
+                             QString::fromUtf8("пароль\U0001F511"),
+                             QString::fromLatin1("\x10"
+                                                 "D@")};
+    for (int code = 0; code < 256; ++code) {
+        const QChar c(code);
+        passwords << QString(c) + 'x' << QStringLiteral("a") + c + 'b' << QStringLiteral("x") + c;
+    }
     frame().Proxy->click();
-    setBoxes({"proxy.lan", "3128", "mario", QString::fromLatin1("ab\323cd")});
-    proxy().ApplyProxySettings();
-    EXPECT_EQ(readWorkFile(kProxy),
-              QByteArray("proxy.lan\r\n3128\r\nmario\r\n\x9e\x9d,\x9c\x9b\r\n1\r\n"));
-    ASSERT_TRUE(proxy().ReadProxyFile());
-    EXPECT_EQ(frame().Proxy_Password->text(), "ab");
-    EXPECT_EQ(state().Proxy_Enabled, kFalse);
+    for (const QString& password : passwords) {
+        SCOPED_TRACE(password.toUtf8().toHex().toStdString());
+        setBoxes({"127.0.0.1", "3128", QString::fromUtf8("łukasz, ext"), password});
+        ASSERT_EQ(frame().Proxy_Password->text(), password);
+        proxy().ApplyProxySettings();
+        for (const QString& name : {kProxy, kBackup}) {
+            setBoxes({"x", "x", "x", "x"});
+            frame().No_Proxy->click();
+            ASSERT_TRUE(name == kProxy ? proxy().ReadProxyFile() : proxy().RestoreProxyBackup());
+            EXPECT_EQ(frame().Proxy_Password->text(), password);
+            EXPECT_EQ(frame().Proxy_Username->text(), QString::fromUtf8("łukasz, ext"));
+            EXPECT_EQ(frame().Proxy_Port->text(), "3128");
+            EXPECT_EQ(state().Proxy_Enabled, kTrue);
+            EXPECT_TRUE(frame().Proxy->isChecked());
+        }
+    }
+}
+
+TEST_F(ProxySettingsTest, PasswordsTheOldLayoutHeldReadTheSameAndAreWrittenByteForByte) {
+    frame().Proxy->click();
+    for (int code = 0; code < 256; ++code) {
+        for (const QString& password :
+             {QString(QChar(code)) + 'x', QStringLiteral("x") + QChar(code)}) {
+            QByteArray scrambled;
+            for (const QChar c : password)
+                scrambled += char(255 - c.unicode());
+            // What the old layout lost: a comma or a line end anywhere, a blank or a quote first.
+            if (scrambled.contains(',') || scrambled.contains('\r') || scrambled.contains('\n') ||
+                QByteArrayView(" \t\"").contains(scrambled[0]))
+                continue;
+            SCOPED_TRACE(code);
+            const QByteArray oldFile = "h\r\n80\r\nu\r\n" + scrambled + "\r\n1\r\n";
+            writeWorkFile(kProxy, oldFile);
+            ASSERT_TRUE(proxy().ReadProxyFile());
+            EXPECT_EQ(frame().Proxy_Password->text(), password);
+            proxy().ApplyProxySettings();
+            EXPECT_EQ(readWorkFile(kProxy), oldFile);
+        }
+    }
 }
 
 TEST_F(ProxySettingsTest, ShortFileCountsAsMissingAndTheQuestionOffersTheBackupValues) {

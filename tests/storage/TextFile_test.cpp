@@ -1,6 +1,8 @@
-// The settings-file writer and line reader: CR LF lines, Latin-1 bytes, owner-only files, and
-// atomic replacement that leaves the previous file when a save fails or is cut short.
+// The settings-file writer and line reader: CR LF lines, Latin-1 bytes, marked lines for other
+// texts, owner-only files, and atomic replacement that leaves the previous file when a save
+// fails or is cut short.
 
+#include "FileSizeLimit.h"
 #include "storage/TextFile.h"
 
 #include <QDir>
@@ -17,24 +19,6 @@ QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Files may not grow beyond `bytes` while it lives. With the signal ignored a write past that
-// fails as on a full disk; with the default action the process dies there.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes, void (*handler)(int) = SIG_IGN)
-        : previousHandler(std::signal(SIGXFSZ, handler)) {
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    void (*previousHandler)(int);
-    rlimit saved{};
-};
 
 const QStringList kNewLines = {"a much longer new content", "that cannot fit", "", ""};
 
@@ -74,6 +58,42 @@ TEST_F(TextFileTest, LinesAreLatin1EndedByCrLfAndReadBackWithAnyLineEnd) {
     while (reader.readLine(line))
         lines << line;
     EXPECT_EQ(lines, (QStringList{text, "", "next", "two", "three"}));
+}
+
+TEST_F(TextFileTest, TextsBeyondLatin1OrHoldingLineEndsReadBackExactlyOnTheirOwnLines) {
+    const QStringList texts = {
+        QString::fromUtf8("/home/иван/Фото/pic.jpg"),
+        "/home/anna/first\nsecond\r\nthird\r.jpg",
+        QString::fromUtf8("Łódź, \"PL\" 100% \U0001F326"),
+        QString::fromUtf8("\uFEFFstarts with its own mark"),
+        // Latin-1 texts that look like the mark or like an escape.
+        QString::fromLatin1("\xEF\xBB\xBF%2C"),
+        QString::fromLatin1("\xEF\xBB\xBF"),
+        "%2C",
+        "",
+    };
+    ASSERT_TRUE(storage::writeLines(path("m.dat"), texts));
+    EXPECT_EQ(fileBytes(path("m.dat")).count("\r\n"), texts.size());
+    storage::LineReader reader(path("m.dat"));
+    QStringList lines;
+    QString line;
+    while (reader.readLine(line))
+        lines << line;
+    EXPECT_EQ(lines, texts);
+    // Plain texts keep their Latin-1 bytes.
+    EXPECT_EQ(fileBytes(path("m.dat")).right(7), QByteArray("%2C\r\n\r\n"));
+}
+
+TEST_F(TextFileTest, LinesThatStartWithTheMarkButWereNotWrittenMarkedStayLatin1) {
+    // Lines an older writer could have made: the mark's three characters then anything.
+    for (const QByteArray& bytes :
+         {QByteArray("\xEF\xBB\xBF"),
+          QByteArray("\xEF\xBB\xBF"
+                     "abc"),
+          QByteArray("\xEF\xBB\xBF%zz"), QByteArray("\xEF\xBB\xBF%2c%2C"),
+          QByteArray("\xEF\xBB\xBF\xC3"), QByteArray("\xEF\xBB\xBF\xC3\xA9,x")}) {
+        EXPECT_EQ(storage::decodeLine(bytes), QString::fromLatin1(bytes)) << bytes.toHex().data();
+    }
 }
 
 TEST_F(TextFileTest, OwnerOnlySaveTightensAFileReadableByAllToMode0600) {

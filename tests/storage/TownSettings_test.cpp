@@ -1,6 +1,7 @@
 // The town file: the eighteen default lines, reading fields and the unit, commas and quotes in
-// fields, a short file, and writing edits back.
+// fields, a short file, and writing edits back, names beyond Latin-1 included, or saying why not.
 
+#include "FileSizeLimit.h"
 #include "FormFixture.h"
 
 #include "storage/TownSettings.h"
@@ -84,4 +85,29 @@ TEST_F(TownSettingsTest, EditedFieldsAndUnitAreWrittenBack) {
     QByteArray expected = kDefaults;
     expected.replace("Courmayeur", "Aosta").replace("\r\nF\r\n", "\r\nC\r\n");
     EXPECT_EQ(readWorkFile(kTown), expected);
+
+    // A name beyond Latin-1 reads back as typed at the next start.
+    frame().PARAM[0]->setText(QString::fromUtf8("Łódź"));
+    frame().PARAM[4]->setText(QString::fromUtf8("Kraków, Małopolska"));
+    town().WriteTownFile();
+    frame().PARAM[0]->clear();
+    frame().PARAM[4]->clear();
+    town().ReadTownFile();
+    EXPECT_EQ(param(0), QString::fromUtf8("Łódź"));
+    EXPECT_EQ(param(4), QString::fromUtf8("Kraków, Małopolska"));
+    EXPECT_EQ(param(5), "Italy");
+    EXPECT_TRUE(frame().Centigradi->isChecked());
+    EXPECT_TRUE(messages().shown.empty());
+}
+
+TEST_F(TownSettingsTest, FileThatCannotBeWrittenIsReportedOncePerWrite) {
+    state().Lingua = 1;
+    const QString expected = "ERROR WRITING CONFIGURATION FILES!\r\n" + workPath(kTown);
+    FileSizeLimit diskFull(0);
+    town().LoadTownSettings();
+    EXPECT_EQ(messages().texts(), QStringList{expected});
+    EXPECT_FALSE(workFileExists(kTown));
+    messages().clear();
+    town().OkYourTown_Click();
+    EXPECT_EQ(messages().texts(), QStringList{expected});
 }
