@@ -96,6 +96,8 @@ bool PictureFetcher::FetchPass(Integer type) {
         s.listImageSELECTED.clear();
         for (int i = 0; i < entries.size() && i < kEntryCount; ++i)
             s.listImageSELECTED[i] = entries[i];
+        // The selection was just recorded with one credit id per entry, in the same order.
+        s.listIdCopyrightSELECTED = s.listIdCopyright;
         if (s.flagDownloadRunning == 1) {
             s.pictureCount = 0;
             s.pictureTotal = saturatedInteger(s.listImageSELECTED.countUntilEmpty());
@@ -184,6 +186,7 @@ Integer PictureFetcher::fetchEntries(bool changed) {
     for (int entry = 0; entry < kEntryCount && !s.listImageSELECTED[entry].isEmpty(); ++entry) {
         if (slot > kSlotLast)
             break;
+        const Integer first = slot;
         if (fetch) {
             for (int i = 0; i < kEntrySteps; ++i)
                 form_.clock().sleepAndYield(kWaitStepMs);
@@ -192,6 +195,8 @@ Integer PictureFetcher::fetchEntries(bool changed) {
         } else {
             slot = saturatedInteger(slot + slotSpan(s.listImageSELECTED[entry].trimmed()) - 1);
         }
+        for (int k = first; k <= qMin<int>(slot, kSlotLast); ++k)
+            s.listIdCopyright[k] = s.listIdCopyrightSELECTED[entry];
         s.pictureCount = saturatedInteger(qMin(slot + 1, kSlotLast + 1));
         slot = s.pictureCount;
     }
@@ -345,6 +350,8 @@ void PictureFetcher::appendPictureFile(const QString& path, Integer& slot) {
         s.listPictureKind[slot] = 1;
         s.listIMAGEnotLoaded[slot] = 0;
     }
+    // The user's own pictures have no credit record.
+    s.listIdCopyright[slot] = 0;
     ++slot;
     s.pictureCount = slot;
 }
