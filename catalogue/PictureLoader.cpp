@@ -78,7 +78,6 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
 
     // A script source: its picture was saved in the script folder by the fetch pass.
     if (extension == kPhp) {
-        extension = kGif;
         if (s.listPictureKind[slot] == 6)
             s.listPictureKind[slot] = 4;
         const QString source = s.Nimbrisco_PHP_Dir + QStringLiteral("/PHP.gif");
@@ -86,7 +85,7 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
         if (picture.isNull())
             return false;
         storePicture(slot, picture, decoded);
-        return copyAnimated(source, extension);
+        return copyAnimated(source);
     }
 
     const QString file = s.imageFilePrefix + extension;
@@ -97,7 +96,7 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
     if (s.listPictureKind[slot] == 0)
         s.listPictureKind[slot] = 1;
     if (s.listPictureKind[slot] == 4)
-        return copyAnimated(file, extension);
+        return copyAnimated(file);
     return true;
 }
 
@@ -125,12 +124,13 @@ void PictureLoader::storePlaceholder(Integer slot, const Picture& placeholder) {
     form_.views.Miniatura->setPicture(placeholder);
 }
 
-bool PictureLoader::copyAnimated(const QString& source, const QString& extension) {
+bool PictureLoader::copyAnimated(const QString& source) {
     AppState& s = form_.state;
     if (s.aniGifNumber == std::numeric_limits<Integer>::max())
         return false;
-    const QString target =
-        s.imageFilePrefix + s.aniGifTag + QString::number(s.aniGifNumber) + extension;
+    // Named as the presentation opens it and the reset before a pass finds it, whatever the
+    // case of the address's extension.
+    const QString target = s.imageFilePrefix + s.aniGifTag + QString::number(s.aniGifNumber) + kGif;
     // A copy overwrites the one a previous pass left under the same number.
     if (QFile::exists(target) && !QFile::remove(target))
         return false;

@@ -35,7 +35,7 @@ private:
     void storePicture(Integer slot, const Picture& picture, const QImage& decoded);
     void storePlaceholder(Integer slot, const Picture& placeholder);
     // The numbered copy the animation player reads; advances aniGifNumber.
-    bool copyAnimated(const QString& source, const QString& extension);
+    bool copyAnimated(const QString& source);
 
     FormPicture& form_;
 };

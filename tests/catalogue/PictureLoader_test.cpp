@@ -1,10 +1,15 @@
-// Download and loading of one picture into a store slot: every outcome, over loopback HTTP.
+// Download and loading of one picture into a store slot: every outcome over loopback HTTP, and
+// what the presentation then shows of an animated source.
 #include "CatalogueTestSupport.h"
 
 #include "catalogue/LocalFileName.h"
 #include "catalogue/PictureLoader.h"
 #include "slideshow/PictureDecoder.h"
 #include "slideshow/PictureView.h"
+#include "slideshow/Presentation.h"
+#include "slideshow/Slideshow.h"
+
+#include "anigif/ucAniGIF.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -57,22 +62,38 @@ TEST_F(PictureLoaderTest, PicturesFillTheirSlotsAndTheThumbnailTransparentPartsO
     EXPECT_TRUE(loader().LoadPictureGdiPlus(workPath("none.png"), w, h, 0, 0).isNull());
 }
 
-TEST_F(PictureLoaderTest, AnimatedPicturesGetConsecutiveNumberedCopies) {
+TEST_F(PictureLoaderTest, AnimatedPicturesGetConsecutiveNumberedCopiesThatArePlayedAndReset) {
     // A copy of an earlier pass under the same number is replaced.
     writeWorkFile("Nimbrisco7_Img_ANIGIF_5.gif", "old");
     state().aniGifNumber = 5;
     const QByteArray loops[] = {samples::animatedGif(QSize(8, 8), 2),
                                 samples::animatedGif(QSize(12, 6), 3)};
+    // Whatever the case of its extension, the copy has the name the presentation opens.
+    const QString paths[] = {"/loop0.gif", "/LOOP1.GIF"};
     for (int k = 0; k < 2; ++k) {
-        const QString path = QStringLiteral("/loop%1.gif").arg(k);
-        serve(path, loops[k]);
+        serve(paths[k], loops[k]);
         state().listPictureKind[k] = 4;
-        load(path, k);
+        load(paths[k], k);
+        EXPECT_EQ(state().listPictureKind[k], 4);
         EXPECT_EQ(readWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_%1.gif").arg(5 + k)),
                   loops[k]);
     }
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img_ANIGIF_6.GIF"));
     EXPECT_EQ(state().aniGifNumber, 7);
     EXPECT_EQ(state().listPicture[1].naturalSize, QSize(12, 6));
+
+    state().aniGifNumber = 5;
+    for (int k = 0; k < 2; ++k) {
+        state().GLOBAL_IMAGE_CURRENT_POINTER = Integer(k);
+        form().presentation().ShowPicture(state().listPicture[k]);
+        EXPECT_FALSE(form().views.ucAniGIF1->isHidden());
+        EXPECT_EQ(form().views.ucAniGIF1->FrameCount(), 2 + k);
+    }
+    // Before the next pass every copy goes back to the placeholder.
+    ASSERT_TRUE(form().slideshow().ResetAniGifFiles());
+    QFile placeholder(":/pic_not_available.gif");
+    ASSERT_TRUE(placeholder.open(QIODevice::ReadOnly));
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_6.gif"), placeholder.readAll());
 }
 
 TEST_F(PictureLoaderTest, ScriptSourceTakesThePictureOfTheScriptFolderAndNeverDownloads) {
