@@ -20,6 +20,11 @@ const QString kPng = QStringLiteral(".png");
 const QString kPhp = QStringLiteral(".php");
 const QString kGif = QStringLiteral(".gif");
 
+// The animation player plays GIF streams only; any other picture is shown as a still.
+bool isGif(const Picture& picture) {
+    return picture.encoded.startsWith("GIF87a") || picture.encoded.startsWith("GIF89a");
+}
+
 QByteArray encodedPng(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -85,6 +90,8 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
         if (picture.isNull())
             return false;
         storePicture(slot, picture, decoded);
+        if (becameStill(slot, picture))
+            return true;
         return copyAnimated(source);
     }
 
@@ -95,8 +102,16 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
     storePicture(slot, picture, decoded);
     if (s.listPictureKind[slot] == 0)
         s.listPictureKind[slot] = 1;
-    if (s.listPictureKind[slot] == 4)
-        return copyAnimated(file);
+    if (s.listPictureKind[slot] != 4 || becameStill(slot, picture))
+        return true;
+    return copyAnimated(file);
+}
+
+bool PictureLoader::becameStill(Integer slot, const Picture& picture) {
+    Integer& kind = form_.state.listPictureKind[slot];
+    if (kind != 4 || isGif(picture))
+        return false;
+    kind = 1;
     return true;
 }
 

@@ -34,6 +34,9 @@ private:
     void showProgressThumbnail();
     void storePicture(Integer slot, const Picture& picture, const QImage& decoded);
     void storePlaceholder(Integer slot, const Picture& placeholder);
+    // True when an animated slot's picture is no GIF: the slot is then made a still one, which
+    // needs no numbered copy.
+    bool becameStill(Integer slot, const Picture& picture);
     // The numbered copy the animation player reads; advances aniGifNumber.
     bool copyAnimated(const QString& source);
 

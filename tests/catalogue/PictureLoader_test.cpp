@@ -96,6 +96,41 @@ TEST_F(PictureLoaderTest, AnimatedPicturesGetConsecutiveNumberedCopiesThatArePla
     EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_6.gif"), placeholder.readAll());
 }
 
+TEST_F(PictureLoaderTest, StillBytesOfAnAnimatedOrScriptSourceAreShownAsAStillPicture) {
+    const QByteArray png = samples::encode(samples::twoColours(QSize(30, 20)), "PNG");
+    const QByteArray jpeg = samples::jpeg(QSize(32, 24));
+    serve("/loop.gif", png);
+    serve("/loop.jpg", jpeg);
+    QFile php(state().Nimbrisco_PHP_Dir + "/PHP.gif");
+    ASSERT_TRUE(php.open(QIODevice::WriteOnly));
+    php.write(jpeg);
+    php.close();
+    state().aniGifNumber = 1;
+    const struct {
+        const char* path;
+        Integer kind;
+        const QByteArray& bytes;
+    } cases[] = {{"/loop.gif", 4, png}, {"/loop.jpg", 4, jpeg}, {"/station.php", 6, jpeg}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        state().listPictureKind[0] = c.kind;
+        load(c.path, 0);
+        EXPECT_EQ(state().listPictureKind[0], 1);
+        EXPECT_EQ(state().listIMAGEnotLoaded[0], 0);
+        EXPECT_EQ(state().listPicture[0].encoded, c.bytes);
+
+        state().GLOBAL_IMAGE_CURRENT_POINTER = 0;
+        form().presentation().ShowPicture(state().listPicture[0]);
+        EXPECT_FALSE(form().views.fotoBrowser->isHidden());
+        EXPECT_TRUE(form().views.ucAniGIF1->isHidden());
+        EXPECT_EQ(form().views.fotoBrowser->picture().encoded, c.bytes);
+    }
+    // No numbered copy was made, so the next animated picture still takes number 1.
+    EXPECT_EQ(state().aniGifNumber, 1);
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img_ANIGIF_1.gif"));
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img_ANIGIF_1.jpg"));
+}
+
 TEST_F(PictureLoaderTest, ScriptSourceTakesThePictureOfTheScriptFolderAndNeverDownloads) {
     // Without its picture it is a loading error.
     state().aniGifNumber = 2;
