@@ -1,5 +1,6 @@
 #include "catalogue/PictureLoader.h"
 
+#include "catalogue/EntryAddress.h"
 #include "catalogue/LocalFileName.h"
 #include "core/FormPicture.h"
 #include "platform/TwipsGeometry.h"
@@ -161,7 +162,7 @@ bool PictureLoader::DownloadFile(const QString& url, const QString& LOCALFILENAM
         // The script source's picture comes through the browser, not from this address.
         if (Estensione.trimmed() == kPhp)
             return true;
-        if (!localname::isSafeExtension(Estensione))
+        if (!catalogue::isWebAddress(url) || !localname::isSafeExtension(Estensione))
             return false;
         return form_.platform().downloader->downloadToFile(url, LOCALFILENAME);
     } catch (...) {

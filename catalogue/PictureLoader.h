@@ -16,7 +16,8 @@ public:
 
     // Every outcome fills the slot: the picture, or a placeholder with listIMAGEnotLoaded -1.
     void Load_JPG_GIF_PNG_On_Array(const QString& UrlImageToLoad, Integer slot);
-    // False also when the extension would name a file outside the work directory.
+    // False also for an address that is not http or https, and when the extension would name a
+    // file outside the work directory.
     bool DownloadFile(const QString& url, const QString& LOCALFILENAME, const QString& Estensione);
     // Decodes a picture file; width/height -1 take the file's own size. Transparent parts are
     // laid on `backColour`. A null picture when the file cannot be decoded. `decoded` receives

@@ -193,6 +193,30 @@ TEST_F(PictureLoaderTest, NoLocalNameLeavesTheWorkDirectory) {
         EXPECT_FALSE(it.next().contains("evil")) << it.filePath().toStdString();
 }
 
+TEST_F(PictureLoaderTest, OnlyWebAddressesAreFetched) {
+    const QByteArray jpeg = samples::jpeg(QSize(16, 16));
+    server.setFallback(
+        [&jpeg](const testsupport::HttpRequest&) { return HttpResponse::ok(jpeg, "image/jpeg"); });
+    QFile holiday(root() + "holiday.jpg");
+    ASSERT_TRUE(holiday.open(QIODevice::WriteOnly));
+    holiday.write(jpeg);
+    holiday.close();
+    const QString refused[] = {QUrl::fromLocalFile(holiday.fileName()).toString(),
+                               "qrc:/pictures/logo.png"};
+    for (const QString& address : refused) {
+        SCOPED_TRACE(address.toStdString());
+        loader().Load_JPG_GIF_PNG_On_Array(address, 0);
+        expectPlaceholder(0, form().views.ImageNonDisponibile);
+    }
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img.jpg"));
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img.png"));
+
+    // The scheme in any case.
+    loader().Load_JPG_GIF_PNG_On_Array(server.url("/a.jpg").replace("http:", "HTTP:"), 1);
+    EXPECT_EQ(state().listIMAGEnotLoaded[1], 0);
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img.jpg"), jpeg);
+}
+
 TEST(LocalFileName, ExtensionAndItsSafety) {
     const struct {
         const char* address;
