@@ -75,7 +75,7 @@ void PictureFetcher::delayWithTimer4000(int ms) {
     }
 }
 
-void PictureFetcher::RenderWebPage() {
+bool PictureFetcher::RenderWebPage() {
     AppState& s = form_.state;
     QWebEngineView* view = form_.views.webvis;
     form_.views.DownloadPreview->hide();
@@ -97,7 +97,7 @@ void PictureFetcher::RenderWebPage() {
     form_.controlBar().SetAlwaysOnTop(true);
     delayWithTimer4000(1000);
     form_.controlBar().SetAlwaysOnTop(true);
-    CaptureScreenToFile();
+    const bool captured = CaptureScreenToFile();
 
     s.Http2BmpRunning = kFalse;
     form_.controlBar().SetAlwaysOnTop(false);
@@ -105,9 +105,10 @@ void PictureFetcher::RenderWebPage() {
     view->hide();
     form_.controlBar().Esponi_Barra();
     form_.views.DownloadPreview->show();
+    return captured;
 }
 
-void PictureFetcher::CaptureScreenToFile() {
+bool PictureFetcher::CaptureScreenToFile() {
     QWebEngineView* view = form_.views.webvis;
     const QRect screen(QPoint(0, 0), form_.platform().screen->sizePixels());
     QImage image = view->grab(screen).toImage();
@@ -119,8 +120,7 @@ void PictureFetcher::CaptureScreenToFile() {
         image = view->grab(screen).toImage();
     }
     QSaveFile file(capturePath());
-    if (file.open(QIODevice::WriteOnly) && image.save(&file, "BMP"))
-        file.commit();
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "BMP") && file.commit();
 }
 
 void PictureFetcher::CloseBrowserWindows() {

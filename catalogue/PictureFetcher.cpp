@@ -244,10 +244,11 @@ void PictureFetcher::fetchPage(Integer slot, const QString& address) {
     webPageUrl = address;
     s.Http2BmpRunning = kFalse;
     s.WebPageToImgEnd = kFalse;
-    RenderWebPage();
-    const Picture capture = form_.pictureLoader().loadPictureFile(capturePath());
+    // Never the file an earlier page left behind.
+    const Picture capture =
+        RenderWebPage() ? form_.pictureLoader().loadPictureFile(capturePath()) : Picture();
     if (capture.isNull()) {
-        putPlaceholder(slot);
+        form_.pictureLoader().storePlaceholder(slot, form_.views.ErrLoadPicture);
         return;
     }
     s.listPicture[slot] = capture;
@@ -267,21 +268,13 @@ void PictureFetcher::fetchScriptPage(Integer slot) {
                                          QStringLiteral("\r\n") + lastError_,
                                      QStringLiteral("Navigation Error"),
                                      platform::MsgIcon::Exclamation);
-        putPlaceholder(slot);
+        form_.pictureLoader().storePlaceholder(slot, form_.views.ImageNonDisponibile);
         form_.views.webvis->hide();
         return;
     }
     s.listPictureKind[slot] = 6;
     form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
     form_.views.webvis->hide();
-}
-
-void PictureFetcher::putPlaceholder(Integer slot) {
-    AppState& s = form_.state;
-    s.listIMAGEnotLoaded[slot] = -1;
-    s.listPicture[slot] = form_.views.ImageNonDisponibile;
-    form_.views.Miniatura->setPicture(form_.views.ImageNonDisponibile);
-    s.listPictureKind[slot] = 1;
 }
 
 void PictureFetcher::FetchImageSeries(Integer& slot) {
@@ -344,7 +337,7 @@ void PictureFetcher::appendPictureFile(const QString& path, Integer& slot) {
     AppState& s = form_.state;
     const Picture picture = form_.pictureLoader().loadPictureFile(path);
     if (picture.isNull()) {
-        putPlaceholder(slot);
+        form_.pictureLoader().storePlaceholder(slot, form_.views.ImageNonDisponibile);
     } else {
         s.listPicture[slot] = picture;
         s.listPictureKind[slot] = 1;

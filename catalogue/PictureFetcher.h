@@ -15,8 +15,9 @@ public:
     explicit PictureFetcher(FormPicture& form);
 
     bool FetchPass(Integer type);
-    void RenderWebPage();
-    void CaptureScreenToFile();
+    // Both true when the capture was written.
+    bool RenderWebPage();
+    bool CaptureScreenToFile();
     void CloseBrowserWindows();
     // Saves the first image of the page webvis is opening as "PHP.gif". False, with the reason
     // in lastError_, when the page does not load in time, holds no image, or the image cannot
@@ -48,7 +49,6 @@ private:
     void fetchPage(Integer slot, const QString& address);
     void fetchScriptPage(Integer slot);
     void preparePageEntry();
-    void putPlaceholder(Integer slot);
     void announceUpdate();
     // Own picture and slide-show folder pictures from slot `slot` on.
     void appendOwnPictures(Integer& slot);

@@ -28,13 +28,14 @@ public:
                                Integer keepAspect, QImage* decoded = nullptr);
     // The standard loader of a picture file, whatever format its bytes hold.
     Picture loadPictureFile(const QString& fileName, QImage* decoded = nullptr);
+    // Fills the slot with `placeholder`, marked not loaded.
+    void storePlaceholder(Integer slot, const Picture& placeholder);
 
 private:
     // False on what counts as a loading error (a picture that cannot be decoded, a failed copy).
     bool fillSlot(const QString& url, QString extension, Integer slot);
     void showProgressThumbnail();
     void storePicture(Integer slot, const Picture& picture, const QImage& decoded);
-    void storePlaceholder(Integer slot, const Picture& placeholder);
     // True when an animated slot's picture is no GIF: the slot is then made a still one, which
     // needs no numbered copy.
     bool becameStill(Integer slot, const Picture& picture);

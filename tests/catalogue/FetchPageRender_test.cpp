@@ -1,6 +1,6 @@
 // Web-page entries of the fetch pass on a real browser engine: rendered pages captured to
-// "HTTP_IMG.bmp", town placeholders, silenced script dialogs, script pages' first image saved
-// as "PHP.gif", and the bounds of every browser wait.
+// "HTTP_IMG.bmp" (or the placeholder when that fails), town placeholders, silenced script
+// dialogs, script pages' first image saved as "PHP.gif", and the bounds of every browser wait.
 #include "CatalogueTestSupport.h"
 
 #include "catalogue/PictureFetcher.h"
@@ -58,6 +58,23 @@ TEST_F(FetchPageRenderTest, ATownPageIsFilledInRenderedAtScreenSizeAndCaptured) 
     auto* page = qobject_cast<SilentWebPage*>(form().views.webvis->page());
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->suppressedDialogs(), 3);
+}
+
+TEST_F(FetchPageRenderTest, ACaptureThatCannotBeWrittenGivesTheLoadingErrorPlaceholder) {
+    server.route("/page.html", HttpResponse::ok(kColourPage));
+    // The capture file's name is as long as the file system allows: the capture of an earlier
+    // page is there, but no new one can be written beside it under a temporary name.
+    state().imageFilePrefix = workDir() + "/" + QString(255 - 12, 'N');
+    const QString capture = state().imageFilePrefix + "HTTP_IMG.bmp";
+    QImage earlier(64, 48, QImage::Format_RGB32);
+    earlier.fill(Qt::green);
+    ASSERT_TRUE(earlier.save(capture, "BMP"));
+    fetchEntries({coded('2', "/page.html")});
+    ASSERT_EQ(QImage(capture).size(), earlier.size());
+
+    EXPECT_EQ(state().listIMAGEnotLoaded[0], -1);
+    EXPECT_EQ(state().listPictureKind[0], 1);
+    EXPECT_EQ(state().listPicture[0].encoded, form().views.ErrLoadPicture.encoded);
 }
 
 TEST_F(FetchPageRenderTest, AScriptPagesFirstImageIsSavedAndLoadedOrThePlaceholderTaken) {
