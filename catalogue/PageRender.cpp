@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QSaveFile>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
 
 namespace {
@@ -48,6 +49,22 @@ SilentWebPage& PictureFetcher::silentPage() {
 
 QString PictureFetcher::capturePath() const {
     return form_.state.imageFilePrefix + QStringLiteral("HTTP_IMG.bmp");
+}
+
+void PictureFetcher::clearBrowserView() {
+    SilentWebPage& page = silentPage();
+    const QUrl blank(QStringLiteral("about:blank"));
+    bool done = false;
+    const QMetaObject::Connection finished = QObject::connect(
+        &page, &QWebEnginePage::loadingChanged, &page,
+        [&done, &blank](const QWebEngineLoadingInfo& info) {
+            if (info.url() == blank && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+                done = true;
+        });
+    page.load(blank);
+    // Waited for, so that its completion is not taken for that of the next page.
+    waitUntil([&done] { return done; }, blankPageTimeoutMs);
+    QObject::disconnect(finished);
 }
 
 bool PictureFetcher::waitUntil(const std::function<bool()>& done, int boundMs) {
@@ -103,6 +120,7 @@ bool PictureFetcher::RenderWebPage() {
     form_.controlBar().SetAlwaysOnTop(false);
     form_.presentation().ShowPictureView();
     view->hide();
+    clearBrowserView();
     form_.controlBar().Esponi_Barra();
     form_.views.DownloadPreview->show();
     return captured;

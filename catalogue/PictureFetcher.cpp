@@ -269,12 +269,12 @@ void PictureFetcher::fetchScriptPage(Integer slot) {
                                      QStringLiteral("Navigation Error"),
                                      platform::MsgIcon::Exclamation);
         form_.pictureLoader().storePlaceholder(slot, form_.views.ImageNonDisponibile);
-        form_.views.webvis->hide();
-        return;
+    } else {
+        s.listPictureKind[slot] = 6;
+        form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
     }
-    s.listPictureKind[slot] = 6;
-    form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
     form_.views.webvis->hide();
+    clearBrowserView();
 }
 
 void PictureFetcher::FetchImageSeries(Integer& slot) {
