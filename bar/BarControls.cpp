@@ -47,6 +47,10 @@ BarControls createBarControls(QWidget* form) {
     c.lblMsgUser = new QLabel(form);
     c.lblMsgUser->setWordWrap(true);
     c.lblMsgUser->hide();
+    // Credits, the service's message and the status lines come from outside: shown as written,
+    // never as rich text (which would honour a tag naming a local file).
+    for (QLabel* l : {c.whoWeAre, c.lCountDown, c.lblMsgUser})
+        l->setTextFormat(Qt::PlainText);
     c.timerflag = new Shape(form);
     c.timerflag->resize(12, 12);
     c.HelpCaller = new QPushButton(form);

@@ -1,5 +1,7 @@
 #include "catalogue/EntryAddress.h"
 
+#include <QUrl>
+
 namespace catalogue {
 
 namespace {
@@ -27,6 +29,11 @@ long long numberField(const QString& text) {
 }
 
 } // namespace
+
+bool isWebAddress(const QString& address) {
+    const QString scheme = QUrl(address.trimmed()).scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
 
 QString restoredAddress(const QString& entry) {
     return QLatin1Char('h') + entry.mid(1);

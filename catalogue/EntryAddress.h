@@ -1,6 +1,7 @@
 #pragma once
-// The pure rules of a selected entry's address: its source kind, the restored scheme, the town
-// placeholders of a forecast page and the fields of a weather-network series.
+// The pure rules of a selected entry's address: its source kind, the restored scheme, whether it
+// may be fetched, the town placeholders of a forecast page and the fields of a weather-network
+// series.
 
 #include <QString>
 #include <array>
@@ -9,6 +10,10 @@ namespace catalogue {
 
 // The number of town fields a forecast address can name ("<p01>" to "<p14>").
 constexpr int kTownFields = 14;
+
+// True for an http or https address (the scheme in any case): the only ones the program fetches,
+// so that a catalogue cannot make it copy local files or resources.
+bool isWebAddress(const QString& address);
 
 // The entry with its first character (the kind digit) replaced by the "h" of "http".
 QString restoredAddress(const QString& entry);

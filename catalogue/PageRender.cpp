@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QSaveFile>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
 
 namespace {
@@ -50,6 +51,22 @@ QString PictureFetcher::capturePath() const {
     return form_.state.imageFilePrefix + QStringLiteral("HTTP_IMG.bmp");
 }
 
+void PictureFetcher::clearBrowserView() {
+    SilentWebPage& page = silentPage();
+    const QUrl blank(QStringLiteral("about:blank"));
+    bool done = false;
+    const QMetaObject::Connection finished = QObject::connect(
+        &page, &QWebEnginePage::loadingChanged, &page,
+        [&done, &blank](const QWebEngineLoadingInfo& info) {
+            if (info.url() == blank && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+                done = true;
+        });
+    page.load(blank);
+    // Waited for, so that its completion is not taken for that of the next page.
+    waitUntil([&done] { return done; }, blankPageTimeoutMs);
+    QObject::disconnect(finished);
+}
+
 bool PictureFetcher::waitUntil(const std::function<bool()>& done, int boundMs) {
     return platform::waitUntil(form_.clock(), *form_.platform().ending, done, boundMs, kWaitStepMs);
 }
@@ -68,7 +85,7 @@ void PictureFetcher::delayWithTimer4000(int ms) {
     }
 }
 
-void PictureFetcher::RenderWebPage() {
+bool PictureFetcher::RenderWebPage() {
     AppState& s = form_.state;
     QWebEngineView* view = form_.views.webvis;
     form_.views.DownloadPreview->hide();
@@ -90,20 +107,22 @@ void PictureFetcher::RenderWebPage() {
     form_.controlBar().SetAlwaysOnTop(true);
     delayWithTimer4000(1000);
     form_.controlBar().SetAlwaysOnTop(true);
-    CaptureScreenToFile();
+    const bool captured = CaptureScreenToFile();
 
     s.Http2BmpRunning = kFalse;
     form_.controlBar().SetAlwaysOnTop(false);
     form_.presentation().ShowPictureView();
     view->hide();
+    clearBrowserView();
     form_.controlBar().Esponi_Barra();
     form_.views.DownloadPreview->show();
+    return captured;
 }
 
-void PictureFetcher::CaptureScreenToFile() {
+bool PictureFetcher::CaptureScreenToFile() {
     // A render cut short by the end of the run leaves the last capture as it was.
     if (form_.ending())
-        return;
+        return false;
     QWebEngineView* view = form_.views.webvis;
     const QRect screen(QPoint(0, 0), form_.platform().screen->sizePixels());
     QImage image = view->grab(screen).toImage();
@@ -115,8 +134,7 @@ void PictureFetcher::CaptureScreenToFile() {
         image = view->grab(screen).toImage();
     }
     QSaveFile file(capturePath());
-    if (file.open(QIODevice::WriteOnly) && image.save(&file, "BMP"))
-        file.commit();
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "BMP") && file.commit();
 }
 
 void PictureFetcher::CloseBrowserWindows() {

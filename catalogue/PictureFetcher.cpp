@@ -93,6 +93,8 @@ bool PictureFetcher::FetchPass(Integer type) {
         s.listImageSELECTED.clear();
         for (int i = 0; i < entries.size() && i < kEntryCount; ++i)
             s.listImageSELECTED[i] = entries[i];
+        // The selection was just recorded with one credit id per entry, in the same order.
+        s.listIdCopyrightSELECTED = s.listIdCopyright;
         if (s.flagDownloadRunning == 1) {
             s.pictureCount = 0;
             s.pictureTotal = saturatedInteger(s.listImageSELECTED.countUntilEmpty());
@@ -184,6 +186,7 @@ Integer PictureFetcher::fetchEntries(bool changed) {
     for (int entry = 0; entry < kEntryCount && !s.listImageSELECTED[entry].isEmpty(); ++entry) {
         if (slot > kSlotLast || form_.ending())
             break;
+        const Integer first = slot;
         if (fetch) {
             for (int i = 0; i < kEntrySteps; ++i)
                 form_.clock().sleepAndYield(kWaitStepMs);
@@ -192,6 +195,8 @@ Integer PictureFetcher::fetchEntries(bool changed) {
         } else {
             slot = saturatedInteger(slot + slotSpan(s.listImageSELECTED[entry].trimmed()) - 1);
         }
+        for (int k = first; k <= qMin<int>(slot, kSlotLast); ++k)
+            s.listIdCopyright[k] = s.listIdCopyrightSELECTED[entry];
         s.pictureCount = saturatedInteger(qMin(slot + 1, kSlotLast + 1));
         slot = s.pictureCount;
     }
@@ -239,10 +244,11 @@ void PictureFetcher::fetchPage(Integer slot, const QString& address) {
     webPageUrl = address;
     s.Http2BmpRunning = kFalse;
     s.WebPageToImgEnd = kFalse;
-    RenderWebPage();
-    const Picture capture = form_.pictureLoader().loadPictureFile(capturePath());
+    // Never the file an earlier page left behind.
+    const Picture capture =
+        RenderWebPage() ? form_.pictureLoader().loadPictureFile(capturePath()) : Picture();
     if (capture.isNull()) {
-        putPlaceholder(slot);
+        form_.pictureLoader().storePlaceholder(slot, form_.views.ErrLoadPicture);
         return;
     }
     s.listPicture[slot] = capture;
@@ -262,21 +268,13 @@ void PictureFetcher::fetchScriptPage(Integer slot) {
                                          QStringLiteral("\r\n") + lastError_,
                                      QStringLiteral("Navigation Error"),
                                      platform::MsgIcon::Exclamation);
-        putPlaceholder(slot);
-        form_.views.webvis->hide();
-        return;
+        form_.pictureLoader().storePlaceholder(slot, form_.views.ImageNonDisponibile);
+    } else {
+        s.listPictureKind[slot] = 6;
+        form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
     }
-    s.listPictureKind[slot] = 6;
-    form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
     form_.views.webvis->hide();
-}
-
-void PictureFetcher::putPlaceholder(Integer slot) {
-    AppState& s = form_.state;
-    s.listIMAGEnotLoaded[slot] = -1;
-    s.listPicture[slot] = form_.views.ImageNonDisponibile;
-    form_.views.Miniatura->setPicture(form_.views.ImageNonDisponibile);
-    s.listPictureKind[slot] = 1;
+    clearBrowserView();
 }
 
 void PictureFetcher::FetchImageSeries(Integer& slot) {
@@ -339,12 +337,14 @@ void PictureFetcher::appendPictureFile(const QString& path, Integer& slot) {
     AppState& s = form_.state;
     const Picture picture = form_.pictureLoader().loadPictureFile(path);
     if (picture.isNull()) {
-        putPlaceholder(slot);
+        form_.pictureLoader().storePlaceholder(slot, form_.views.ImageNonDisponibile);
     } else {
         s.listPicture[slot] = picture;
         s.listPictureKind[slot] = 1;
         s.listIMAGEnotLoaded[slot] = 0;
     }
+    // The user's own pictures have no credit record.
+    s.listIdCopyright[slot] = 0;
     ++slot;
     s.pictureCount = slot;
 }

@@ -15,8 +15,9 @@ public:
     explicit PictureFetcher(FormPicture& form);
 
     bool FetchPass(Integer type);
-    void RenderWebPage();
-    void CaptureScreenToFile();
+    // Both true when the capture was written.
+    bool RenderWebPage();
+    bool CaptureScreenToFile();
     void CloseBrowserWindows();
     // Saves the first image of the page webvis is opening as "PHP.gif". False, with the reason
     // in lastError_, when the page does not load in time, holds no image, or the image cannot
@@ -37,6 +38,8 @@ public:
     int scriptResultTimeoutMs = 10000;
     // How long the capture waits for the view's first drawn frame after the page completed.
     int firstFrameTimeoutMs = 10000;
+    // The empty document that replaces a page once it has been read.
+    int blankPageTimeoutMs = 10000;
 
 private:
     bool buildEntries(Integer type, QStringList& entries, bool& changed);
@@ -48,7 +51,6 @@ private:
     void fetchPage(Integer slot, const QString& address);
     void fetchScriptPage(Integer slot);
     void preparePageEntry();
-    void putPlaceholder(Integer slot);
     void announceUpdate();
     // Own picture and slide-show folder pictures from slot `slot` on.
     void appendOwnPictures(Integer& slot);
@@ -59,6 +61,9 @@ private:
     // Yields until `done` or `boundMs` real milliseconds have passed; true when done.
     bool waitUntil(const std::function<bool()>& done, int boundMs);
     SilentWebPage& silentPage();
+    // Replaces the page in webvis by an empty document, so that a page that has been captured
+    // or read runs no scripts, refreshes or sound while it is hidden. The page object stays.
+    void clearBrowserView();
     QString capturePath() const;
 
     FormPicture& form_;

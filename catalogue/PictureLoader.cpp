@@ -1,5 +1,6 @@
 #include "catalogue/PictureLoader.h"
 
+#include "catalogue/EntryAddress.h"
 #include "catalogue/LocalFileName.h"
 #include "core/FormPicture.h"
 #include "platform/TwipsGeometry.h"
@@ -19,6 +20,11 @@ namespace {
 const QString kPng = QStringLiteral(".png");
 const QString kPhp = QStringLiteral(".php");
 const QString kGif = QStringLiteral(".gif");
+
+// The animation player plays GIF streams only; any other picture is shown as a still.
+bool isGif(const Picture& picture) {
+    return picture.encoded.startsWith("GIF87a") || picture.encoded.startsWith("GIF89a");
+}
 
 QByteArray encodedPng(const QImage& image) {
     QByteArray bytes;
@@ -78,7 +84,6 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
 
     // A script source: its picture was saved in the script folder by the fetch pass.
     if (extension == kPhp) {
-        extension = kGif;
         if (s.listPictureKind[slot] == 6)
             s.listPictureKind[slot] = 4;
         const QString source = s.Nimbrisco_PHP_Dir + QStringLiteral("/PHP.gif");
@@ -86,7 +91,9 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
         if (picture.isNull())
             return false;
         storePicture(slot, picture, decoded);
-        return copyAnimated(source, extension);
+        if (becameStill(slot, picture))
+            return true;
+        return copyAnimated(source);
     }
 
     const QString file = s.imageFilePrefix + extension;
@@ -96,8 +103,16 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
     storePicture(slot, picture, decoded);
     if (s.listPictureKind[slot] == 0)
         s.listPictureKind[slot] = 1;
-    if (s.listPictureKind[slot] == 4)
-        return copyAnimated(file, extension);
+    if (s.listPictureKind[slot] != 4 || becameStill(slot, picture))
+        return true;
+    return copyAnimated(file);
+}
+
+bool PictureLoader::becameStill(Integer slot, const Picture& picture) {
+    Integer& kind = form_.state.listPictureKind[slot];
+    if (kind != 4 || isGif(picture))
+        return false;
+    kind = 1;
     return true;
 }
 
@@ -125,12 +140,13 @@ void PictureLoader::storePlaceholder(Integer slot, const Picture& placeholder) {
     form_.views.Miniatura->setPicture(placeholder);
 }
 
-bool PictureLoader::copyAnimated(const QString& source, const QString& extension) {
+bool PictureLoader::copyAnimated(const QString& source) {
     AppState& s = form_.state;
     if (s.aniGifNumber == std::numeric_limits<Integer>::max())
         return false;
-    const QString target =
-        s.imageFilePrefix + s.aniGifTag + QString::number(s.aniGifNumber) + extension;
+    // Named as the presentation opens it and the reset before a pass finds it, whatever the
+    // case of the address's extension.
+    const QString target = s.imageFilePrefix + s.aniGifTag + QString::number(s.aniGifNumber) + kGif;
     // A copy overwrites the one a previous pass left under the same number.
     if (QFile::exists(target) && !QFile::remove(target))
         return false;
@@ -146,7 +162,7 @@ bool PictureLoader::DownloadFile(const QString& url, const QString& LOCALFILENAM
         // The script source's picture comes through the browser, not from this address.
         if (Estensione.trimmed() == kPhp)
             return true;
-        if (!localname::isSafeExtension(Estensione))
+        if (!catalogue::isWebAddress(url) || !localname::isSafeExtension(Estensione))
             return false;
         return form_.platform().downloader->downloadToFile(url, LOCALFILENAME);
     } catch (...) {

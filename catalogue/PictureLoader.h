@@ -16,7 +16,8 @@ public:
 
     // Every outcome fills the slot: the picture, or a placeholder with listIMAGEnotLoaded -1.
     void Load_JPG_GIF_PNG_On_Array(const QString& UrlImageToLoad, Integer slot);
-    // False also when the extension would name a file outside the work directory.
+    // False also for an address that is not http or https, and when the extension would name a
+    // file outside the work directory.
     bool DownloadFile(const QString& url, const QString& LOCALFILENAME, const QString& Estensione);
     // Decodes a picture file; width/height -1 take the file's own size. Transparent parts are
     // laid on `backColour`. A null picture when the file cannot be decoded. `decoded` receives
@@ -27,15 +28,19 @@ public:
                                Integer keepAspect, QImage* decoded = nullptr);
     // The standard loader of a picture file, whatever format its bytes hold.
     Picture loadPictureFile(const QString& fileName, QImage* decoded = nullptr);
+    // Fills the slot with `placeholder`, marked not loaded.
+    void storePlaceholder(Integer slot, const Picture& placeholder);
 
 private:
     // False on what counts as a loading error (a picture that cannot be decoded, a failed copy).
     bool fillSlot(const QString& url, QString extension, Integer slot);
     void showProgressThumbnail();
     void storePicture(Integer slot, const Picture& picture, const QImage& decoded);
-    void storePlaceholder(Integer slot, const Picture& placeholder);
+    // True when an animated slot's picture is no GIF: the slot is then made a still one, which
+    // needs no numbered copy.
+    bool becameStill(Integer slot, const Picture& picture);
     // The numbered copy the animation player reads; advances aniGifNumber.
-    bool copyAnimated(const QString& source, const QString& extension);
+    bool copyAnimated(const QString& source);
 
     FormPicture& form_;
 };

@@ -26,6 +26,9 @@ struct AppState {
     SlotList<QString> listImageSELECTED;    // entries of the current fetch pass
     SlotList<QString> listOLDImageSELECTED; // entries of the previous fetch pass
     SlotList<Integer> listIdCopyright;      // catalogue position of the credit record + 1; 0 = none
+    // The credit ids of the entries of the current fetch pass, one per entry: the pass gives
+    // each of an entry's slots its id in listIdCopyright (a series fills several slots).
+    SlotList<Integer> listIdCopyrightSELECTED;
 
     // ---- Collections ----
     SlotList<QString> listCodePic; // restore code of every catalogue list item

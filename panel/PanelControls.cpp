@@ -140,6 +140,9 @@ PanelControls createPanelControls(QWidget* form) {
     c.lVersion = new QLabel(form);
     c.FrameDescPreview = new QFrame(form);
     c.DescPreview = new QLabel(c.FrameDescPreview);
+    // A catalogue description and a path from the configuration file are shown as written.
+    for (QLabel* l : {c.DescPreview, c.SSTCfg_LblinserisciImg})
+        l->setTextFormat(Qt::PlainText);
     c.BrowserImgPreview = new QWidget(form);
     for (QWidget* w : {static_cast<QWidget*>(c.SSTCfg), static_cast<QWidget*>(c.FrameWizard),
                        static_cast<QWidget*>(c.FrameDescPreview), c.BrowserImgPreview})

@@ -19,6 +19,15 @@ convert -size 640x480 gradient:'#41201b'-'#170b0b' \
     -pointsize 18 -fill '#bda098' -annotate +0+30 'The downloaded file is damaged or of an unknown kind' \
     loading_error.png
 
+# Notice shown for three seconds when a download pass has replaced the pictures.
+convert -size 560x140 xc:none -fill '#0d3b66' -stroke '#f4d35e' -strokewidth 4 \
+    -draw "roundrectangle 2,2 557,137 24,24" \
+    -stroke none -fill '#2a9d8f' -draw "circle 72,70 72,28" \
+    -stroke '#faf0ca' -strokewidth 10 -fill none -draw "polyline 52,72 67,88 94,54" \
+    -stroke none -font $FONT -pointsize 36 -fill '#faf0ca' -gravity west -annotate +134-16 'Pictures updated' \
+    -pointsize 20 -fill '#9bb8d3' -annotate +136+28 'Nimbrisco has fetched them again' \
+    pictures_updated.png
+
 # Start logo.
 convert -size 1200x675 gradient:'#0d3b66'-'#03121f' \
     -fill '#f4d35e' -draw "circle 220,290 220,200" \

@@ -5,6 +5,7 @@
 #include "slideshow/PictureView.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QWebEngineView>
 
 ViewControls createViewControls(QWidget* form) {
@@ -15,6 +16,7 @@ ViewControls createViewControls(QWidget* form) {
     v.Miniatura = new PictureView(form);
     v.DownloadPreview = new QLabel(QStringLiteral("Download In Progress:  Preview"), form);
     v.MessaggioAggiornate = new QLabel(form);
+    v.MessaggioAggiornate->setPixmap(QPixmap(QStringLiteral(":/pictures/pictures_updated.png")));
     for (QWidget* w :
          {static_cast<QWidget*>(v.fotoBrowser), static_cast<QWidget*>(v.ucAniGIF1),
           static_cast<QWidget*>(v.webvis), static_cast<QWidget*>(v.Miniatura),

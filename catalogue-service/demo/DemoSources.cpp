@@ -34,6 +34,9 @@ QString QueryValue(const QUrlQuery& query, const char* key) {
 }
 
 const QHash<QString, Producer>& FixedSources() {
+    const Producer radarLoop = [](const Request& r) {
+        return DemoContent{EncodeRadarLoop(r.when), kGif};
+    };
     static const QHash<QString, Producer> sources = {
         {QStringLiteral("satellite.jpg"),
          [](const Request& r) {
@@ -51,9 +54,13 @@ const QHash<QString, Producer>& FixedSources() {
          [](const Request& r) {
              return DemoContent{EncodeStillGif(DrawStationReport(r.when)), kGif};
          }},
-        {QStringLiteral("radar.gif"),
+        {QStringLiteral("radar.gif"), radarLoop},
+        // The same loop under the capitals some sources use.
+        {QStringLiteral("RADAR.GIF"), radarLoop},
+        // A source announced as an animated GIF that serves a still PNG.
+        {QStringLiteral("cloudcover.gif"),
          [](const Request& r) {
-             return DemoContent{EncodeRadarLoop(r.when), kGif};
+             return DemoContent{EncodePicture(DrawSatellite(r.when), "PNG"), kPng};
          }},
         {QStringLiteral("forecast.html"),
          [](const Request& r) {

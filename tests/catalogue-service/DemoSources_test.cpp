@@ -9,8 +9,10 @@ using namespace catalogueservice;
 
 TEST_F(ServiceFixture, StillPicturesAndSeriesFramesDecodeInTheirFormats) {
     // The entry names frame_001 to frame_003; the series goes on to 24.
+    // The cloud cover is announced as an animated GIF and serves a PNG.
     for (const auto& [path, format] : {std::pair("/demo/satellite.jpg", "jpeg"),
                                        {"/demo/temperature.png", "png"},
+                                       {"/demo/cloudcover.gif", "png"},
                                        {"/demo/pressure.gif", "gif"},
                                        {"/demo/series/frame_001.jpg", "jpeg"},
                                        {"/demo/series/frame_24.jpg", "jpeg"}}) {
@@ -33,7 +35,7 @@ TEST_F(ServiceFixture, StillPicturesAndSeriesFramesDecodeInTheirFormats) {
     EXPECT_EQ(qAlpha(png.pixel(png.width() / 2, png.height() / 2)), 255);
 }
 
-TEST_F(ServiceFixture, RadarLoopIsALoopingAnimatedGif) {
+TEST_F(ServiceFixture, RadarLoopIsALoopingAnimatedGifUnderEitherName) {
     const HttpReply reply = get("/demo/radar.gif");
     ASSERT_EQ(reply.status, 200);
     EXPECT_TRUE(reply.body.contains("NETSCAPE2.0"));
@@ -42,6 +44,9 @@ TEST_F(ServiceFixture, RadarLoopIsALoopingAnimatedGif) {
     EXPECT_EQ(frames[0].size(), QSize(640, 480));
     // The sweep moves.
     EXPECT_NE(frames[0], frames[1]);
+    const HttpReply capitals = get("/demo/RADAR.GIF");
+    EXPECT_EQ(capitals.contentType, "image/gif");
+    EXPECT_EQ(Frames(capitals.body).size(), 12);
 }
 
 TEST_F(ServiceFixture, PagesShowTheEscapedTownAndPicturesOfThisService) {
@@ -72,9 +77,10 @@ TEST_F(ServiceFixture, PagesShowTheEscapedTownAndPicturesOfThisService) {
 TEST(DemoTime, EachPictureAndPageChangesWithTheTimeAndOnlyWithIt) {
     const Catalogue demo = DemoCatalogue();
     const QDateTime morning(QDate(2024, 12, 8), QTime(10, 15, 30));
-    for (const char* path : {"/demo/satellite.jpg", "/demo/temperature.png", "/demo/pressure.gif",
-                             "/demo/radar.gif", "/demo/series/frame_001.jpg", "/demo/forecast.html",
-                             "/demo/bulletin.html", "/demo/script.html"}) {
+    for (const char* path :
+         {"/demo/satellite.jpg", "/demo/temperature.png", "/demo/pressure.gif", "/demo/radar.gif",
+          "/demo/RADAR.GIF", "/demo/cloudcover.gif", "/demo/series/frame_001.jpg",
+          "/demo/forecast.html", "/demo/bulletin.html", "/demo/script.html"}) {
         ServiceRequest request{"GET", QLatin1String(path), "town=Roma", "http://127.0.0.1:1",
                                morning};
         const ServiceResponse first = Route(demo, request);

@@ -1,8 +1,9 @@
 // LoadCatalogue over loopback HTTP: the order of its requests for a saved selection and for the
-// full catalogue, and what it does without a usable selection.
+// full catalogue, the credit of every slot it fills, and what it does without a usable selection.
 #include "CatalogueTestSupport.h"
 
 #include "catalogue/CatalogueClient.h"
+#include "slideshow/Slideshow.h"
 #include "storage/ConfigFiles.h"
 
 namespace {
@@ -45,6 +46,46 @@ TEST_F(CatalogueSequenceTest, ASavedSelectionIsRequestedFetchedAndCredited) {
     EXPECT_EQ(state().pictureCount, 2);
     EXPECT_EQ(state().listCopyright[1], "-B-99--");
     EXPECT_EQ(state().catalogueLoaded, 1);
+}
+
+TEST_F(CatalogueSequenceTest, EverySlotShowsTheCreditAndTimingOfTheEntryItCameFrom) {
+    // A picture, a series of three and a picture kept four times as long, at catalogue
+    // positions 0, 1 and 2.
+    for (const char* path : {"/pics/s_1.jpg", "/pics/s_2.jpg", "/pics/s_3.jpg", "/pics/c.jpg"})
+        servePicture(path);
+    answer("y2222",
+           ("<P>" + server.url("/pics/a.png") + "<P>" + coded('5', "/pics/s_*.jpg,1,1,3,1") +
+            "<P>" + server.url("/pics/c.jpg") + "<P>")
+               .toLatin1());
+    answer("x9999", "<P>-Plain-7-Plain line<P>-Series-95-Series line<P>-Long-200-Long line<P>");
+    load(0, "0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n\r\n\r\n");
+    ASSERT_EQ(state().pictureCount, 5);
+
+    const struct {
+        const char* credit;
+        int interval;
+    } expected[] = {{"Plain", 8000},
+                    {"Series", Slideshow::kQuickIntervalMs},
+                    {"Series", Slideshow::kQuickIntervalMs},
+                    {"Series", Slideshow::kQuickIntervalMs},
+                    {"Long", 32000}};
+    // The second cycle begins with the periodic download of the same entries.
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        if (cycle == 1)
+            state().cntCounterDwLoadImage = 1000;
+        for (int slot = 0; slot < 5; ++slot) {
+            form().slideshow().imgClock_Timer();
+            ASSERT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, slot + 1);
+            const QString credit = QString::fromLatin1(expected[slot].credit);
+            const std::string where = std::to_string(cycle) + "/" + std::to_string(slot);
+            EXPECT_EQ(state().statusLine1.toStdString(),
+                      (credit + state().LastUpdate).toStdString())
+                << where;
+            EXPECT_EQ(state().statusLine2.toStdString(), (credit + " line").toStdString()) << where;
+            EXPECT_EQ(form().imgClock.interval(), expected[slot].interval) << where;
+        }
+    }
+    EXPECT_EQ(server.requestCount("/pics/s_3.jpg"), 2);
 }
 
 TEST_F(CatalogueSequenceTest, ThePanelAsksForTheFullCatalogueWithoutFetchingPastFailures) {

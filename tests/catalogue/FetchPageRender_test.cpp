@@ -1,11 +1,16 @@
 // Web-page entries of the fetch pass on a real browser engine: rendered pages captured to
-// "HTTP_IMG.bmp", town placeholders, silenced script dialogs, script pages' first image saved
-// as "PHP.gif", and the bounds of every browser wait.
+// "HTTP_IMG.bmp" (or the placeholder when that fails), town placeholders, silenced script
+// dialogs, script pages' first image saved as "PHP.gif", the view emptied after each page, and
+// the bounds of every browser wait.
 #include "CatalogueTestSupport.h"
 
 #include "catalogue/PictureFetcher.h"
 #include "catalogue/SilentWebPage.h"
 
+#include "slideshow/PictureDecoder.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -35,6 +40,20 @@ protected:
         setCatalogue(entries);
         ASSERT_TRUE(form().pictureFetcher().FetchPass(2));
     }
+    // The value of `script` in the document webvis holds now; -1 when it does not answer.
+    int runScript(const QString& script) {
+        int value = -1;
+        bool answered = false;
+        form().views.webvis->page()->runJavaScript(script, [&](const QVariant& result) {
+            value = result.isValid() ? result.toInt() : -1;
+            answered = true;
+        });
+        QElapsedTimer waited;
+        waited.start();
+        while (!answered && waited.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        return value;
+    }
 };
 
 } // namespace
@@ -58,6 +77,62 @@ TEST_F(FetchPageRenderTest, ATownPageIsFilledInRenderedAtScreenSizeAndCaptured) 
     auto* page = qobject_cast<SilentWebPage*>(form().views.webvis->page());
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->suppressedDialogs(), 3);
+}
+
+TEST_F(FetchPageRenderTest, TheViewIsEmptiedAfterEachPageAndStillRendersTheNextOne) {
+    // A page that goes on running: a script, a refresh and a sound.
+    const QByteArray running = "<html><head><meta http-equiv='refresh' content='1'></head>"
+                               "<body style='margin:0;background:#ff0000'><p>Red</p><audio "
+                               "autoplay loop "
+                               "src='/sound.wav'></audio><script>setInterval(function() {"
+                               "document.title = 'tick ' + Date.now(); }, 20);</script></body>"
+                               "</html>";
+    server.route("/running.html", HttpResponse::ok(running));
+    server.route(
+        "/green.html",
+        HttpResponse::ok("<html><body style='margin:0;background:#00ff00'><p>Green</p></body>"));
+    server.route("/script.php", HttpResponse::ok("<html><body><img src='/station.gif'>"
+                                                 "<script>setInterval(function() {}, 20);"
+                                                 "</script></body></html>"));
+    server.route("/station.gif", HttpResponse::ok(samples::animatedGif(QSize(8, 8), 2)));
+    QWebEngineView* view = form().views.webvis;
+
+    fetchEntries({coded('2', "/running.html"), coded('2', "/green.html")});
+    const QImage first = pictures::decodeFull(state().listPicture[0].encoded);
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(QColor(first.pixel(960, 540)), QColor(Qt::red));
+    // The second page was loaded to its end in the same view and captured.
+    EXPECT_EQ(server.requestCount("/green.html"), 1);
+    EXPECT_EQ(state().WebPageToImgEnd, kTrue);
+    EXPECT_EQ(state().listPictureKind[1], 2);
+    EXPECT_EQ(state().listIMAGEnotLoaded[1], 0);
+    QWebEnginePage* page = view->page();
+    EXPECT_TRUE(qobject_cast<SilentWebPage*>(page));
+    EXPECT_EQ(view->url(), QUrl("about:blank"));
+    EXPECT_EQ(runScript("document.scripts.length + document.body.innerHTML.length"), 0);
+
+    fetchEntries({coded('6', "/script.php")});
+    EXPECT_EQ(state().listPictureKind[0], 4);
+    EXPECT_EQ(view->page(), page);
+    EXPECT_EQ(view->url(), QUrl("about:blank"));
+    EXPECT_EQ(runScript("document.scripts.length + document.body.innerHTML.length"), 0);
+}
+
+TEST_F(FetchPageRenderTest, ACaptureThatCannotBeWrittenGivesTheLoadingErrorPlaceholder) {
+    server.route("/page.html", HttpResponse::ok(kColourPage));
+    // The capture file's name is as long as the file system allows: the capture of an earlier
+    // page is there, but no new one can be written beside it under a temporary name.
+    state().imageFilePrefix = workDir() + "/" + QString(255 - 12, 'N');
+    const QString capture = state().imageFilePrefix + "HTTP_IMG.bmp";
+    QImage earlier(64, 48, QImage::Format_RGB32);
+    earlier.fill(Qt::green);
+    ASSERT_TRUE(earlier.save(capture, "BMP"));
+    fetchEntries({coded('2', "/page.html")});
+    ASSERT_EQ(QImage(capture).size(), earlier.size());
+
+    EXPECT_EQ(state().listIMAGEnotLoaded[0], -1);
+    EXPECT_EQ(state().listPictureKind[0], 1);
+    EXPECT_EQ(state().listPicture[0].encoded, form().views.ErrLoadPicture.encoded);
 }
 
 TEST_F(FetchPageRenderTest, AScriptPagesFirstImageIsSavedAndLoadedOrThePlaceholderTaken) {

@@ -1,11 +1,13 @@
 // The fetch pass over loopback HTTP: the entry kinds of picture files, series, the own and
-// folder pictures, the end of a pass, and a panel start without selection.
+// folder pictures, the end of a pass with its update notice, and a panel start without selection.
 #include "CatalogueTestSupport.h"
 
 #include "catalogue/PictureFetcher.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 
 namespace {
 
@@ -55,6 +57,29 @@ TEST_F(FetchPassTest, FileKindsFillTheirSlotsAndTheEndOfAPassRestartsTheShow) {
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 0);
     EXPECT_EQ(state().aniGifNumber, 1);
     EXPECT_TRUE(state().LastUpdate.startsWith(" - RFRS:"));
+}
+
+TEST_F(FetchPassTest, TheUpdateNoticeShowsItsPictureOnTopForItsThreeSeconds) {
+    servePicture("/p/a.png");
+    setCatalogue({server.url("/p/a.png")});
+    form().show();
+    QLabel* notice = form().views.MessaggioAggiornate;
+    const QPixmap artwork(":/pictures/pictures_updated.png");
+    ASSERT_FALSE(artwork.isNull());
+    int shownMs = 0;
+    clock().onSleep = [&](int ms) {
+        if (!notice->isVisible())
+            return;
+        shownMs += ms;
+        EXPECT_EQ(notice->pixmap().toImage(), artwork.toImage());
+        EXPECT_EQ(notice->size(), artwork.size());
+        // At 3000 and 2000 twips, over everything else.
+        EXPECT_EQ(notice->pos(), QPoint(200, 133));
+        EXPECT_EQ(form().childAt(notice->geometry().center()), notice);
+    };
+    ASSERT_TRUE(fetch(2));
+    EXPECT_EQ(shownMs, 3000);
+    EXPECT_TRUE(notice->isHidden());
 }
 
 TEST_F(FetchPassTest, ASeriesWithoutItsSeparatorsIsReportedAndTheNextEntryFetched) {

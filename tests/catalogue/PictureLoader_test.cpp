@@ -1,10 +1,15 @@
-// Download and loading of one picture into a store slot: every outcome, over loopback HTTP.
+// Download and loading of one picture into a store slot: every outcome over loopback HTTP, and
+// what the presentation then shows of an animated source.
 #include "CatalogueTestSupport.h"
 
 #include "catalogue/LocalFileName.h"
 #include "catalogue/PictureLoader.h"
 #include "slideshow/PictureDecoder.h"
 #include "slideshow/PictureView.h"
+#include "slideshow/Presentation.h"
+#include "slideshow/Slideshow.h"
+
+#include "anigif/ucAniGIF.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -57,22 +62,73 @@ TEST_F(PictureLoaderTest, PicturesFillTheirSlotsAndTheThumbnailTransparentPartsO
     EXPECT_TRUE(loader().LoadPictureGdiPlus(workPath("none.png"), w, h, 0, 0).isNull());
 }
 
-TEST_F(PictureLoaderTest, AnimatedPicturesGetConsecutiveNumberedCopies) {
+TEST_F(PictureLoaderTest, AnimatedPicturesGetConsecutiveNumberedCopiesThatArePlayedAndReset) {
     // A copy of an earlier pass under the same number is replaced.
     writeWorkFile("Nimbrisco7_Img_ANIGIF_5.gif", "old");
     state().aniGifNumber = 5;
     const QByteArray loops[] = {samples::animatedGif(QSize(8, 8), 2),
                                 samples::animatedGif(QSize(12, 6), 3)};
+    // Whatever the case of its extension, the copy has the name the presentation opens.
+    const QString paths[] = {"/loop0.gif", "/LOOP1.GIF"};
     for (int k = 0; k < 2; ++k) {
-        const QString path = QStringLiteral("/loop%1.gif").arg(k);
-        serve(path, loops[k]);
+        serve(paths[k], loops[k]);
         state().listPictureKind[k] = 4;
-        load(path, k);
+        load(paths[k], k);
+        EXPECT_EQ(state().listPictureKind[k], 4);
         EXPECT_EQ(readWorkFile(QStringLiteral("Nimbrisco7_Img_ANIGIF_%1.gif").arg(5 + k)),
                   loops[k]);
     }
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img_ANIGIF_6.GIF"));
     EXPECT_EQ(state().aniGifNumber, 7);
     EXPECT_EQ(state().listPicture[1].naturalSize, QSize(12, 6));
+
+    state().aniGifNumber = 5;
+    for (int k = 0; k < 2; ++k) {
+        state().GLOBAL_IMAGE_CURRENT_POINTER = Integer(k);
+        form().presentation().ShowPicture(state().listPicture[k]);
+        EXPECT_FALSE(form().views.ucAniGIF1->isHidden());
+        EXPECT_EQ(form().views.ucAniGIF1->FrameCount(), 2 + k);
+    }
+    // Before the next pass every copy goes back to the placeholder.
+    ASSERT_TRUE(form().slideshow().ResetAniGifFiles());
+    QFile placeholder(":/pic_not_available.gif");
+    ASSERT_TRUE(placeholder.open(QIODevice::ReadOnly));
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_6.gif"), placeholder.readAll());
+}
+
+TEST_F(PictureLoaderTest, StillBytesOfAnAnimatedOrScriptSourceAreShownAsAStillPicture) {
+    const QByteArray png = samples::encode(samples::twoColours(QSize(30, 20)), "PNG");
+    const QByteArray jpeg = samples::jpeg(QSize(32, 24));
+    serve("/loop.gif", png);
+    serve("/loop.jpg", jpeg);
+    QFile php(state().Nimbrisco_PHP_Dir + "/PHP.gif");
+    ASSERT_TRUE(php.open(QIODevice::WriteOnly));
+    php.write(jpeg);
+    php.close();
+    state().aniGifNumber = 1;
+    const struct {
+        const char* path;
+        Integer kind;
+        const QByteArray& bytes;
+    } cases[] = {{"/loop.gif", 4, png}, {"/loop.jpg", 4, jpeg}, {"/station.php", 6, jpeg}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        state().listPictureKind[0] = c.kind;
+        load(c.path, 0);
+        EXPECT_EQ(state().listPictureKind[0], 1);
+        EXPECT_EQ(state().listIMAGEnotLoaded[0], 0);
+        EXPECT_EQ(state().listPicture[0].encoded, c.bytes);
+
+        state().GLOBAL_IMAGE_CURRENT_POINTER = 0;
+        form().presentation().ShowPicture(state().listPicture[0]);
+        EXPECT_FALSE(form().views.fotoBrowser->isHidden());
+        EXPECT_TRUE(form().views.ucAniGIF1->isHidden());
+        EXPECT_EQ(form().views.fotoBrowser->picture().encoded, c.bytes);
+    }
+    // No numbered copy was made, so the next animated picture still takes number 1.
+    EXPECT_EQ(state().aniGifNumber, 1);
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img_ANIGIF_1.gif"));
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img_ANIGIF_1.jpg"));
 }
 
 TEST_F(PictureLoaderTest, ScriptSourceTakesThePictureOfTheScriptFolderAndNeverDownloads) {
@@ -135,6 +191,30 @@ TEST_F(PictureLoaderTest, NoLocalNameLeavesTheWorkDirectory) {
     QDirIterator it(root(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         EXPECT_FALSE(it.next().contains("evil")) << it.filePath().toStdString();
+}
+
+TEST_F(PictureLoaderTest, OnlyWebAddressesAreFetched) {
+    const QByteArray jpeg = samples::jpeg(QSize(16, 16));
+    server.setFallback(
+        [&jpeg](const testsupport::HttpRequest&) { return HttpResponse::ok(jpeg, "image/jpeg"); });
+    QFile holiday(root() + "holiday.jpg");
+    ASSERT_TRUE(holiday.open(QIODevice::WriteOnly));
+    holiday.write(jpeg);
+    holiday.close();
+    const QString refused[] = {QUrl::fromLocalFile(holiday.fileName()).toString(),
+                               "qrc:/pictures/logo.png"};
+    for (const QString& address : refused) {
+        SCOPED_TRACE(address.toStdString());
+        loader().Load_JPG_GIF_PNG_On_Array(address, 0);
+        expectPlaceholder(0, form().views.ImageNonDisponibile);
+    }
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img.jpg"));
+    EXPECT_FALSE(workFileExists("Nimbrisco7_Img.png"));
+
+    // The scheme in any case.
+    loader().Load_JPG_GIF_PNG_On_Array(server.url("/a.jpg").replace("http:", "HTTP:"), 1);
+    EXPECT_EQ(state().listIMAGEnotLoaded[1], 0);
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img.jpg"), jpeg);
 }
 
 TEST(LocalFileName, ExtensionAndItsSafety) {

@@ -1,5 +1,6 @@
 // Slideshow step: download check, display codes, credit lines, user message, missing-picture
-// notice, empty store, the endings without a selection, and the animated-picture reset.
+// notice, outside texts shown as plain text, empty store, the endings without a selection, and
+// the animated-picture reset.
 #include "../core/WindowCloseSpy.h"
 #include "FormFixture.h"
 
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTimer>
 
 namespace {
@@ -185,6 +187,36 @@ TEST_F(SlideshowTest, UserMessageOverTheLastPictureAndTheNoticeOverAMissingOne) 
     EXPECT_FALSE(form().views.fotoBrowser->picture().isNull());
     step(); // slot 0 again
     EXPECT_TRUE(message->isHidden());
+}
+
+TEST_F(SlideshowTest, TextsFromOutsideAreShownAsTheyAreWritten) {
+    // Were they taken for rich text, a tag naming a picture would draw it into the label and the
+    // status lines would run together.
+    const QString picture = "<img src=':/pictures/logo.png'>";
+    const QSize pictureSize = QPixmap(":/pictures/logo.png").size();
+    ASSERT_FALSE(pictureSize.isEmpty());
+    const auto expectPlain = [&](QLabel* label) {
+        EXPECT_LT(label->sizeHint().width(), pictureSize.width()) << label->text().toStdString();
+        EXPECT_LT(label->sizeHint().height(), pictureSize.height()) << label->text().toStdString();
+    };
+
+    fillStore(2, "-<b>Credit</b>-7-<i>Second line</i>");
+    state().listCopyright[1] = "-" + picture + "-7-x";
+    state().listIdCopyright[1] = 2;
+    state().userMessage = picture + "Welcome";
+    step();
+    EXPECT_EQ(bar().whoWeAre->text(), "<b>Credit</b>\r\n<i>Second line</i>");
+    EXPECT_GE(bar().whoWeAre->sizeHint().height(), 2 * bar().whoWeAre->fontMetrics().height());
+    step();
+    expectPlain(bar().whoWeAre);
+    expectPlain(bar().lblMsgUser);
+
+    // The countdown line, the description preview and the own picture's path.
+    for (QLabel* label :
+         {bar().lCountDown, form().panel.DescPreview, form().panel.SSTCfg_LblinserisciImg}) {
+        label->setText(picture);
+        expectPlain(label);
+    }
 }
 
 TEST_F(SlideshowTest, WithoutSelectionTheShowEndsAsAFirstRun) {
