@@ -1,16 +1,14 @@
 // The nimbrisco program: one full-screen window that runs the slideshow.
 #include "core/FormPicture.h"
 #include "core/TerminationSignals.h"
+#include "platform/BrowserEngineSetup.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
 #include <QStringList>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
-    // The browser engine refuses to start its sandbox as root.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    platform::prepareBrowserEngine();
     // The browser engine shares its drawing contexts with the window.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
