@@ -12,7 +12,10 @@
 #include <QPixmap>
 #include <QSaveFile>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
+
+#include <malloc.h>
 
 namespace {
 
@@ -41,10 +44,20 @@ SilentWebPage& PictureFetcher::silentPage() {
     // Made on first use, so that a window that never renders a page never starts the engine.
     if (!page_) {
         page_ = new SilentWebPage(form_.views.webvis);
+        // Every pass renders its pages afresh: a cache would only hold memory between passes.
+        page_->profile()->setHttpCacheType(QWebEngineProfile::NoCache);
         form_.views.webvis->setPage(page_);
     }
     page_->setSilent(form_.state.flagSilent != kFalse);
     return *page_;
+}
+
+void PictureFetcher::releaseBrowserEngine() {
+    delete page_;
+    page_ = nullptr;
+    // The pass freed much more than it keeps (decoded pictures, the page's buffers): give it
+    // back to the system instead of holding it until the next pass.
+    malloc_trim(0);
 }
 
 QString PictureFetcher::capturePath() const {
@@ -91,6 +104,7 @@ bool PictureFetcher::RenderWebPage() {
     form_.views.DownloadPreview->hide();
     s.WebPageToImgEnd = kFalse;
     s.Http2BmpRunning = kTrue;
+    pageFailed_ = false;
 
     silentPage().load(QUrl(webPageUrl));
     view->setGeometry(QRect(QPoint(0, 0), form_.platform().screen->sizePixels()));
@@ -107,7 +121,7 @@ bool PictureFetcher::RenderWebPage() {
     form_.controlBar().SetAlwaysOnTop(true);
     delayWithTimer4000(1000);
     form_.controlBar().SetAlwaysOnTop(true);
-    const bool captured = CaptureScreenToFile();
+    const bool captured = !pageFailed_ && CaptureScreenToFile();
 
     s.Http2BmpRunning = kFalse;
     form_.controlBar().SetAlwaysOnTop(false);

@@ -72,10 +72,12 @@ PictureFetcher::PictureFetcher(FormPicture& form) : form_(form) {
                      [this](bool ok) { webvis_DocumentComplete(ok); });
 }
 
-void PictureFetcher::webvis_DocumentComplete(bool) {
+void PictureFetcher::webvis_DocumentComplete(bool ok) {
     pageCompleted_ = true;
-    if (form_.state.Http2BmpRunning != kFalse)
+    if (form_.state.Http2BmpRunning != kFalse) {
         form_.state.WebPageToImgEnd = kTrue;
+        pageFailed_ = !ok;
+    }
 }
 
 bool PictureFetcher::FetchPass(Integer type) {
@@ -104,6 +106,9 @@ bool PictureFetcher::FetchPass(Integer type) {
         form_.clock().sleepAndYield(kWaitStepMs);
 
     Integer slot = fetchEntries(changed);
+    // Between passes nothing needs the browser engine: its render process goes until the next
+    // page, so that the program then costs what a picture viewer costs.
+    releaseBrowserEngine();
     // A pass cut short by the end of the run stops here; the pictures on disk stay as they were.
     if (form_.ending())
         return false;
@@ -248,10 +253,11 @@ void PictureFetcher::fetchPage(Integer slot, const QString& address) {
     const Picture capture =
         RenderWebPage() ? form_.pictureLoader().loadPictureFile(capturePath()) : Picture();
     if (capture.isNull()) {
-        form_.pictureLoader().storePlaceholder(slot, form_.views.ErrLoadPicture);
+        form_.pictureLoader().keepPreviousOr(slot, address, 2, form_.views.ErrLoadPicture);
         return;
     }
     s.listPicture[slot] = capture;
+    s.listPicture[slot].address = address;
     s.listIMAGEnotLoaded[slot] = 0;
     form_.views.Miniatura->setPicture(capture);
     s.listPictureKind[slot] = 2;
@@ -268,7 +274,7 @@ void PictureFetcher::fetchScriptPage(Integer slot) {
                                          QStringLiteral("\r\n") + lastError_,
                                      QStringLiteral("Navigation Error"),
                                      platform::MsgIcon::Exclamation);
-        form_.pictureLoader().storePlaceholder(slot, form_.views.ImageNonDisponibile);
+        form_.pictureLoader().keepPreviousOr(slot, s.tmpStrUrl, 6, form_.views.ImageNonDisponibile);
     } else {
         s.listPictureKind[slot] = 6;
         form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);

@@ -61,6 +61,9 @@ private:
     // Yields until `done` or `boundMs` real milliseconds have passed; true when done.
     bool waitUntil(const std::function<bool()>& done, int boundMs);
     SilentWebPage& silentPage();
+    // Drops the page object, and with it the engine's render process; the next page makes a
+    // new one.
+    void releaseBrowserEngine();
     // Replaces the page in webvis by an empty document, so that a page that has been captured
     // or read runs no scripts, refreshes or sound while it is hidden. The page object stays.
     void clearBrowserView();
@@ -69,5 +72,8 @@ private:
     FormPicture& form_;
     SilentWebPage* page_ = nullptr;
     bool pageCompleted_ = false;
+    // The page of the running render ended in an error (the site could not be reached): its
+    // capture would only show the browser's error page.
+    bool pageFailed_ = false;
     QString lastError_; // why the last page image could not be saved, for the message
 };

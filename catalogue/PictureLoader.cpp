@@ -6,9 +6,9 @@
 #include "platform/TwipsGeometry.h"
 #include "slideshow/PictureDecoder.h"
 #include "slideshow/PictureView.h"
+#include "storage/TextFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QLabel>
 #include <QPainter>
 #include <limits>
@@ -45,27 +45,33 @@ PictureLoader::PictureLoader(FormPicture& form) : form_(form) {
 }
 
 void PictureLoader::Load_JPG_GIF_PNG_On_Array(const QString& UrlImageToLoad, Integer slot) {
-    form_.state.IsWebPage = kFalse;
+    AppState& s = form_.state;
+    s.IsWebPage = kFalse;
     const QString extension = localname::extensionOf(UrlImageToLoad);
+    const Integer kind = s.listPictureKind[slot];
+    bool fetched = false;
     bool loaded = false;
     try {
-        loaded = fillSlot(UrlImageToLoad, extension, slot);
+        loaded = fillSlot(UrlImageToLoad, extension, slot, fetched);
     } catch (...) {
         loaded = false;
     }
-    if (!loaded)
-        storePlaceholder(slot, form_.views.ErrLoadPicture);
+    if (!fetched)
+        keepPreviousOr(slot, UrlImageToLoad, kind, form_.views.ImageNonDisponibile);
+    else if (!loaded)
+        keepPreviousOr(slot, UrlImageToLoad, kind, form_.views.ErrLoadPicture);
+    else
+        s.listPicture[slot].address = UrlImageToLoad;
 }
 
-bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot) {
+bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot, bool& fetched) {
     AppState& s = form_.state;
     showProgressThumbnail();
     if (s.listPictureKind[slot] == 6)
         extension = kPhp;
-    if (!DownloadFile(url, s.imageFilePrefix + extension, extension)) {
-        storePlaceholder(slot, form_.views.ImageNonDisponibile);
-        return true;
-    }
+    fetched = DownloadFile(url, s.imageFilePrefix + extension, extension);
+    if (!fetched)
+        return false;
     s.listIMAGEnotLoaded[slot] = 0;
     QImage decoded;
 
@@ -93,7 +99,7 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
         storePicture(slot, picture, decoded);
         if (becameStill(slot, picture))
             return true;
-        return copyAnimated(source);
+        return copyAnimated(picture.encoded);
     }
 
     const QString file = s.imageFilePrefix + extension;
@@ -105,7 +111,7 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
         s.listPictureKind[slot] = 1;
     if (s.listPictureKind[slot] != 4 || becameStill(slot, picture))
         return true;
-    return copyAnimated(file);
+    return copyAnimated(picture.encoded);
 }
 
 bool PictureLoader::becameStill(Integer slot, const Picture& picture) {
@@ -140,17 +146,35 @@ void PictureLoader::storePlaceholder(Integer slot, const Picture& placeholder) {
     form_.views.Miniatura->setPicture(placeholder);
 }
 
-bool PictureLoader::copyAnimated(const QString& source) {
+void PictureLoader::keepPreviousOr(Integer slot, const QString& address, Integer kind,
+                                   const Picture& placeholder) {
+    AppState& s = form_.state;
+    const Picture previous = s.listPicture[slot];
+    const bool kept = s.listIMAGEnotLoaded[slot] == 0 && !previous.isNull() &&
+                      !previous.address.isEmpty() && previous.address == address;
+    if (!kept) {
+        storePlaceholder(slot, placeholder);
+        return;
+    }
+    const bool animated = (kind == 4 || kind == 6) && isGif(previous);
+    // The numbered copies were reset before the pass: an animated picture needs its own again.
+    if (animated && !copyAnimated(previous.encoded)) {
+        storePlaceholder(slot, placeholder);
+        return;
+    }
+    s.listPictureKind[slot] = animated ? Integer(4) : kind == 2 ? Integer(2) : Integer(1);
+    form_.views.Miniatura->setPicture(previous);
+}
+
+bool PictureLoader::copyAnimated(const QByteArray& gif) {
     AppState& s = form_.state;
     if (s.aniGifNumber == std::numeric_limits<Integer>::max())
         return false;
     // Named as the presentation opens it and the reset before a pass finds it, whatever the
-    // case of the address's extension.
+    // case of the address's extension. It replaces the one a previous pass left under the
+    // same number.
     const QString target = s.imageFilePrefix + s.aniGifTag + QString::number(s.aniGifNumber) + kGif;
-    // A copy overwrites the one a previous pass left under the same number.
-    if (QFile::exists(target) && !QFile::remove(target))
-        return false;
-    if (!QFile::copy(source, target))
+    if (!storage::writeFileAtomically(target, gif))
         return false;
     s.aniGifNumber = Integer(s.aniGifNumber + 1);
     return true;

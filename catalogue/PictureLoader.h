@@ -30,17 +30,22 @@ public:
     Picture loadPictureFile(const QString& fileName, QImage* decoded = nullptr);
     // Fills the slot with `placeholder`, marked not loaded.
     void storePlaceholder(Integer slot, const Picture& placeholder);
+    // What a failed fetch of `address` leaves in the slot: the picture it held when that came
+    // from the same address (an outage must not replace a good picture with a placeholder),
+    // shown as `kind` would have been; otherwise `placeholder`.
+    void keepPreviousOr(Integer slot, const QString& address, Integer kind,
+                        const Picture& placeholder);
 
 private:
     // False on what counts as a loading error (a picture that cannot be decoded, a failed copy).
-    bool fillSlot(const QString& url, QString extension, Integer slot);
+    bool fillSlot(const QString& url, QString extension, Integer slot, bool& fetched);
     void showProgressThumbnail();
     void storePicture(Integer slot, const Picture& picture, const QImage& decoded);
     // True when an animated slot's picture is no GIF: the slot is then made a still one, which
     // needs no numbered copy.
     bool becameStill(Integer slot, const Picture& picture);
-    // The numbered copy the animation player reads; advances aniGifNumber.
-    bool copyAnimated(const QString& source);
+    // The numbered copy of a GIF the animation player reads; advances aniGifNumber.
+    bool copyAnimated(const QByteArray& gif);
 
     FormPicture& form_;
 };

@@ -11,6 +11,7 @@ struct Picture {
     QByteArray encoded; // the bytes of the picture file
     QSize naturalSize;  // width and height in pixels
     QString sourcePath; // the file it was loaded from
+    QString address;    // the web address it was fetched from, empty for placeholders
     // Transparent parts are laid on `background` whenever the picture is decoded. Keeping the
     // file's own bytes with this mark costs nothing, where storing a flattened copy would mean
     // encoding it again.
