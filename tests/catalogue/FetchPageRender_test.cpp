@@ -1,7 +1,7 @@
 // Web-page entries of the fetch pass on a real browser engine: rendered pages captured to
 // "HTTP_IMG.bmp" (or the placeholder when that fails), town placeholders, silenced script
-// dialogs, script pages' first image saved as "PHP.gif", the view emptied after each page, and
-// the bounds of every browser wait.
+// dialogs, script pages' first image saved as "PHP.gif", the view emptied after each page, the
+// engine's render process gone after the pass, and the bounds of every browser wait.
 #include "CatalogueTestSupport.h"
 
 #include "catalogue/PictureFetcher.h"
@@ -10,6 +10,7 @@
 #include "slideshow/PictureDecoder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -27,6 +28,37 @@ const QByteArray kColourPage =
     "<div style='width:960px;height:540px;background:#ff0000'></div>"
     "<div style='width:1920px;height:540px;background:#0000ff'></div></body></html>";
 
+// The pid of the process that `pid` was started by, 0 when unknown.
+int parentOf(int pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    // "pid (name) state ppid ...": the name may hold blanks, the part after its ')' does not.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 1 ? fields[1].toInt() : 0;
+}
+
+// The browser engine's render processes this test program has started.
+int renderProcesses() {
+    int count = 0;
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+        const int pid = entry.toInt();
+        if (pid <= 0)
+            continue;
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!cmdline.open(QIODevice::ReadOnly) || !cmdline.readAll().contains("--type=renderer"))
+            continue;
+        for (int p = parentOf(pid); p > 1; p = parentOf(p)) {
+            if (p == QCoreApplication::applicationPid()) {
+                ++count;
+                break;
+            }
+        }
+    }
+    return count;
+}
+
 class FetchPageRenderTest : public CatalogueFixture {
 protected:
     void SetUp() override {
@@ -40,20 +72,6 @@ protected:
         setCatalogue(entries);
         ASSERT_TRUE(form().pictureFetcher().FetchPass(2));
     }
-    // The value of `script` in the document webvis holds now; -1 when it does not answer.
-    int runScript(const QString& script) {
-        int value = -1;
-        bool answered = false;
-        form().views.webvis->page()->runJavaScript(script, [&](const QVariant& result) {
-            value = result.isValid() ? result.toInt() : -1;
-            answered = true;
-        });
-        QElapsedTimer waited;
-        waited.start();
-        while (!answered && waited.elapsed() < 10000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        return value;
-    }
 };
 
 } // namespace
@@ -62,6 +80,11 @@ TEST_F(FetchPageRenderTest, ATownPageIsFilledInRenderedAtScreenSizeAndCaptured) 
     server.route("/page.html", HttpResponse::ok(kColourPage));
     form().townFrame.PARAM[1]->setText("Modena");
     form().townFrame.PARAM[13]->setText("C");
+    int suppressed = 0;
+    clock().onSleep = [&](int) {
+        if (auto* page = form().views.webvis->findChild<SilentWebPage*>())
+            suppressed = page->suppressedDialogs();
+    };
     fetchEntries({coded('3', "/page.html?town=<p02>&unit=<p14>&x=<p15>")});
     EXPECT_EQ(decodedQuery(server.requests().first()), "town=Modena&unit=C&x=<p15>");
 
@@ -74,12 +97,10 @@ TEST_F(FetchPageRenderTest, ATownPageIsFilledInRenderedAtScreenSizeAndCaptured) 
 
     EXPECT_EQ(state().listPictureKind[0], 2);
     EXPECT_FALSE(form().views.webvis->isVisible());
-    auto* page = qobject_cast<SilentWebPage*>(form().views.webvis->page());
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->suppressedDialogs(), 3);
+    EXPECT_EQ(suppressed, 3);
 }
 
-TEST_F(FetchPageRenderTest, TheViewIsEmptiedAfterEachPageAndStillRendersTheNextOne) {
+TEST_F(FetchPageRenderTest, TheViewIsEmptiedAfterEachPageAndTheEngineReleasedAfterThePass) {
     // A page that goes on running: a script, a refresh and a sound.
     const QByteArray running = "<html><head><meta http-equiv='refresh' content='1'></head>"
                                "<body style='margin:0;background:#ff0000'><p>Red</p><audio "
@@ -97,25 +118,67 @@ TEST_F(FetchPageRenderTest, TheViewIsEmptiedAfterEachPageAndStillRendersTheNextO
     server.route("/station.gif", HttpResponse::ok(samples::animatedGif(QSize(8, 8), 2)));
     QWebEngineView* view = form().views.webvis;
 
+    // When the second page's render begins the view holds an empty page; a render process
+    // runs meanwhile.
+    QUrl idle, beforeSecond;
+    int renders = 0;
+    bool rendering = false;
+    int renderers = 0;
+    clock().onSleep = [&](int) {
+        const bool now = state().Http2BmpRunning != kFalse;
+        if (now && !rendering && ++renders == 2)
+            beforeSecond = idle;
+        rendering = now;
+        if (!now && view->findChild<SilentWebPage*>())
+            idle = view->url();
+        if (renderers == 0)
+            renderers = renderProcesses();
+    };
     fetchEntries({coded('2', "/running.html"), coded('2', "/green.html")});
+    clock().onSleep = nullptr;
     const QImage first = pictures::decodeFull(state().listPicture[0].encoded);
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(QColor(first.pixel(960, 540)), QColor(Qt::red));
-    // The second page was loaded to its end in the same view and captured.
+    EXPECT_EQ(beforeSecond, QUrl("about:blank"));
+    // The second page was loaded to its end and captured.
     EXPECT_EQ(server.requestCount("/green.html"), 1);
-    EXPECT_EQ(state().WebPageToImgEnd, kTrue);
     EXPECT_EQ(state().listPictureKind[1], 2);
     EXPECT_EQ(state().listIMAGEnotLoaded[1], 0);
-    QWebEnginePage* page = view->page();
-    EXPECT_TRUE(qobject_cast<SilentWebPage*>(page));
-    EXPECT_EQ(view->url(), QUrl("about:blank"));
-    EXPECT_EQ(runScript("document.scripts.length + document.body.innerHTML.length"), 0);
 
+    // After the pass no page is left, and the engine's render process ends.
+    EXPECT_EQ(view->findChild<SilentWebPage*>(), nullptr);
+    EXPECT_GT(renderers, 0);
+    QElapsedTimer waited;
+    waited.start();
+    while (renderProcesses() > 0 && waited.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    EXPECT_EQ(renderProcesses(), 0);
+
+    // The next pass makes a page of its own again.
     fetchEntries({coded('6', "/script.php")});
     EXPECT_EQ(state().listPictureKind[0], 4);
-    EXPECT_EQ(view->page(), page);
-    EXPECT_EQ(view->url(), QUrl("about:blank"));
-    EXPECT_EQ(runScript("document.scripts.length + document.body.innerHTML.length"), 0);
+    EXPECT_EQ(view->findChild<SilentWebPage*>(), nullptr);
+}
+
+TEST_F(FetchPageRenderTest, APageThatCannotBeReachedKeepsTheLastCaptureOrGetsThePlaceholder) {
+    bool reachable = true;
+    server.route("/page.html", [&](const testsupport::HttpRequest&) {
+        return reachable ? HttpResponse::ok(kColourPage) : HttpResponse::drop();
+    });
+    fetchEntries({coded('2', "/page.html")});
+    const QByteArray good = state().listPicture[0].encoded;
+    ASSERT_EQ(state().listIMAGEnotLoaded[0], 0);
+    // The browser's error page is never captured in its place.
+    reachable = false;
+    fetchEntries({coded('2', "/page.html")});
+    EXPECT_EQ(state().listPicture[0].encoded, good);
+    EXPECT_EQ(state().listPictureKind[0], 2);
+    EXPECT_EQ(state().listIMAGEnotLoaded[0], 0);
+    // Another page, never reached before, has nothing to keep.
+    server.route("/other.html", HttpResponse::drop());
+    fetchEntries({coded('2', "/other.html")});
+    EXPECT_EQ(state().listIMAGEnotLoaded[0], -1);
+    EXPECT_EQ(state().listPicture[0].encoded, form().views.ErrLoadPicture.encoded);
 }
 
 TEST_F(FetchPageRenderTest, ACaptureThatCannotBeWrittenGivesTheLoadingErrorPlaceholder) {

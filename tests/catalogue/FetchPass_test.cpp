@@ -1,9 +1,12 @@
 // The fetch pass over loopback HTTP: the entry kinds of picture files, series, the own and
-// folder pictures, the end of a pass with its update notice, and a panel start without selection.
+// folder pictures, an outage between two passes, the end of a pass with its update notice, and
+// a panel start without selection.
 #include "CatalogueTestSupport.h"
 
 #include "catalogue/PictureFetcher.h"
+#include "slideshow/Slideshow.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,6 +60,64 @@ TEST_F(FetchPassTest, FileKindsFillTheirSlotsAndTheEndOfAPassRestartsTheShow) {
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 0);
     EXPECT_EQ(state().aniGifNumber, 1);
     EXPECT_TRUE(state().LastUpdate.startsWith(" - RFRS:"));
+}
+
+TEST_F(FetchPassTest, AnOutageKeepsTheGoodPicturesAndThePassAfterItBringsFreshOnes) {
+    // Each answer differs from the last; during the outage every source fails.
+    bool outage = false;
+    int version = 0;
+    const auto source = [&](QSize size, bool gif) {
+        return [&, size, gif](const testsupport::HttpRequest&) {
+            if (outage)
+                return testsupport::HttpResponse::drop();
+            return testsupport::HttpResponse::ok(
+                gif ? samples::animatedGif(size, 2 + version)
+                    : samples::encode(samples::twoColours(size + QSize(version, 0)), "jpg"),
+                "application/octet-stream");
+        };
+    };
+    server.route("/p/still.jpg", source(QSize(64, 48), false));
+    server.route("/p/loop.gif", source(QSize(32, 24), true));
+    server.route("/p/s_01.jpg", source(QSize(20, 10), false));
+    server.route("/p/s_02.jpg", source(QSize(30, 10), false));
+    setCatalogue({server.url("/p/still.jpg"), coded('4', "/p/loop.gif"),
+                  coded('5', "/p/s_*.jpg,1,1,2,2"), server.url("/p/gone.jpg")});
+    ASSERT_TRUE(fetch(2));
+    const auto store = [this] {
+        QList<QByteArray> bytes;
+        for (int slot = 0; slot < 5; ++slot)
+            bytes << state().listPicture[slot].encoded;
+        return bytes;
+    };
+    const QList<QByteArray> good = store();
+    ASSERT_EQ(state().listIMAGEnotLoaded[4], -1); // never fetched: the placeholder
+    // The download pass of the slideshow, as a step runs it.
+    const auto periodicPass = [this] {
+        form().ResetPictureKinds();
+        ASSERT_TRUE(form().slideshow().ResetAniGifFiles());
+        state().aniGifNumber = 1;
+        state().flagFetchFromStep = 1;
+        ASSERT_TRUE(fetch(1));
+    };
+
+    outage = true;
+    periodicPass();
+    EXPECT_EQ(store(), good);
+    const int kinds[] = {1, 4, 1, 1, 1};
+    for (int slot = 0; slot < 4; ++slot) {
+        EXPECT_EQ(state().listIMAGEnotLoaded[slot], 0) << slot;
+        EXPECT_EQ(state().listPictureKind[slot], kinds[slot]) << slot;
+    }
+    // The loop still plays from its numbered copy, not from the placeholder the reset left.
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_1.gif"), good[1]);
+
+    outage = false;
+    ++version;
+    periodicPass();
+    const QList<QByteArray> fresh = store();
+    for (int slot = 0; slot < 4; ++slot)
+        EXPECT_NE(fresh[slot], good[slot]) << slot;
+    EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_1.gif"), fresh[1]);
 }
 
 TEST_F(FetchPassTest, TheUpdateNoticeShowsItsPictureOnTopForItsThreeSeconds) {
