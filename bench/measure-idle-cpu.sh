@@ -8,55 +8,13 @@
 set -euo pipefail
 BUILD_DIR=$(cd "${1:-build}" && pwd)
 SAMPLE_SECONDS=${NIMBRISCO_SAMPLE_SECONDS:-60}
-PROGRAM_DIR="$BUILD_DIR/portable/App/Nimbrisco"
-SERVICE="$BUILD_DIR/catalogue-service/nimbrisco-catalogue"
-# "-LOCALHOST" keeps the default port of the service.
-PORT=8377
 FIRST_PASS_SECONDS=180
+. "$(dirname "$0")/run-support.sh"
 
-ROOT=$(mktemp -d)
-SERVICE_PID=
-PROGRAM_PID=
-cleanup() {
-    [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null
-    [ -n "$SERVICE_PID" ] && kill "$SERVICE_PID" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$ROOT"
-}
-trap cleanup EXIT
-
-# The program finds its root from its own path: a hard link or a copy, not a symbolic link.
-mkdir -p "$ROOT/App/Nimbrisco"
-ln "$PROGRAM_DIR/nimbrisco" "$ROOT/App/Nimbrisco/" 2>/dev/null ||
-    cp "$PROGRAM_DIR/nimbrisco" "$ROOT/App/Nimbrisco/"
-cp "$PROGRAM_DIR/pic_not_available.gif" "$PROGRAM_DIR/Nimbrisco.html" "$ROOT/App/Nimbrisco/"
-
-# What a first run leaves once its questions are answered.
-WORK="$ROOT/Data/Nimbrisco7_Work"
-mkdir -p "$WORK"
-printf ' 1' > "$WORK/Nimbrisco7_Language.dat"
-printf '\r\n\r\n\r\n\r\n0\r\n' > "$WORK/Nimbrisco7_Proxy.dat"
-chmod 600 "$WORK/Nimbrisco7_Proxy.dat"
-printf '15\r\n8\r\nFull_Screen\r\n\r\n\r\n' > "$WORK/Nimbrisco7_Config.dat"
-printf '0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n\r\n\r\n' > "$WORK/Nimbrisco7_Picture_List.dat"
-
-"$SERVICE" --port "$PORT" --quiet --log "$ROOT/service.log" 2> "$ROOT/service.err" &
-SERVICE_PID=$!
-for _ in $(seq 100); do
-    grep -q "catalogue at" "$ROOT/service.err" && break
-    kill -0 "$SERVICE_PID" 2>/dev/null || { cat "$ROOT/service.err" >&2; exit 1; }
-    sleep 0.1
-done
-
-(cd "$ROOT" && QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 NIMBRISCO_TRACE=1 \
-    exec App/Nimbrisco/nimbrisco -LOCALHOST 2> "$ROOT/program.err") &
-PROGRAM_PID=$!
-for ((t = 0; t < FIRST_PASS_SECONDS * 10; t++)); do
-    grep -q "picture shown" "$ROOT/program.err" && break
-    kill -0 "$PROGRAM_PID" 2>/dev/null || { tail "$ROOT/program.err" >&2; exit 1; }
-    sleep 0.1
-done
-grep -q "picture shown" "$ROOT/program.err" || { echo "no picture within ${FIRST_PASS_SECONDS}s" >&2; exit 1; }
+prepare_root 15 8
+start_service
+start_program
+wait_first_picture "$FIRST_PASS_SECONDS"
 
 # utime + stime in clock ticks of a process; the name field may hold blanks, so the count
 # starts after its closing parenthesis.
