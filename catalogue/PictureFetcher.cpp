@@ -11,6 +11,7 @@
 #include "core/FormPicture.h"
 #include "core/NumericText.h"
 #include "core/Placeholders.h"
+#include "platform/Trace.h"
 #include "platform/TwipsGeometry.h"
 #include "slideshow/PictureView.h"
 
@@ -140,6 +141,7 @@ bool PictureFetcher::FetchPass(Integer type) {
     bar.whoWeAre->setEnabled(true);
     bar.btSetup->setEnabled(true);
     bar.btWait->setEnabled(true);
+    platform::trace(QStringLiteral("fetch pass ended: %1 pictures").arg(s.pictureCount));
     return true;
 }
 
