@@ -5,7 +5,7 @@
 # With a display the program runs until you quit it. Without one it runs under a virtual
 # display for NIMBRISCO_RUN_SECONDS (default 150): the first-run questions are answered by
 # preparing the language and connection files (English, direct connection), and screenshots of
-# the screen are saved every 15 seconds into <build>/screenshots.
+# the screen are saved every 10 seconds into <build>/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -30,8 +30,12 @@ fi
 WORK="$BUILD_DIR/portable/Data/Nimbrisco7_Work"
 mkdir -p "$WORK"
 [ -f "$WORK/Nimbrisco7_Config.dat" ] || printf '15\r\n8\r\nFull_Screen\r\n\r\n\r\n' > "$WORK/Nimbrisco7_Config.dat"
+# The first run's selection (positions 0 to 3) and the two animated entries at the end of the
+# demo catalogue: the radar loop under an upper-case ".GIF" name and an animated source that
+# serves a PNG.
 [ -f "$WORK/Nimbrisco7_Picture_List.dat" ] ||
-    printf '0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n\r\n\r\n' > "$WORK/Nimbrisco7_Picture_List.dat"
+    printf '0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n10\r\n11\r\n11\r\n12\r\n\r\n\r\n' \
+        > "$WORK/Nimbrisco7_Picture_List.dat"
 [ -f "$WORK/Nimbrisco7_Language.dat" ] || printf ' 1' > "$WORK/Nimbrisco7_Language.dat"
 if [ ! -f "$WORK/Nimbrisco7_Proxy.dat" ]; then
     printf '\r\n\r\n\r\n\r\n0\r\n' > "$WORK/Nimbrisco7_Proxy.dat"
@@ -43,8 +47,8 @@ SECONDS_TO_RUN=${NIMBRISCO_RUN_SECONDS:-150}
 xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     "$1" -LOCALHOST &
     PID=$!
-    for ((t = 15; t <= $2; t += 15)); do
-        sleep 15
+    for ((t = 10; t <= $2; t += 10)); do
+        sleep 10
         kill -0 $PID 2>/dev/null || break
         import -window root "$3/screen-$(printf %03d $t)s.png" 2>/dev/null || true
     done
