@@ -1,5 +1,6 @@
 // Clock loop: connection wait with the probe, countdown and proxy fallback, start logo, panel
 // timer release, progress text, and the waiting texts and download limit behind them.
+#include "../slideshow/PictureSamples.h"
 #include "FormFixture.h"
 #include "LoopbackHttpServer.h"
 
@@ -10,6 +11,7 @@
 #include "core/PanelControl.h"
 #include "core/WaitTexts.h"
 #include "platform/HttpControl.h"
+#include "slideshow/Slideshow.h"
 #include "storage/ProxySettings.h"
 
 #include <QFileInfo>
@@ -334,6 +336,47 @@ TEST_F(ClockLoopTest, TheFallbackQuestionClosesAtOnceWhenTheServiceAnswersBehind
     loop().generalClock_Timer();
     EXPECT_TRUE(form().utilityTmr.isActive());
     EXPECT_TRUE(bar().lCountDown->isHidden());
+}
+
+TEST_F(ClockLoopTest, AServiceThatAnswersOnlyAfterAMinuteLeadsToTheFirstPicture) {
+    // The catalogue service and its one picture source, gone for the first minute.
+    const QDateTime start = clock().now();
+    const auto alive = [&] { return start.msecsTo(clock().now()) >= 60000; };
+    const QByteArray picture = samples::encode(samples::twoColours(QSize(64, 48)), "jpg");
+    server.route(QStringLiteral("/p/a.jpg"), HttpResponse::ok(picture, "image/jpeg"));
+    server.route(QStringLiteral("/nimbrisco/catalogue"), [&](const testsupport::HttpRequest& r) {
+        const QString query = QUrl::fromPercentEncoding(r.query.toLatin1());
+        if (!alive())
+            return HttpResponse::withStatus(503);
+        if (query.contains("x8888"))
+            return HttpResponse::ok("ZEP_REPLY_TO_CLIENT<P>");
+        if (query.contains("y2222"))
+            return HttpResponse::ok("<P>" + server.url("/p/a.jpg").toLatin1() + "<P>");
+        if (query.contains("x9999"))
+            return HttpResponse::ok("<P>-Credit A-7-Second line-<P>");
+        return HttpResponse::ok("<P><P>");
+    });
+    writeWorkFile("Nimbrisco7_Config.dat", "15\r\n8\r\nFull_Screen\r\n\r\n\r\n");
+    writeWorkFile("Nimbrisco7_Picture_List.dat", "0\r\n1\r\n\r\n\r\n");
+    int ticks = 0;
+    while (!form().utilityTmr.isActive() && ticks++ < 1000) {
+        clock().advance(500);
+        tickAndWaitForReply();
+    }
+    ASSERT_TRUE(form().utilityTmr.isActive());
+    // Connected at most one probe interval after the service came back.
+    EXPECT_LE(start.msecsTo(clock().now()), 60000 + ClockLoop::kProbeRetryMs + 1000);
+
+    // The logo, the panel timer, then the first step loads the catalogue and shows the picture.
+    loop().utilityTmr_Timer();
+    loop().utilityTmr_Timer();
+    form().panelControl().panControl_Timer();
+    ASSERT_TRUE(form().imgClock.isActive());
+    form().slideshow().imgClock_Timer();
+    EXPECT_EQ(state().pictureCount, 1);
+    EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
+    EXPECT_EQ(state().listPicture[0].encoded, picture);
+    EXPECT_EQ(bar().whoWeAre->text().section("\r\n", 0, 0).left(8), "Credit A");
 }
 
 TEST_F(ClockLoopTest, AtTheFirstStartTheConnectionQuestionWaitsForAPersonBeforeAnyProbe) {
