@@ -1,7 +1,7 @@
 #include "bar/BarControls.h"
 
-#include "core/ClickLabel.h"
-#include "core/Shape.h"
+#include "base/ClickLabel.h"
+#include "base/Shape.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,11 +1,11 @@
 #include "bar/ControlBar.h"
 
-#include "bar/BarArithmetic.h"
-#include "core/ClickLabel.h"
-#include "core/DownloadLimit.h"
+#include "base/BarArithmetic.h"
+#include "base/ClickLabel.h"
+#include "base/DownloadLimit.h"
 #include "core/FormPicture.h"
 #include "core/Placeholders.h"
-#include "core/Shape.h"
+#include "base/Shape.h"
 #include "platform/TwipsGeometry.h"
 
 #include <QLabel>

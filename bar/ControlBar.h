@@ -1,7 +1,7 @@
 #pragma once
 // The bar's layout, its hiding and showing, its buttons, and keeping the window on top.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QString>
 #include <array>

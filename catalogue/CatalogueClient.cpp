@@ -1,7 +1,7 @@
 #include "catalogue/CatalogueClient.h"
 
 #include "catalogue/PictureFetcher.h"
-#include "catalogue/ReplyItems.h"
+#include "base/ReplyItems.h"
 #include "core/FormPicture.h"
 #include "platform/HttpControl.h"
 #include "storage/ConfigFiles.h"

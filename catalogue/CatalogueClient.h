@@ -1,7 +1,7 @@
 #pragma once
 // The catalogue service client: one request at a time over Inet1, replies cut into items.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QString>
 #include <QStringList>

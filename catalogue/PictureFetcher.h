@@ -1,7 +1,7 @@
 #pragma once
 // One pass over the selected entries: every picture fetched by its source kind into the store.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "catalogue/PictureLoader.h"
 
-#include "catalogue/EntryAddress.h"
-#include "catalogue/LocalFileName.h"
+#include "base/EntryAddress.h"
+#include "base/LocalFileName.h"
 #include "core/FormPicture.h"
 #include "platform/TwipsGeometry.h"
 #include "slideshow/PictureDecoder.h"

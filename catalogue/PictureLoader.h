@@ -1,8 +1,8 @@
 #pragma once
 // One picture address into one slot of the picture store.
 
-#include "core/Picture.h"
-#include "core/VbTypes.h"
+#include "base/Picture.h"
+#include "base/VbTypes.h"
 
 #include <QImage>
 #include <QRgb>

@@ -1,9 +1,9 @@
 #include "core/ClockLoop.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "core/FormPicture.h"
-#include "core/Shape.h"
-#include "core/TimerHandlers.h"
+#include "base/Shape.h"
+#include "base/TimerHandlers.h"
 #include "core/WaitTexts.h"
 #include "platform/HttpControl.h"
 #include "slideshow/Presentation.h"

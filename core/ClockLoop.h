@@ -2,7 +2,7 @@
 // The general clock, the utility timer and the one-shot delay timer: the connection wait at
 // start-up, the start logo and the progress text.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QDateTime>
 #include <QString>

@@ -3,7 +3,7 @@
 // system services and one object per subsystem; the subsystems reach each other through it.
 
 #include "bar/BarControls.h"
-#include "core/AppState.h"
+#include "base/AppState.h"
 #include "i18n/LanguageFrame.h"
 #include "panel/PanelControls.h"
 #include "platform/Platform.h"

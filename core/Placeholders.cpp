@@ -1,6 +1,6 @@
 #include "core/Placeholders.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "core/FormPicture.h"
 #include "i18n/Language.h"
 #include "storage/TownSettings.h"

@@ -3,7 +3,7 @@
 // download progress, in the four languages. A language code outside 1..4 gives a null text,
 // which callers take as "leave the caption as it is".
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QString>
 

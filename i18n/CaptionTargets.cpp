@@ -1,7 +1,7 @@
 #include "i18n/CaptionTargets.h"
 
 #include "bar/BarControls.h"
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "panel/PanelControls.h"
 
 #include <QAbstractButton>

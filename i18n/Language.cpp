@@ -1,8 +1,8 @@
 #include "i18n/Language.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "core/FormPicture.h"
-#include "core/Shape.h"
+#include "base/Shape.h"
 #include "i18n/TextTables.h"
 #include "storage/LanguageSettings.h"
 

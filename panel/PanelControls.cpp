@@ -1,7 +1,7 @@
 #include "panel/PanelControls.h"
 
-#include "core/ClickLabel.h"
-#include "core/Shape.h"
+#include "base/ClickLabel.h"
+#include "base/Shape.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "shell/ShellActions.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "core/FormPicture.h"
 
 #include <QCoreApplication>

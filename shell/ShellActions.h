@@ -1,7 +1,7 @@
 #pragma once
 // Opening documents and web pages with the desktop, and the remote-help program.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QString>
 

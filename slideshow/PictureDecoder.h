@@ -2,7 +2,7 @@
 // Turning the stored bytes of a picture into pixels. The format is always read from the bytes
 // themselves, never from a file name, so a picture behind a misleading name still decodes.
 
-#include "core/Picture.h"
+#include "base/Picture.h"
 
 #include <QImage>
 

@@ -3,7 +3,7 @@
 // picture is decoded when it is shown, at the size it is shown, so the view holds the pixels of
 // one screen at most, never those of the full picture.
 
-#include "core/Picture.h"
+#include "base/Picture.h"
 
 #include <QImage>
 #include <QWidget>

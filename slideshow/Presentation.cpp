@@ -1,7 +1,7 @@
 #include "slideshow/Presentation.h"
 
 #include "anigif/ucAniGIF.h"
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "core/FormPicture.h"
 #include "i18n/Language.h"
 #include "platform/TwipsGeometry.h"

@@ -1,9 +1,9 @@
 #pragma once
 // Presents one picture of the store in the display mode in force.
 
-#include "core/Picture.h"
-#include "core/VbTypes.h"
-#include "slideshow/Fitting.h"
+#include "base/Picture.h"
+#include "base/VbTypes.h"
+#include "base/Fitting.h"
 
 class FormPicture;
 

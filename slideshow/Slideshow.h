@@ -1,7 +1,7 @@
 #pragma once
 // One slideshow step per tick of imgClock.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "slideshow/StepTrace.h"
 
-#include "core/AppState.h"
+#include "base/AppState.h"
 #include "platform/Trace.h"
 
 namespace steptrace {

@@ -2,7 +2,7 @@
 // With NIMBRISCO_TRACE set in the environment, one line on stderr per picture the slideshow
 // shows, so that an operator or a test can see from outside that the show goes on.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 struct AppState;
 

@@ -2,7 +2,7 @@
 // The three views that show a picture (exactly one is visible at a time), the thumbnail shown
 // while a download pass runs, the update notice, and the pictures the window keeps at hand.
 
-#include "core/Picture.h"
+#include "base/Picture.h"
 
 class QLabel;
 class QWebEngineView;

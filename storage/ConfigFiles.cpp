@@ -1,8 +1,8 @@
 #include "storage/ConfigFiles.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "core/FormPicture.h"
-#include "core/NumericText.h"
+#include "base/NumericText.h"
 #include "i18n/Language.h"
 #include "storage/LanguageSettings.h"
 #include "storage/ProxySettings.h"

@@ -2,7 +2,7 @@
 // The display settings and the picture selection in the work directory, their validation,
 // and the clean-up that deletes the configuration files.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "storage/TownSettings.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "core/FormPicture.h"
 #include "i18n/Language.h"
 #include "platform/ScreenPlacement.h"

@@ -1,7 +1,7 @@
 // The bar's geometry from the screen size and aspect ratio.
 #include "FormFixture.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "platform/TwipsGeometry.h"
 
 #include <QLabel>

@@ -2,8 +2,8 @@
 #include "FormFixture.h"
 
 #include "bar/ControlBar.h"
-#include "core/ClickLabel.h"
-#include "core/DownloadLimit.h"
+#include "base/ClickLabel.h"
+#include "base/DownloadLimit.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // The address rules of selected entries: town placeholders and series fields.
-#include "catalogue/EntryAddress.h"
+#include "base/EntryAddress.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // what the presentation then shows of an animated source.
 #include "CatalogueTestSupport.h"
 
-#include "catalogue/LocalFileName.h"
+#include "base/LocalFileName.h"
 #include "catalogue/PictureLoader.h"
 #include "slideshow/PictureDecoder.h"
 #include "slideshow/PictureView.h"

@@ -1,5 +1,5 @@
 // Cutting catalogue replies into items, their markers, and the saved selection's id list.
-#include "catalogue/ReplyItems.h"
+#include "base/ReplyItems.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 #include "FormFixture.h"
 #include "LoopbackHttpServer.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "core/ClockLoop.h"
-#include "core/DownloadLimit.h"
-#include "core/NumericText.h"
+#include "base/DownloadLimit.h"
+#include "base/NumericText.h"
 #include "core/PanelControl.h"
 #include "core/WaitTexts.h"
 #include "platform/HttpControl.h"

@@ -3,7 +3,7 @@
 #include "FormFixture.h"
 #include "WindowCloseSpy.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "core/PanelControl.h"
 #include "storage/ConfigFiles.h"
 

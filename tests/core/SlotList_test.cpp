@@ -1,5 +1,5 @@
 // The 2001-slot lists: clearing leaves slot 2000, no index reaches outside the slots.
-#include "core/SlotList.h"
+#include "base/SlotList.h"
 
 #include <QString>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Splitting the command line and credit records at "-".
-#include "core/Splitter.h"
+#include "base/Splitter.h"
 
 #include <gtest/gtest.h>
 

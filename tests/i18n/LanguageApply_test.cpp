@@ -1,8 +1,8 @@
 // Applying the panel texts, the help boxes, the marker dots and the display-mode name.
 #include "FormFixture.h"
 
-#include "core/ClickLabel.h"
-#include "core/Shape.h"
+#include "base/ClickLabel.h"
+#include "base/Shape.h"
 #include "i18n/Language.h"
 #include "i18n/TextTables.h"
 

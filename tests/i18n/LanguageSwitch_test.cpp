@@ -1,7 +1,7 @@
 // The language switch from the Tools page: the choice wait, its answer, re-applying texts.
 #include "FormFixture.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "i18n/Language.h"
 #include "storage/LanguageSettings.h"
 

@@ -1,5 +1,5 @@
 // The fitting arithmetic of both display modes, in HIMETRIC, and its rounding.
-#include "slideshow/Fitting.h"
+#include "base/Fitting.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "FormFixture.h"
 #include "PictureSamples.h"
 #include "anigif/ucAniGIF.h"
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "platform/TwipsGeometry.h"
 #include "slideshow/PictureDecoder.h"
 #include "slideshow/PictureView.h"

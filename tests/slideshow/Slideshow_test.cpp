@@ -4,7 +4,7 @@
 #include "../core/WindowCloseSpy.h"
 #include "FormFixture.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "slideshow/PictureDecoder.h"
 #include "slideshow/PictureView.h"
 #include "slideshow/Slideshow.h"

@@ -3,7 +3,7 @@
 
 #include "FormFixture.h"
 
-#include "core/ClickLabel.h"
+#include "base/ClickLabel.h"
 #include "storage/ConfigFiles.h"
 #include "storage/LanguageSettings.h"
 #include "storage/ProxySettings.h"

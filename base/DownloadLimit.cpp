@@ -1,6 +1,6 @@
-#include "core/DownloadLimit.h"
+#include "base/DownloadLimit.h"
 
-#include "core/NumericText.h"
+#include "base/NumericText.h"
 
 #include <algorithm>
 #include <cmath>

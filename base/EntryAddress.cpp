@@ -1,4 +1,4 @@
-#include "catalogue/EntryAddress.h"
+#include "base/EntryAddress.h"
 
 #include <QUrl>
 

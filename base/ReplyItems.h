@@ -2,7 +2,7 @@
 // The pure rules of a catalogue reply and of the saved selection: cutting a reply into items,
 // the error and user-message markers, identifiers, and the id list sent for a selection.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QList>
 #include <QString>

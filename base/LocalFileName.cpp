@@ -1,4 +1,4 @@
-#include "catalogue/LocalFileName.h"
+#include "base/LocalFileName.h"
 
 namespace localname {
 

@@ -1,4 +1,4 @@
-#include "catalogue/ReplyItems.h"
+#include "base/ReplyItems.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "slideshow/Fitting.h"
+#include "base/Fitting.h"
 
 #include <cmath>
 #include <limits>

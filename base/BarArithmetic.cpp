@@ -1,4 +1,4 @@
-#include "bar/BarArithmetic.h"
+#include "base/BarArithmetic.h"
 
 #include <QtGlobal>
 

@@ -2,7 +2,7 @@
 // When the slideshow runs its periodic download pass: every step adds the slide seconds to a
 // counter, and a pass runs once the counter exceeds the download minutes times 30.
 
-#include "core/VbTypes.h"
+#include "base/VbTypes.h"
 
 #include <QString>
 

@@ -3,9 +3,9 @@
 // Names, widths and initial values are those every subsystem relies on; see VbTypes.h for the
 // widths. No widgets here: controls live in the window.
 
-#include "core/Picture.h"
-#include "core/SlotList.h"
-#include "core/VbTypes.h"
+#include "base/Picture.h"
+#include "base/SlotList.h"
+#include "base/VbTypes.h"
 
 #include <QString>
 #include <array>

@@ -1,4 +1,4 @@
-#include "core/NumericText.h"
+#include "base/NumericText.h"
 
 #include <QByteArray>
 #include <QLocale>

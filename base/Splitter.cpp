@@ -1,4 +1,4 @@
-#include "core/Splitter.h"
+#include "base/Splitter.h"
 
 int splitAtDashes(const QString& text, QString* fields, int count) {
     for (int i = 0; i < count; ++i)
