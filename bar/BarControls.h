@@ -30,5 +30,9 @@ struct BarControls {
     QScrollBar* PotBar = nullptr;
 };
 
-// Creates the bar's controls as children of `form`.
-BarControls createBarControls(QWidget* form);
+namespace platform {
+class Units;
+}
+
+// Creates the bar's controls as children of `form`, at their design-time sizes.
+BarControls createBarControls(QWidget* form, const platform::Units& units);

@@ -1,11 +1,13 @@
 #include "bar/ControlBar.h"
 
+#include "base/AppState.h"
 #include "base/BarArithmetic.h"
 #include "base/ClickLabel.h"
 #include "base/DownloadLimit.h"
-#include "core/FormPicture.h"
-#include "core/Placeholders.h"
 #include "base/Shape.h"
+#include "base/StatusText.h"
+#include "base/VisibleLike.h"
+#include "platform/Platform.h"
 #include "platform/TwipsGeometry.h"
 
 #include <QLabel>
@@ -14,34 +16,30 @@
 
 namespace tw = platform::twips;
 
-ControlBar::ControlBar(FormPicture& form) : form_(form) {
-    BarControls& b = form_.bar;
-    QObject::connect(b.btSetup, &ClickLabel::clicked, [this] { btSetup_Click(); });
-    QObject::connect(b.btHelp, &ClickLabel::clicked, [this] { btHelp_Click(); });
-    QObject::connect(b.connectStatus, &ClickLabel::clicked, [this] { ImageConnesso_Click(); });
-    QObject::connect(b.ImageConnesso, &ClickLabel::clicked, [this] { ImageConnesso_Click(); });
-    QObject::connect(b.Label12, &ClickLabel::clicked, [this] { Label12_Click(); });
-    QObject::connect(b.PotBar, &QScrollBar::valueChanged, [this] { PotBar_Change(); });
-}
+ControlBar::ControlBar(BarControls& bar, QWidget* window, AppState& state,
+                       platform::Platform& platform, QLineEdit* downloadMinutes,
+                       std::function<void()> apreSetup)
+    : window_(window), state_(state), platform_(platform), downloadMinutes_(downloadMinutes),
+      apreSetup_(std::move(apreSetup)), bar_(bar) {}
 
 std::array<QWidget*, 10> ControlBar::barControls() const {
-    const BarControls& b = form_.bar;
+    const BarControls& b = bar_;
     return {b.BackWhoWeAre, b.btSetup,       b.btTermina, b.BtAnimation, b.btHelp,
             b.btLogo,       b.connectStatus, b.whoWeAre,  b.btWait,      b.lCountDown};
 }
 
 void ControlBar::Disegna_Barra2() {
-    AppState& s = form_.state;
-    BarControls& b = form_.bar;
-    const platform::Units u = form_.units();
+    AppState& s = state_;
+    BarControls& b = bar_;
+    const platform::Units u = platform_.units();
     const BarGeometry g =
-        computeBarGeometry(static_cast<float>(form_.screenWidthTwips()),
-                           static_cast<float>(form_.screenHeightTwips()), s.Ratio_X_Y);
+        computeBarGeometry(static_cast<float>(platform_.screenWidthTwips()),
+                           static_cast<float>(platform_.screenHeightTwips()), s.Ratio_X_Y);
 
     tw::setLeft(b.BackWhoWeAre, u, 0);
     tw::setHeight(b.BackWhoWeAre, u, g.U);
     tw::setTop(b.BackWhoWeAre, u, g.backTop);
-    tw::setWidth(b.BackWhoWeAre, u, form_.screenWidthTwips());
+    tw::setWidth(b.BackWhoWeAre, u, platform_.screenWidthTwips());
     b.BackWhoWeAre->lower();
 
     for (QWidget* w : {static_cast<QWidget*>(b.whoWeAre), static_cast<QWidget*>(b.btSetup),
@@ -81,7 +79,7 @@ void ControlBar::Disegna_Barra2() {
 
     s.statusLine1 = s.weAre + s.Aggiornare + s.LastUpdate;
     s.statusLine2 = QStringLiteral(". . . ");
-    form_.ShowStatusText();
+    ShowStatusText(s, b.whoWeAre);
 
     b.btSetup->setEnabled(false);
     for (QWidget* w : {b.btSetup, b.btWait, b.btTermina, b.btHelp, b.btLogo})
@@ -112,12 +110,12 @@ void ControlBar::Disegna_Barra2() {
 }
 
 void ControlBar::PotBar_Change() {
-    form_.state.Ratio_X_Y = static_cast<float>(form_.bar.PotBar->value() / 10.0);
+    state_.Ratio_X_Y = static_cast<float>(bar_.PotBar->value() / 10.0);
     Disegna_Barra2();
 }
 
 void ControlBar::SetAlwaysOnTop(bool onTop) {
-    form_.platform().windows->setAlwaysOnTop(&form_, onTop);
+    platform_.windows->setAlwaysOnTop(window_, onTop);
 }
 
 void ControlBar::Nascondi_Barra() {
@@ -135,18 +133,29 @@ void ControlBar::Esponi_Barra() {
 }
 
 void ControlBar::btSetup_Click() {
-    form_.placeholders().Apre_Setup();
+    apreSetup_();
 }
 
 void ControlBar::btHelp_Click() {
-    form_.state.WizardActive = kTrue;
-    form_.clock().yield();
-    form_.placeholders().Apre_Setup();
+    state_.WizardActive = kTrue;
+    platform_.clock->yield();
+    apreSetup_();
 }
 
 void ControlBar::ImageConnesso_Click() {
-    form_.state.cntCounterDwLoadImage =
-        downloadlimit::aboveLimit(form_.panel.SSTCfg_timeDwLoad->text(), 100);
+    state_.cntCounterDwLoadImage = downloadlimit::aboveLimit(downloadMinutes_->text(), 100);
 }
 
 void ControlBar::Label12_Click() {}
+
+void ControlBar::BarButtonsBusy() {
+    bar_.btSetup->setVisible(false);
+    bar_.btWait->setVisible(true);
+    setVisibleLike(bar_.btHelp, bar_.btSetup);
+}
+
+void ControlBar::BarButtonsIdle() {
+    bar_.btSetup->setVisible(true);
+    bar_.btWait->setVisible(false);
+    setVisibleLike(bar_.btHelp, bar_.btSetup);
+}

@@ -1,18 +1,29 @@
 #pragma once
 // The bar's layout, its hiding and showing, its buttons, and keeping the window on top.
 
+#include "bar/BarControls.h"
 #include "base/VbTypes.h"
 
 #include <QString>
 #include <array>
+#include <functional>
 
+struct AppState;
+class QLineEdit;
 class QWidget;
-
-class FormPicture;
+namespace platform {
+struct Platform;
+}
 
 class ControlBar {
 public:
-    explicit ControlBar(FormPicture& form);
+    // SetAlwaysOnTop keeps `window` in front. The indicator's click reads the download minutes
+    // from `downloadMinutes`; the setup and help buttons ask for the configuration panel
+    // through `apreSetup`.
+    ControlBar(BarControls& bar, QWidget* window, AppState& state, platform::Platform& platform,
+               QLineEdit* downloadMinutes, std::function<void()> apreSetup);
+
+    BarControls& controls() { return bar_; }
 
     void Disegna_Barra2();
     void PotBar_Change();
@@ -26,6 +37,11 @@ public:
     void btLogo_Click() {}
     void btLogoPRO_Click() {}
     void whoWeAre_Click() {}
+    // The setup button's state in the bar: `BarButtonsBusy` while the program works (the wait
+    // button instead of the setup button), `BarButtonsIdle` when it is ready for the user.
+    // The help button follows the setup button.
+    void BarButtonsBusy();
+    void BarButtonsIdle();
 
     // Visibility of BackWhoWeAre, btSetup, btTermina, BtAnimation, btHelp, btLogo,
     // connectStatus, whoWeAre, btWait and lCountDown when the bar was last hidden.
@@ -37,5 +53,10 @@ private:
     // The ten controls barSaved remembers, in its order.
     std::array<QWidget*, 10> barControls() const;
 
-    FormPicture& form_;
+    QWidget* window_;
+    AppState& state_;
+    platform::Platform& platform_;
+    QLineEdit* downloadMinutes_;
+    std::function<void()> apreSetup_;
+    BarControls& bar_;
 };

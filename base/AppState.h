@@ -59,6 +59,7 @@ struct AppState {
     QString imageFilePrefix;
     QString aniGifTag;
     QString appPath;
+    QString helpFile; // the application help file
     QString endpointBase;
     QString versionText;
     QString weAre;
@@ -104,4 +105,7 @@ struct AppState {
     QString userMessage;
     QString tmpStrUrl;
     QString strIdForBrowser;
+
+    // Sets listPictureKind of slots 0..1999 to 0.
+    void ResetPictureKinds() { listPictureKind.clear(0); }
 };

@@ -1,7 +1,7 @@
 // Showing a picture full screen (decode at the size shown, then resample) against a bare
 // full-size decode of the same file, and the resident memory of a store of 100 large JPEGs.
+#include "base/Fitting.h"
 #include "platform/Screen.h"
-#include "slideshow/Fitting.h"
 #include "slideshow/PictureDecoder.h"
 #include "slideshow/PictureView.h"
 

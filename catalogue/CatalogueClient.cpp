@@ -1,9 +1,10 @@
 #include "catalogue/CatalogueClient.h"
 
-#include "catalogue/PictureFetcher.h"
+#include "base/AppState.h"
 #include "base/ReplyItems.h"
-#include "core/FormPicture.h"
+#include "catalogue/PictureFetcher.h"
 #include "platform/HttpControl.h"
+#include "platform/Platform.h"
 #include "storage/ConfigFiles.h"
 #include "storage/TextFile.h"
 
@@ -42,11 +43,6 @@ QStringList readLines(const QString& path) {
 
 } // namespace
 
-CatalogueClient::CatalogueClient(FormPicture& form) : form_(form) {
-    QObject::connect(form_.Inet1, &platform::HttpControl::StateChanged, form_.Inet1,
-                     [this](int state) { Inet1_StateChanged(state); });
-}
-
 QString CatalogueClient::NameAfterLastSlash(const QString& s) {
     return catalogue::nameAfterLastSlash(s);
 }
@@ -54,24 +50,24 @@ QString CatalogueClient::NameAfterLastSlash(const QString& s) {
 void CatalogueClient::Inet1_StateChanged(int state) {
     if (state != platform::HttpControl::icResponseCompleted)
         return;
-    AppState& s = form_.state;
-    s.replyText = form_.Inet1->GetChunk().left(platform::HttpControl::kMaxChunkChars);
-    replyFailed_ = form_.Inet1->LastRequestFailed();
+    AppState& s = state_;
+    s.replyText = Inet1_.GetChunk().left(platform::HttpControl::kMaxChunkChars);
+    replyFailed_ = Inet1_.LastRequestFailed();
     s.flagReplyArrived = kTrue;
 }
 
 QString CatalogueClient::requestAddress(const QString& selectorPart) const {
-    return form_.state.endpointBase + selectorPart + kVersionParameter + form_.state.versionText;
+    return state_.endpointBase + selectorPart + kVersionParameter + state_.versionText;
 }
 
 bool CatalogueClient::waitForReply() {
-    AppState& s = form_.state;
-    platform::HttpControl& inet = *form_.Inet1;
+    AppState& s = state_;
+    platform::HttpControl& inet = Inet1_;
     // Inet1 reports its own time-out as a failed completion; this bound only catches a
     // completion that never comes (and the end of the run).
     const int bound = qMax(0, inet.RequestTimeout()) + kCompletionGraceMs;
     if (!platform::waitUntil(
-            form_.clock(), *form_.platform().ending, [&s] { return s.flagReplyArrived != kFalse; },
+            *platform_.clock, *platform_.ending, [&s] { return s.flagReplyArrived != kFalse; },
             bound, kReplyPollMs)) {
         inet.Cancel();
         s.replyText.clear();
@@ -83,14 +79,14 @@ bool CatalogueClient::waitForReply() {
 
 bool CatalogueClient::CatalogueRequest(const QString& address, Integer mode) {
     // flagReplyArrived and replyText serve one request only: a second one must not start.
-    if (outstanding_ || form_.Inet1->StillExecuting())
+    if (outstanding_ || Inet1_.StillExecuting())
         return false;
-    AppState& s = form_.state;
+    AppState& s = state_;
     s.listData.clear();
     s.flagReplyArrived = kFalse;
     replyFailed_ = false;
     outstanding_ = true;
-    form_.Inet1->Execute(address);
+    Inet1_.Execute(address);
     const bool arrived = waitForReply();
     outstanding_ = false;
     if (!arrived)
@@ -106,7 +102,7 @@ bool CatalogueClient::CatalogueRequest(const QString& address, Integer mode) {
 }
 
 void CatalogueClient::fillList(Integer mode, const QStringList& items) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     const int n = items.size();
     switch (mode) {
     case kAddresses:
@@ -139,8 +135,8 @@ void CatalogueClient::fillList(Integer mode, const QStringList& items) {
 }
 
 void CatalogueClient::LoadCatalogue(Integer mode) {
-    AppState& s = form_.state;
-    ConfigFiles& config = form_.configFiles();
+    AppState& s = state_;
+    ConfigFiles& config = configFiles_;
     s.catalogueStatus = QStringLiteral("1");
     if (s.catalogueLoaded != 0)
         return;
@@ -176,7 +172,7 @@ void CatalogueClient::LoadCatalogue(Integer mode) {
         // The catalogue list box is filled and its selection marked by the panel's page.
     } else {
         CatalogueRequest(requestAddress(kSelectionSelector + s.strIdForBrowser), kAddresses);
-        form_.pictureFetcher().FetchPass(2);
+        pictureFetcher_.FetchPass(2);
     }
     CatalogueRequest(requestAddress(kCreditSelector), kCredits);
     s.catalogueLoaded = 1;

@@ -6,11 +6,21 @@
 #include <QString>
 #include <QStringList>
 
-class FormPicture;
+struct AppState;
+class ConfigFiles;
+class PictureFetcher;
+namespace platform {
+class HttpControl;
+struct Platform;
+} // namespace platform
 
 class CatalogueClient {
 public:
-    explicit CatalogueClient(FormPicture& form);
+    // Requests go through `Inet1`; the window hands its completion event to Inet1_StateChanged.
+    CatalogueClient(AppState& state, platform::Platform& platform, platform::HttpControl& Inet1,
+                    ConfigFiles& configFiles, PictureFetcher& pictureFetcher)
+        : state_(state), platform_(platform), Inet1_(Inet1), configFiles_(configFiles),
+          pictureFetcher_(pictureFetcher) {}
 
     // Sends one request and fills the list of `mode` from its reply. False for an error reply,
     // a failed or timed-out request, or while another request is still outstanding.
@@ -33,7 +43,11 @@ private:
     bool waitForReply();
     void fillList(Integer mode, const QStringList& items);
 
-    FormPicture& form_;
+    AppState& state_;
+    platform::Platform& platform_;
+    platform::HttpControl& Inet1_;
+    ConfigFiles& configFiles_;
+    PictureFetcher& pictureFetcher_;
     bool outstanding_ = false;
     bool replyFailed_ = false;
 };

@@ -2,9 +2,12 @@
 #include "catalogue/PictureFetcher.h"
 
 #include "bar/ControlBar.h"
+#include "base/AppState.h"
+#include "base/Timers.h"
 #include "catalogue/SilentWebPage.h"
-#include "core/FormPicture.h"
+#include "platform/Platform.h"
 #include "slideshow/Presentation.h"
+#include "slideshow/ViewControls.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -43,12 +46,12 @@ bool isFlat(const QImage& image) {
 SilentWebPage& PictureFetcher::silentPage() {
     // Made on first use, so that a window that never renders a page never starts the engine.
     if (!page_) {
-        page_ = new SilentWebPage(form_.views.webvis);
+        page_ = new SilentWebPage(views_.webvis);
         // Every pass renders its pages afresh: a cache would only hold memory between passes.
         page_->profile()->setHttpCacheType(QWebEngineProfile::NoCache);
-        form_.views.webvis->setPage(page_);
+        views_.webvis->setPage(page_);
     }
-    page_->setSilent(form_.state.flagSilent != kFalse);
+    page_->setSilent(state_.flagSilent != kFalse);
     return *page_;
 }
 
@@ -61,7 +64,7 @@ void PictureFetcher::releaseBrowserEngine() {
 }
 
 QString PictureFetcher::capturePath() const {
-    return form_.state.imageFilePrefix + QStringLiteral("HTTP_IMG.bmp");
+    return state_.imageFilePrefix + QStringLiteral("HTTP_IMG.bmp");
 }
 
 void PictureFetcher::clearBrowserView() {
@@ -81,70 +84,71 @@ void PictureFetcher::clearBrowserView() {
 }
 
 bool PictureFetcher::waitUntil(const std::function<bool()>& done, int boundMs) {
-    return platform::waitUntil(form_.clock(), *form_.platform().ending, done, boundMs, kWaitStepMs);
+    return platform::waitUntil(*platform_.clock, *platform_.ending, done, boundMs, kWaitStepMs);
 }
 
 void PictureFetcher::delayWithTimer4000(int ms) {
-    QTimer& timer = form_.Timer4000;
+    QTimer& timer = timers_.Timer4000;
     // Its tick handler disables the timer; the delay also ends once the clock says the time is
     // up, so that a clock that runs faster than real time is followed.
     timer.setInterval(ms);
     timer.start();
-    const QDateTime end = form_.clock().now().addMSecs(ms);
+    const QDateTime end = platform_.clock->now().addMSecs(ms);
     while (timer.isActive()) {
-        form_.clock().sleepAndYield(kWaitStepMs);
-        if (form_.clock().now() >= end || form_.ending())
+        platform_.clock->sleepAndYield(kWaitStepMs);
+        if (platform_.clock->now() >= end || platform_.endingRequested())
             timer.stop();
     }
 }
 
 bool PictureFetcher::RenderWebPage() {
-    AppState& s = form_.state;
-    QWebEngineView* view = form_.views.webvis;
-    form_.views.DownloadPreview->hide();
+    AppState& s = state_;
+    QWebEngineView* view = views_.webvis;
+    views_.DownloadPreview->hide();
     s.WebPageToImgEnd = kFalse;
     s.Http2BmpRunning = kTrue;
     pageFailed_ = false;
 
     silentPage().load(QUrl(webPageUrl));
-    view->setGeometry(QRect(QPoint(0, 0), form_.platform().screen->sizePixels()));
+    view->setGeometry(QRect(QPoint(0, 0), platform_.screen->sizePixels()));
     delayWithTimer4000(2000);
 
-    form_.presentation().ShowWebView();
+    presentation_.ShowWebView();
     view->show();
     view->raise();
-    form_.controlBar().Nascondi_Barra();
+    controlBar_.Nascondi_Barra();
     // A page that never completes is captured as far as it got.
     waitUntil([&s] { return s.WebPageToImgEnd != kFalse; }, pageLoadTimeoutMs);
 
     delayWithTimer4000(4000);
-    form_.controlBar().SetAlwaysOnTop(true);
+    controlBar_.SetAlwaysOnTop(true);
     delayWithTimer4000(1000);
-    form_.controlBar().SetAlwaysOnTop(true);
+    controlBar_.SetAlwaysOnTop(true);
     const bool captured = !pageFailed_ && CaptureScreenToFile();
 
     s.Http2BmpRunning = kFalse;
-    form_.controlBar().SetAlwaysOnTop(false);
-    form_.presentation().ShowPictureView();
+    controlBar_.SetAlwaysOnTop(false);
+    presentation_.ShowPictureView();
     view->hide();
     clearBrowserView();
-    form_.controlBar().Esponi_Barra();
-    form_.views.DownloadPreview->show();
+    controlBar_.Esponi_Barra();
+    views_.DownloadPreview->show();
     return captured;
 }
 
 bool PictureFetcher::CaptureScreenToFile() {
     // A render cut short by the end of the run leaves the last capture as it was.
-    if (form_.ending())
+    if (platform_.endingRequested())
         return false;
-    QWebEngineView* view = form_.views.webvis;
-    const QRect screen(QPoint(0, 0), form_.platform().screen->sizePixels());
+    QWebEngineView* view = views_.webvis;
+    const QRect screen(QPoint(0, 0), platform_.screen->sizePixels());
     QImage image = view->grab(screen).toImage();
     // The engine draws asynchronously: give it a moment for its first frame.
     QElapsedTimer waited;
     waited.start();
-    while (isFlat(image) && waited.elapsed() < firstFrameTimeoutMs && !form_.ending()) {
-        form_.clock().sleepAndYield(kFramePollMs);
+    while (isFlat(image) && waited.elapsed() < firstFrameTimeoutMs &&
+           !platform_.endingRequested()) {
+        platform_.clock->sleepAndYield(kFramePollMs);
         image = view->grab(screen).toImage();
     }
     QSaveFile file(capturePath());
@@ -152,5 +156,5 @@ bool PictureFetcher::CaptureScreenToFile() {
 }
 
 void PictureFetcher::CloseBrowserWindows() {
-    form_.platform().windows->closeBrowserFrames();
+    platform_.windows->closeBrowserFrames();
 }

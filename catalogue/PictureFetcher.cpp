@@ -1,19 +1,22 @@
 #include "catalogue/PictureFetcher.h"
 
-#include "storage/ConfigFiles.h"
-
 #include "anigif/ucAniGIF.h"
-#include "bar/BarControls.h"
+#include "bar/ControlBar.h"
+#include "base/AppState.h"
+#include "base/ClickLabel.h"
 #include "base/EntryAddress.h"
+#include "base/NumericText.h"
+#include "base/Timers.h"
 #include "catalogue/PictureLoader.h"
 #include "catalogue/SilentWebPage.h"
-#include "base/ClickLabel.h"
-#include "core/FormPicture.h"
-#include "base/NumericText.h"
-#include "core/Placeholders.h"
+#include "platform/HttpControl.h"
+#include "platform/Platform.h"
 #include "platform/Trace.h"
 #include "platform/TwipsGeometry.h"
 #include "slideshow/PictureView.h"
+#include "slideshow/ViewControls.h"
+#include "storage/ConfigFiles.h"
+#include "storage/TownSettings.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -68,21 +71,25 @@ int slotSpan(const QString& entry) {
 
 } // namespace
 
-PictureFetcher::PictureFetcher(FormPicture& form) : form_(form) {
-    QObject::connect(form_.views.webvis, &QWebEngineView::loadFinished, form_.views.webvis,
-                     [this](bool ok) { webvis_DocumentComplete(ok); });
-}
+PictureFetcher::PictureFetcher(AppState& state, platform::Platform& platform, Timers& timers,
+                               ViewControls& views, ControlBar& controlBar,
+                               Presentation& presentation, ConfigFiles& configFiles,
+                               TownSettings& townSettings, PictureLoader& pictureLoader,
+                               platform::HttpControl& Inet1, FetchPanel panel)
+    : state_(state), platform_(platform), timers_(timers), views_(views), controlBar_(controlBar),
+      presentation_(presentation), configFiles_(configFiles), townSettings_(townSettings),
+      pictureLoader_(pictureLoader), Inet1_(Inet1), panel_(std::move(panel)) {}
 
 void PictureFetcher::webvis_DocumentComplete(bool ok) {
     pageCompleted_ = true;
-    if (form_.state.Http2BmpRunning != kFalse) {
-        form_.state.WebPageToImgEnd = kTrue;
+    if (state_.Http2BmpRunning != kFalse) {
+        state_.WebPageToImgEnd = kTrue;
         pageFailed_ = !ok;
     }
 }
 
 bool PictureFetcher::FetchPass(Integer type) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     QStringList entries;
     bool changed = false;
     if (type != 1) {
@@ -90,9 +97,9 @@ bool PictureFetcher::FetchPass(Integer type) {
             noSelection();
             return false;
         }
-        s.slideIntervalMs = slideMilliseconds(form_.panel.SSTCfg_timeRefresh->text());
+        s.slideIntervalMs = slideMilliseconds(panel_.SSTCfg_timeRefresh->text());
         if (s.slideIntervalMs > 0)
-            form_.imgClock.setInterval(s.slideIntervalMs);
+            timers_.imgClock.setInterval(s.slideIntervalMs);
         s.listImageSELECTED.clear();
         for (int i = 0; i < entries.size() && i < kEntryCount; ++i)
             s.listImageSELECTED[i] = entries[i];
@@ -104,38 +111,31 @@ bool PictureFetcher::FetchPass(Integer type) {
         }
     }
     for (int i = 0; i < kPassStartSteps; ++i)
-        form_.clock().sleepAndYield(kWaitStepMs);
+        platform_.clock->sleepAndYield(kWaitStepMs);
 
     Integer slot = fetchEntries(changed);
     // Between passes nothing needs the browser engine: its render process goes until the next
     // page, so that the program then costs what a picture viewer costs.
     releaseBrowserEngine();
     // A pass cut short by the end of the run stops here; the pictures on disk stay as they were.
-    if (form_.ending())
+    if (platform_.endingRequested())
         return false;
     s.flagFetchFromStep = 0;
     announceUpdate();
 
-    BarControls& bar = form_.bar;
-    bar.btSetup->hide();
-    bar.btWait->show();
-    bar.btHelp->setVisible(bar.btSetup->isVisible());
+    BarControls& bar = controlBar_.controls();
+    controlBar_.BarButtonsBusy();
     s.aniGifNumber = 1;
-    form_.configFiles().StampLastUpdate();
-    form_.views.Miniatura->hide();
-    form_.views.DownloadPreview->hide();
-    form_.clock().sleepAndYield(kAfterNoticeMs);
+    configFiles_.StampLastUpdate();
+    views_.Miniatura->hide();
+    views_.DownloadPreview->hide();
+    platform_.clock->sleepAndYield(kAfterNoticeMs);
 
     appendOwnPictures(slot);
     s.GLOBAL_IMAGE_CURRENT_POINTER = 0;
 
     if (type == 0) {
-        PanelControls& p = form_.panel;
-        for (QWidget* w :
-             {static_cast<QWidget*>(p.lVersion), static_cast<QWidget*>(p.SSTCfg),
-              static_cast<QWidget*>(p.FrameWizard), p.BrowserImgPreview,
-              static_cast<QWidget*>(p.FrameDescPreview), static_cast<QWidget*>(p.DescPreview)})
-            w->hide();
+        panel_.hidePanel();
         s.catalogueLoaded = 1;
     }
     bar.whoWeAre->setEnabled(true);
@@ -146,7 +146,7 @@ bool PictureFetcher::FetchPass(Integer type) {
 }
 
 bool PictureFetcher::buildEntries(Integer type, QStringList& entries, bool& changed) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     if (type == 2) {
         changed = true;
         for (int i = 0; i < kEntryCount && !s.listURL[i].isEmpty(); ++i) {
@@ -155,7 +155,7 @@ bool PictureFetcher::buildEntries(Integer type, QStringList& entries, bool& chan
         }
         return true;
     }
-    const QListWidget* list = form_.panel.Tabella_Mappe_Selezionate;
+    const QListWidget* list = panel_.Tabella_Mappe_Selezionate;
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->isSelected())
             entries.append(s.listURL[i]);
@@ -172,31 +172,31 @@ bool PictureFetcher::buildEntries(Integer type, QStringList& entries, bool& chan
 }
 
 void PictureFetcher::noSelection() {
-    AppState& s = form_.state;
+    AppState& s = state_;
     if (s.Lingua >= 1 && s.Lingua <= 4)
-        form_.messages().showMessage(QString::fromUtf8(kNoSelectionTexts[s.Lingua - 1]));
+        platform_.messages->showMessage(QString::fromUtf8(kNoSelectionTexts[s.Lingua - 1]));
     s.flagFetchFromStep = 0;
     s.flagDownloadRunning = 0;
     s.flagReplyArrived = kTrue;
-    form_.bar.whoWeAre->setEnabled(true);
-    form_.bar.btSetup->setEnabled(true);
-    form_.bar.btWait->setEnabled(true);
-    form_.placeholders().OpenConfigPanel();
+    controlBar_.controls().whoWeAre->setEnabled(true);
+    controlBar_.controls().btSetup->setEnabled(true);
+    controlBar_.controls().btWait->setEnabled(true);
+    panel_.OpenConfigPanel();
 }
 
 Integer PictureFetcher::fetchEntries(bool changed) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     const bool fetch = changed || s.flagFetchFromStep == 1;
     // Entries and slots are counted apart: a series takes one slot per picture, and the
     // entries after it are still fetched.
     Integer slot = 0;
     for (int entry = 0; entry < kEntryCount && !s.listImageSELECTED[entry].isEmpty(); ++entry) {
-        if (slot > kSlotLast || form_.ending())
+        if (slot > kSlotLast || platform_.endingRequested())
             break;
         const Integer first = slot;
         if (fetch) {
             for (int i = 0; i < kEntrySteps; ++i)
-                form_.clock().sleepAndYield(kWaitStepMs);
+                platform_.clock->sleepAndYield(kWaitStepMs);
             s.tmpStrUrl = s.listImageSELECTED[entry].trimmed();
             fetchEntry(slot);
         } else {
@@ -211,7 +211,7 @@ Integer PictureFetcher::fetchEntries(bool changed) {
 }
 
 void PictureFetcher::fetchEntry(Integer& slot) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     const QChar kind = s.tmpStrUrl.isEmpty() ? QChar() : s.tmpStrUrl[0];
     if (kind == QLatin1Char('2')) {
         preparePageEntry();
@@ -222,86 +222,88 @@ void PictureFetcher::fetchEntry(Integer& slot) {
         std::array<QString, catalogue::kTownFields> fields;
         for (int i = 0; i < catalogue::kTownFields; ++i)
             fields[static_cast<std::size_t>(i)] =
-                form_.townFrame.PARAM[static_cast<std::size_t>(i)]->text();
+                townSettings_.frame().PARAM[static_cast<std::size_t>(i)]->text();
         fetchPage(slot, catalogue::townPageAddress(entry, fields));
     } else if (kind == QLatin1Char('4')) {
         CloseBrowserWindows();
         s.tmpStrUrl = catalogue::restoredAddress(s.tmpStrUrl);
         s.listPictureKind[slot] = 4;
-        form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
+        pictureLoader_.Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
     } else if (kind == QLatin1Char('6')) {
         fetchScriptPage(slot);
     } else if (kind == QLatin1Char('5')) {
         FetchImageSeries(slot);
     } else {
-        form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
+        pictureLoader_.Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
     }
 }
 
 void PictureFetcher::preparePageEntry() {
-    AppState& s = form_.state;
+    AppState& s = state_;
     CloseBrowserWindows();
-    platform::twips::setGeometry(form_.views.ucAniGIF1, form_.units(), 100, 100, 0, 0);
+    platform::twips::setGeometry(views_.ucAniGIF1, platform_.units(), 100, 100, 0, 0);
     s.IsWebPage = kTrue;
     s.tmpStrUrl = catalogue::restoredAddress(s.tmpStrUrl);
 }
 
 void PictureFetcher::fetchPage(Integer slot, const QString& address) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     webPageUrl = address;
     s.Http2BmpRunning = kFalse;
     s.WebPageToImgEnd = kFalse;
     // Never the file an earlier page left behind.
     const Picture capture =
-        RenderWebPage() ? form_.pictureLoader().loadPictureFile(capturePath()) : Picture();
+        RenderWebPage() ? pictureLoader_.loadPictureFile(capturePath()) : Picture();
     if (capture.isNull()) {
-        form_.pictureLoader().keepPreviousOr(slot, address, 2, form_.views.ErrLoadPicture);
+        pictureLoader_.keepPreviousOr(slot, address, 2, views_.ErrLoadPicture);
         return;
     }
     s.listPicture[slot] = capture;
     s.listPicture[slot].address = address;
     s.listIMAGEnotLoaded[slot] = 0;
-    form_.views.Miniatura->setPicture(capture);
+    views_.Miniatura->setPicture(capture);
     s.listPictureKind[slot] = 2;
 }
 
 void PictureFetcher::fetchScriptPage(Integer slot) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     CloseBrowserWindows();
     s.tmpStrUrl = catalogue::restoredAddress(s.tmpStrUrl);
     pageCompleted_ = false;
     silentPage().load(QUrl(s.tmpStrUrl));
     if (!SaveFirstPageImage()) {
-        form_.messages().showMessage(QStringLiteral("BadPhpNavigate: Error on ") + s.tmpStrUrl +
-                                         QStringLiteral("\r\n") + lastError_,
-                                     QStringLiteral("Navigation Error"),
-                                     platform::MsgIcon::Exclamation);
-        form_.pictureLoader().keepPreviousOr(slot, s.tmpStrUrl, 6, form_.views.ImageNonDisponibile);
+        platform_.messages->showMessage(QStringLiteral("BadPhpNavigate: Error on ") + s.tmpStrUrl +
+                                            QStringLiteral("\r\n") + lastError_,
+                                        QStringLiteral("Navigation Error"),
+                                        platform::MsgIcon::Exclamation);
+        pictureLoader_.keepPreviousOr(slot, s.tmpStrUrl, 6, views_.ImageNonDisponibile);
     } else {
         s.listPictureKind[slot] = 6;
-        form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
+        pictureLoader_.Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
     }
-    form_.views.webvis->hide();
+    views_.webvis->hide();
     clearBrowserView();
 }
 
 void PictureFetcher::FetchImageSeries(Integer& slot) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     if (!s.tmpStrUrl.startsWith(QLatin1Char('5')))
         return;
     catalogue::ImageSeries series;
     int steps = 0;
     if (!catalogue::parseImageSeries(s.tmpStrUrl, series, steps)) {
-        form_.messages().showMessage(QStringLiteral("Proc MeteoNetwork Error ") +
-                                     QString::number(steps));
+        platform_.messages->showMessage(QStringLiteral("Proc MeteoNetwork Error ") +
+                                        QString::number(steps));
         return;
     }
     long long number = series.first;
     int current = slot;
-    for (long long k = 1; k <= series.count && current <= kSlotLast && !form_.ending(); ++k) {
-        form_.pictureLoader().Load_JPG_GIF_PNG_On_Array(series.address(number),
-                                                        static_cast<Integer>(current));
-        form_.bar.lCountDown->setText(QLatin1Char('*') + form_.bar.lCountDown->text());
+    for (long long k = 1; k <= series.count && current <= kSlotLast && !platform_.endingRequested();
+         ++k) {
+        pictureLoader_.Load_JPG_GIF_PNG_On_Array(series.address(number),
+                                                 static_cast<Integer>(current));
+        controlBar_.controls().lCountDown->setText(QLatin1Char('*') +
+                                                   controlBar_.controls().lCountDown->text());
         number += series.step;
         ++current;
     }
@@ -309,20 +311,20 @@ void PictureFetcher::FetchImageSeries(Integer& slot) {
 }
 
 void PictureFetcher::announceUpdate() {
-    QLabel* notice = form_.views.MessaggioAggiornate;
+    QLabel* notice = views_.MessaggioAggiornate;
     notice->adjustSize();
-    platform::twips::move(notice, form_.units(), kNoticeLeft, kNoticeTop);
+    platform::twips::move(notice, platform_.units(), kNoticeLeft, kNoticeTop);
     notice->show();
     notice->raise();
-    form_.messages().beep();
-    form_.clock().yield();
-    form_.clock().sleepAndYield(kNoticeMs);
-    form_.messages().beep();
+    platform_.messages->beep();
+    platform_.clock->yield();
+    platform_.clock->sleepAndYield(kNoticeMs);
+    platform_.messages->beep();
     notice->hide();
 }
 
 void PictureFetcher::appendOwnPictures(Integer& slot) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     if (!s.OwnPicturePath.isEmpty())
         appendPictureFile(s.OwnPicturePath, slot);
     if (s.Nimbrisco_Slide_Dir.isEmpty())
@@ -342,10 +344,10 @@ void PictureFetcher::appendOwnPictures(Integer& slot) {
 void PictureFetcher::appendPictureFile(const QString& path, Integer& slot) {
     if (slot > kSlotLast)
         return;
-    AppState& s = form_.state;
-    const Picture picture = form_.pictureLoader().loadPictureFile(path);
+    AppState& s = state_;
+    const Picture picture = pictureLoader_.loadPictureFile(path);
     if (picture.isNull()) {
-        form_.pictureLoader().storePlaceholder(slot, form_.views.ImageNonDisponibile);
+        pictureLoader_.storePlaceholder(slot, views_.ImageNonDisponibile);
     } else {
         s.listPicture[slot] = picture;
         s.listPictureKind[slot] = 1;

@@ -7,12 +7,39 @@
 #include <QStringList>
 #include <functional>
 
-class FormPicture;
+struct AppState;
+class ConfigFiles;
+class ControlBar;
+class PictureLoader;
+class Presentation;
+class QLineEdit;
+class QListWidget;
 class SilentWebPage;
+struct Timers;
+class TownSettings;
+struct ViewControls;
+namespace platform {
+class HttpControl;
+struct Platform;
+} // namespace platform
+
+// What the fetch pass uses of the configuration panel.
+struct FetchPanel {
+    // The catalogue list whose selection a pass from the panel fetches.
+    QListWidget* Tabella_Mappe_Selezionate = nullptr;
+    QLineEdit* SSTCfg_timeRefresh = nullptr; // slide seconds
+    // Asks for the panel when nothing is selected.
+    std::function<void()> OpenConfigPanel;
+    // Puts the panel away when a pass from it has fetched the pictures.
+    std::function<void()> hidePanel;
+};
 
 class PictureFetcher {
 public:
-    explicit PictureFetcher(FormPicture& form);
+    PictureFetcher(AppState& state, platform::Platform& platform, Timers& timers,
+                   ViewControls& views, ControlBar& controlBar, Presentation& presentation,
+                   ConfigFiles& configFiles, TownSettings& townSettings,
+                   PictureLoader& pictureLoader, platform::HttpControl& Inet1, FetchPanel panel);
 
     bool FetchPass(Integer type);
     // Both true when the capture was written.
@@ -69,7 +96,17 @@ private:
     void clearBrowserView();
     QString capturePath() const;
 
-    FormPicture& form_;
+    AppState& state_;
+    platform::Platform& platform_;
+    Timers& timers_;
+    ViewControls& views_;
+    ControlBar& controlBar_;
+    Presentation& presentation_;
+    ConfigFiles& configFiles_;
+    TownSettings& townSettings_;
+    PictureLoader& pictureLoader_;
+    platform::HttpControl& Inet1_;
+    FetchPanel panel_;
     SilentWebPage* page_ = nullptr;
     bool pageCompleted_ = false;
     // The page of the running render ended in an error (the site could not be reached): its

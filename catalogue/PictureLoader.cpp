@@ -1,11 +1,13 @@
 #include "catalogue/PictureLoader.h"
 
+#include "base/AppState.h"
 #include "base/EntryAddress.h"
 #include "base/LocalFileName.h"
-#include "core/FormPicture.h"
+#include "platform/Platform.h"
 #include "platform/TwipsGeometry.h"
 #include "slideshow/PictureDecoder.h"
 #include "slideshow/PictureView.h"
+#include "slideshow/ViewControls.h"
 #include "storage/TextFile.h"
 
 #include <QBuffer>
@@ -35,17 +37,18 @@ QByteArray encodedPng(const QImage& image) {
 
 } // namespace
 
-PictureLoader::PictureLoader(FormPicture& form) : form_(form) {
+PictureLoader::PictureLoader(AppState& state, platform::Platform& platform, ViewControls& views)
+    : state_(state), platform_(platform), views_(views) {
     // The thumbnail's box, with the caption under it.
-    const platform::Units u = form_.units();
-    tw::setWidth(form_.views.Miniatura, u, 5200);
-    tw::setHeight(form_.views.Miniatura, u, 3900);
-    tw::setWidth(form_.views.DownloadPreview, u, 5200);
-    tw::setHeight(form_.views.DownloadPreview, u, 300);
+    const platform::Units u = platform_.units();
+    tw::setWidth(views_.Miniatura, u, 5200);
+    tw::setHeight(views_.Miniatura, u, 3900);
+    tw::setWidth(views_.DownloadPreview, u, 5200);
+    tw::setHeight(views_.DownloadPreview, u, 300);
 }
 
 void PictureLoader::Load_JPG_GIF_PNG_On_Array(const QString& UrlImageToLoad, Integer slot) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     s.IsWebPage = kFalse;
     const QString extension = localname::extensionOf(UrlImageToLoad);
     const Integer kind = s.listPictureKind[slot];
@@ -57,15 +60,15 @@ void PictureLoader::Load_JPG_GIF_PNG_On_Array(const QString& UrlImageToLoad, Int
         loaded = false;
     }
     if (!fetched)
-        keepPreviousOr(slot, UrlImageToLoad, kind, form_.views.ImageNonDisponibile);
+        keepPreviousOr(slot, UrlImageToLoad, kind, views_.ImageNonDisponibile);
     else if (!loaded)
-        keepPreviousOr(slot, UrlImageToLoad, kind, form_.views.ErrLoadPicture);
+        keepPreviousOr(slot, UrlImageToLoad, kind, views_.ErrLoadPicture);
     else
         s.listPicture[slot].address = UrlImageToLoad;
 }
 
 bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot, bool& fetched) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     showProgressThumbnail();
     if (s.listPictureKind[slot] == 6)
         extension = kPhp;
@@ -115,7 +118,7 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
 }
 
 bool PictureLoader::becameStill(Integer slot, const Picture& picture) {
-    Integer& kind = form_.state.listPictureKind[slot];
+    Integer& kind = state_.listPictureKind[slot];
     if (kind != 4 || isGif(picture))
         return false;
     kind = 1;
@@ -123,8 +126,8 @@ bool PictureLoader::becameStill(Integer slot, const Picture& picture) {
 }
 
 void PictureLoader::showProgressThumbnail() {
-    ViewControls& v = form_.views;
-    const platform::Units u = form_.units();
+    ViewControls& v = views_;
+    const platform::Units u = platform_.units();
     tw::move(v.Miniatura, u, 0, 0);
     v.Miniatura->setVisible(true);
     v.Miniatura->raise();
@@ -134,21 +137,21 @@ void PictureLoader::showProgressThumbnail() {
 }
 
 void PictureLoader::storePicture(Integer slot, const Picture& picture, const QImage& decoded) {
-    form_.state.listPicture[slot] = picture;
-    form_.views.Miniatura->setPicture(picture, decoded);
+    state_.listPicture[slot] = picture;
+    views_.Miniatura->setPicture(picture, decoded);
 }
 
 void PictureLoader::storePlaceholder(Integer slot, const Picture& placeholder) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     s.listIMAGEnotLoaded[slot] = -1;
     s.listPicture[slot] = placeholder;
     s.listPictureKind[slot] = 1;
-    form_.views.Miniatura->setPicture(placeholder);
+    views_.Miniatura->setPicture(placeholder);
 }
 
 void PictureLoader::keepPreviousOr(Integer slot, const QString& address, Integer kind,
                                    const Picture& placeholder) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     const Picture previous = s.listPicture[slot];
     const bool kept = s.listIMAGEnotLoaded[slot] == 0 && !previous.isNull() &&
                       !previous.address.isEmpty() && previous.address == address;
@@ -163,11 +166,11 @@ void PictureLoader::keepPreviousOr(Integer slot, const QString& address, Integer
         return;
     }
     s.listPictureKind[slot] = animated ? Integer(4) : kind == 2 ? Integer(2) : Integer(1);
-    form_.views.Miniatura->setPicture(previous);
+    views_.Miniatura->setPicture(previous);
 }
 
 bool PictureLoader::copyAnimated(const QByteArray& gif) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     if (s.aniGifNumber == std::numeric_limits<Integer>::max())
         return false;
     // Named as the presentation opens it and the reset before a pass finds it, whatever the
@@ -188,7 +191,7 @@ bool PictureLoader::DownloadFile(const QString& url, const QString& LOCALFILENAM
             return true;
         if (!catalogue::isWebAddress(url) || !localname::isSafeExtension(Estensione))
             return false;
-        return form_.platform().downloader->downloadToFile(url, LOCALFILENAME);
+        return platform_.downloader->downloadToFile(url, LOCALFILENAME);
     } catch (...) {
         return false;
     }

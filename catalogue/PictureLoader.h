@@ -8,11 +8,16 @@
 #include <QRgb>
 #include <QString>
 
-class FormPicture;
+struct AppState;
+struct ViewControls;
+namespace platform {
+struct Platform;
+}
 
 class PictureLoader {
 public:
-    explicit PictureLoader(FormPicture& form);
+    // The thumbnail of each loaded picture shows in `views`.
+    PictureLoader(AppState& state, platform::Platform& platform, ViewControls& views);
 
     // Every outcome fills the slot: the picture, or a placeholder with listIMAGEnotLoaded -1.
     void Load_JPG_GIF_PNG_On_Array(const QString& UrlImageToLoad, Integer slot);
@@ -47,5 +52,7 @@ private:
     // The numbered copy of a GIF the animation player reads; advances aniGifNumber.
     bool copyAnimated(const QByteArray& gif);
 
-    FormPicture& form_;
+    AppState& state_;
+    platform::Platform& platform_;
+    ViewControls& views_;
 };

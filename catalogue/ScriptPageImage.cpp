@@ -1,9 +1,11 @@
 // The first image of a script page, saved as "PHP.gif" for the loader.
 #include "catalogue/PictureFetcher.h"
 
+#include "base/AppState.h"
+#include "base/Timers.h"
 #include "catalogue/SilentWebPage.h"
-#include "core/FormPicture.h"
 #include "platform/HttpControl.h"
+#include "platform/Platform.h"
 #include "storage/TextFile.h"
 
 #include <QApplication>
@@ -18,8 +20,8 @@ const char kFirstImageScript[] = "document.images.length ? document.images[0].sr
 
 bool PictureFetcher::SaveFirstPageImage() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    form_.clock().yield();
-    const QString folder = form_.state.Nimbrisco_PHP_Dir + QLatin1Char('/');
+    platform_.clock->yield();
+    const QString folder = state_.Nimbrisco_PHP_Dir + QLatin1Char('/');
     bool saved = false;
     if (!waitUntil([this] { return pageCompleted_; }, scriptPageTimeoutMs)) {
         lastError_ = QStringLiteral("The page did not finish loading in time.");
@@ -37,10 +39,10 @@ bool PictureFetcher::SaveFirstPageImage() {
             lastError_ = QStringLiteral("The page holds no image.");
         else
             saved = SaveImageFromUrl(folder, source);
-        form_.clock().yield();
+        platform_.clock->yield();
     }
     QApplication::restoreOverrideCursor();
-    form_.messages().beep();
+    platform_.messages->beep();
     return saved;
 }
 
@@ -49,7 +51,7 @@ bool PictureFetcher::SaveImageFromUrl(const QString& folder, const QString& addr
     const QString scheme = url.left(8).toLower();
     if (!scheme.startsWith(QLatin1String("http://")) && scheme != QLatin1String("https://"))
         url.prepend(QStringLiteral("http://"));
-    const QByteArray bytes = form_.Inet1->OpenURL(url);
+    const QByteArray bytes = Inet1_.OpenURL(url);
     if (bytes.isEmpty()) {
         lastError_ = QStringLiteral("The image ") + url + QStringLiteral(" could not be fetched.");
         return false;

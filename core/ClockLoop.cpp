@@ -1,13 +1,15 @@
 #include "core/ClockLoop.h"
 
+#include "bar/ControlBar.h"
 #include "base/ClickLabel.h"
-#include "core/FormPicture.h"
 #include "base/Shape.h"
 #include "base/TimerHandlers.h"
+#include "base/VisibleLike.h"
+#include "core/FormPicture.h"
 #include "core/WaitTexts.h"
+#include "i18n/LanguageChoice.h"
 #include "platform/HttpControl.h"
 #include "slideshow/Presentation.h"
-#include "storage/LanguageSettings.h"
 #include "storage/ProxySettings.h"
 #include "storage/TownSettings.h"
 
@@ -26,20 +28,7 @@ constexpr int kUtilityIntervalMs = 1000;
 constexpr int kLogoSteps = 200;
 constexpr int kLogoStepMs = 10;
 
-void setVisibleLike(QWidget* w, const QWidget* model) {
-    w->setVisible(!model->isHidden());
-}
-
 } // namespace
-
-ClockLoop::ClockLoop(FormPicture& form) : form_(form) {
-    QObject::connect(&form.generalClock, &QTimer::timeout, &form, [this] {
-        timers::runGuarded("generalClock", [this] { generalClock_Timer(); });
-    });
-    QObject::connect(&form.utilityTmr, &QTimer::timeout, &form,
-                     [this] { timers::runGuarded("utilityTmr", [this] { utilityTmr_Timer(); }); });
-    QObject::connect(&form.Timer4000, &QTimer::timeout, &form, [this] { Timer4000_Timer(); });
-}
 
 QString ClockLoop::probeAddress() const {
     const AppState& s = form_.state;
@@ -78,7 +67,7 @@ void ClockLoop::generalClock_Timer() {
 }
 
 void ClockLoop::showConnectionState() {
-    BarControls& b = form_.bar;
+    BarControls& b = form_.parts().bar;
     Boolean connected = kFalse;
     connActive(connected);
     b.connectStatus->setPixmap(connected != kFalse ? b.ImageConnesso->pixmap()
@@ -96,25 +85,25 @@ void ClockLoop::showConnectionState() {
 
 void ClockLoop::sendProbe() {
     AppState& s = form_.state;
-    form_.generalClock.stop();
+    form_.parts().timers.generalClock.stop();
     form_.raise();
     form_.activateWindow();
-    form_.presentation().ShowPicture(form_.views.ImageLogoPRO);
-    form_.languageSettings().StartupLanguage();
-    form_.proxySettings().LoadProxySettings();
-    form_.townSettings().LoadTownSettings();
+    form_.parts().presentation->ShowPicture(form_.parts().views.ImageLogoPRO);
+    form_.parts().languageChoice->StartupLanguage();
+    form_.parts().proxySettings->LoadProxySettings();
+    form_.parts().townSettings->LoadTownSettings();
     s.flagReplyArrived = kFalse;
     probePhase = 1;
     probeLost_ = false;
-    lastProbeAt_ = form_.clock().now();
-    form_.Inet1->Execute(probeAddress());
-    if (!form_.ending())
-        form_.generalClock.start();
+    lastProbeAt_ = form_.platform().clock->now();
+    form_.parts().Inet1->Execute(probeAddress());
+    if (!form_.platform().endingRequested())
+        form_.parts().timers.generalClock.start();
 }
 
 void ClockLoop::noteLostProbe() {
     AppState& s = form_.state;
-    const platform::HttpControl& inet = *form_.Inet1;
+    const platform::HttpControl& inet = *form_.parts().Inet1;
     if (inet.StillExecuting() || (s.flagReplyArrived != kFalse && !inet.LastRequestFailed()))
         return;
     s.flagReplyArrived = kFalse;
@@ -122,17 +111,17 @@ void ClockLoop::noteLostProbe() {
 }
 
 void ClockLoop::resendLostProbe() {
-    if (!probeLost_ || form_.Inet1->StillExecuting() || form_.ending())
+    if (!probeLost_ || form_.parts().Inet1->StillExecuting() || form_.platform().endingRequested())
         return;
     probeLost_ = false;
     form_.state.flagReplyArrived = kFalse;
-    lastProbeAt_ = form_.clock().now();
-    form_.Inet1->Execute(probeAddress());
+    lastProbeAt_ = form_.platform().clock->now();
+    form_.parts().Inet1->Execute(probeAddress());
 }
 
 void ClockLoop::showWaitingTick() {
     AppState& s = form_.state;
-    BarControls& b = form_.bar;
+    BarControls& b = form_.parts().bar;
     const QString wait = waittexts::connectionWait(s.Lingua);
     if (!wait.isNull())
         b.lCountDown->setText(wait + QString::number(s.connectWaitCount));
@@ -148,9 +137,7 @@ void ClockLoop::showWaitingTick() {
 
     b.lCountDown->setVisible(true);
     b.lCountDown->raise();
-    b.btSetup->setVisible(false);
-    b.btWait->setVisible(true);
-    setVisibleLike(b.btHelp, b.btSetup);
+    form_.parts().controlBar->BarButtonsBusy();
     b.btTermina->setVisible(true);
     b.BtAnimation->setVisible(true);
     b.btHelp->setVisible(false);
@@ -159,14 +146,14 @@ void ClockLoop::showWaitingTick() {
 void ClockLoop::runFallback() {
     // The question waits in the event loop: the clock stays off meanwhile, or its next tick
     // would ask again on top. The probe goes on behind the question.
-    form_.generalClock.stop();
-    ProxySettings& proxy = form_.proxySettings();
+    form_.parts().timers.generalClock.stop();
+    ProxySettings& proxy = *form_.parts().proxySettings;
     const bool choiceOnFile = proxy.ReadProxyFile();
     proxy.AskConnectionType(choiceOnFile ? kFallbackQuestionMs : -1,
                             [this] { return probeWhileAsking(); });
     proxy.ApplyProxySettings();
-    if (!form_.ending())
-        form_.generalClock.start();
+    if (!form_.platform().endingRequested())
+        form_.parts().timers.generalClock.start();
 }
 
 bool ClockLoop::probeWhileAsking() {
@@ -174,28 +161,26 @@ bool ClockLoop::probeWhileAsking() {
     noteLostProbe();
     if (s.flagReplyArrived != kFalse)
         return !s.replyText.contains(kReplyMarker);
-    if (probeLost_ && form_.clock().now() >= lastProbeAt_.addMSecs(kProbeRetryMs))
+    if (probeLost_ && form_.platform().clock->now() >= lastProbeAt_.addMSecs(kProbeRetryMs))
         resendLostProbe();
     return true;
 }
 
 void ClockLoop::applyConnectedState() {
     serviceAnswered_ = true;
-    BarControls& b = form_.bar;
+    BarControls& b = form_.parts().bar;
     b.lCountDown->setVisible(false);
-    b.btSetup->setVisible(true);
-    b.btWait->setVisible(false);
-    setVisibleLike(b.btHelp, b.btSetup);
+    form_.parts().controlBar->BarButtonsIdle();
     b.btTermina->setVisible(false);
     b.btHelp->setVisible(true);
-    timers::enable(form_.utilityTmr);
+    timers::enable(form_.parts().timers.utilityTmr);
 }
 
 void ClockLoop::showRetryNotice() {
     const QString retry = waittexts::connectionRetry(form_.state.Lingua);
     if (!retry.isNull())
-        form_.bar.lCountDown->setText(retry);
-    form_.bar.lCountDown->raise();
+        form_.parts().bar.lCountDown->setText(retry);
+    form_.parts().bar.lCountDown->raise();
     probePhase = 0;
 }
 
@@ -206,40 +191,38 @@ void ClockLoop::utilityTmr_Timer() {
         return;
     utilityRunning_ = true;
     AppState& s = form_.state;
-    form_.utilityTmr.stop();
+    form_.parts().timers.utilityTmr.stop();
     if (s.firstLaunch == 0) {
         showStartLogo();
     } else {
         if (s.firstLaunch == 1) {
-            form_.utilityTmr.setInterval(kUtilityIntervalMs);
-            timers::enable(form_.panControl);
-            form_.bar.timerflag->setFillColor(kGreen);
+            form_.parts().timers.utilityTmr.setInterval(kUtilityIntervalMs);
+            timers::enable(form_.parts().timers.panControl);
+            form_.parts().bar.timerflag->setFillColor(kGreen);
             s.firstLaunch = 2;
         }
         if (s.flagDownloadRunning == 1)
             showDownloadProgress();
     }
-    form_.utilityTmr.start();
+    form_.parts().timers.utilityTmr.start();
     utilityRunning_ = false;
 }
 
 void ClockLoop::showStartLogo() {
-    form_.utilityTmr.setInterval(kUtilityIntervalMs);
-    form_.presentation().ShowPicture(form_.views.ImageLogoPRO);
+    form_.parts().timers.utilityTmr.setInterval(kUtilityIntervalMs);
+    form_.parts().presentation->ShowPicture(form_.parts().views.ImageLogoPRO);
     for (int i = 0; i < kLogoSteps; ++i)
-        form_.clock().sleepAndYield(kLogoStepMs);
+        form_.platform().clock->sleepAndYield(kLogoStepMs);
     form_.state.firstLaunch = 1;
 }
 
 void ClockLoop::showDownloadProgress() {
     const AppState& s = form_.state;
-    BarControls& b = form_.bar;
+    BarControls& b = form_.parts().bar;
     // While a page is captured the bar is hidden and must stay out of the picture.
     if (s.Http2BmpRunning == 0) {
         b.lCountDown->setVisible(true);
         b.lCountDown->raise();
-        b.btSetup->setVisible(false);
-        setVisibleLike(b.btHelp, b.btSetup);
     }
     b.btSetup->setVisible(false);
     setVisibleLike(b.btHelp, b.btSetup);
@@ -250,5 +233,5 @@ void ClockLoop::showDownloadProgress() {
 }
 
 void ClockLoop::Timer4000_Timer() {
-    form_.Timer4000.stop();
+    form_.parts().timers.Timer4000.stop();
 }

@@ -21,7 +21,7 @@ public:
     // long: nobody may be at a wall screen that starts before its network does.
     static constexpr int kFallbackQuestionMs = 20000;
 
-    explicit ClockLoop(FormPicture& form);
+    explicit ClockLoop(FormPicture& form) : form_(form) {}
 
     void generalClock_Timer();
     void utilityTmr_Timer();

@@ -1,6 +1,8 @@
 #include "core/FormPicture.h"
 
 #include "bar/ControlBar.h"
+#include "base/ClickLabel.h"
+#include "base/TimerHandlers.h"
 #include "catalogue/CatalogueClient.h"
 #include "catalogue/PictureFetcher.h"
 #include "catalogue/PictureLoader.h"
@@ -10,8 +12,8 @@
 #include "core/ProgramEnd.h"
 #include "core/Startup.h"
 #include "i18n/Language.h"
+#include "i18n/LanguageChoice.h"
 #include "platform/HttpControl.h"
-#include "platform/TwipsGeometry.h"
 #include "shell/ShellActions.h"
 #include "slideshow/Presentation.h"
 #include "slideshow/Slideshow.h"
@@ -22,67 +24,221 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QWebEngineView>
+
+WindowParts::WindowParts() = default;
+WindowParts::~WindowParts() = default;
+
+namespace {
+
+// A click on `control` runs `handler`.
+template <typename Handler> void onClick(ClickLabel* control, QObject* context, Handler handler) {
+    QObject::connect(control, &ClickLabel::clicked, context, std::move(handler));
+}
+
+// Every tick of `timer` runs `handler`, whose exceptions stay inside it.
+template <typename Handler>
+void onTick(QTimer& timer, const char* name, QObject* context, Handler handler) {
+    QObject::connect(&timer, &QTimer::timeout, context,
+                     [name, handler] { timers::runGuarded(name, handler); });
+}
+
+} // namespace
 
 FormPicture::FormPicture(platform::Platform& platform, const QString& commandLine, QWidget* parent)
-    : QWidget(parent), commandLine(commandLine), platform_(platform) {
-    setObjectName(QStringLiteral("FormPicture"));
-    setWindowTitle(platform::kAppTitle);
-    setAttribute(Qt::WA_StyledBackground);
-    setupControls();
-    setupTimers();
-    setupSubsystems();
+    : QWidget(parent), platform_(platform) {
+    setupWindow();
+    setupPanel();
+    setupBar();
+    setupLanguage();
+    setupStorage();
+    setupPresentation();
+    setupShell();
+    setupCatalogue();
+    setupSlideshow();
+    setupCore(commandLine);
 }
 
 FormPicture::~FormPicture() = default;
 
-void FormPicture::setupControls() {
+void FormPicture::setupWindow() {
+    setObjectName(QStringLiteral("FormPicture"));
+    setWindowTitle(platform::kAppTitle);
+    setAttribute(Qt::WA_StyledBackground);
     resize(platform_.screen->sizePixels());
-    panel = createPanelControls(this);
-    bar = createBarControls(this);
-    languageFrame = createLanguageFrame(this);
-    connectionFrame = createConnectionFrame(this);
-    townFrame = createTownFrame(this);
-    views = createViewControls(this);
-    Inet1 = platform::makeQtHttpControl(this, platform_.ending.get());
-
-    // Design-time sizes of the panel and the labels around it, in twips.
-    const platform::Units u = units();
-    platform::twips::setWidth(panel.SSTCfg, u, 9000);
-    platform::twips::setHeight(panel.SSTCfg, u, 6600);
-    platform::twips::setWidth(panel.FrameWizard, u, 9000);
-    platform::twips::setHeight(panel.FrameWizard, u, 2400);
-    platform::twips::setWidth(panel.lVersion, u, 3000);
-    platform::twips::setHeight(panel.lVersion, u, 300);
-    platform::twips::setHeight(bar.whoWeAre, u, 480);
-    platform::twips::setHeight(bar.lCountDown, u, 285);
+    parts_.Inet1 = platform::makeQtHttpControl(this, platform_.ending.get());
+    Timers& t = parts_.timers;
+    t.generalClock.setInterval(500);
+    t.utilityTmr.setInterval(300);
+    t.panControl.setInterval(1000);
+    t.imgClock.setInterval(500);
+    t.Timer4000.setInterval(4000);
 }
 
-void FormPicture::setupTimers() {
-    generalClock.setInterval(500);
-    utilityTmr.setInterval(300);
-    panControl.setInterval(1000);
-    imgClock.setInterval(500);
-    Timer4000.setInterval(4000);
+void FormPicture::setupPanel() {
+    parts_.panel = createPanelControls(this, platform_.units());
 }
 
-void FormPicture::setupSubsystems() {
-    startup_ = std::make_unique<Startup>(*this);
-    configFiles_ = std::make_unique<ConfigFiles>(*this);
-    proxySettings_ = std::make_unique<ProxySettings>(*this);
-    languageSettings_ = std::make_unique<LanguageSettings>(*this);
-    townSettings_ = std::make_unique<TownSettings>(*this);
-    language_ = std::make_unique<Language>(*this);
-    placeholders_ = std::make_unique<Placeholders>(*this);
-    presentation_ = std::make_unique<Presentation>(*this);
-    slideshow_ = std::make_unique<Slideshow>(*this);
-    pictureLoader_ = std::make_unique<PictureLoader>(*this);
-    catalogueClient_ = std::make_unique<CatalogueClient>(*this);
-    pictureFetcher_ = std::make_unique<PictureFetcher>(*this);
-    clockLoop_ = std::make_unique<ClockLoop>(*this);
-    panelControl_ = std::make_unique<PanelControl>(*this);
-    controlBar_ = std::make_unique<ControlBar>(*this);
-    shellActions_ = std::make_unique<ShellActions>(*this);
+void FormPicture::setupBar() {
+    parts_.bar = createBarControls(this, platform_.units());
+    parts_.controlBar = std::make_unique<ControlBar>(parts_.bar, this, state, platform_,
+                                                     parts_.panel.SSTCfg_timeDwLoad,
+                                                     [this] { parts_.placeholders->Apre_Setup(); });
+    ControlBar& c = *parts_.controlBar;
+    BarControls& b = parts_.bar;
+    onClick(b.btSetup, this, [&c] { c.btSetup_Click(); });
+    onClick(b.btHelp, this, [&c] { c.btHelp_Click(); });
+    onClick(b.connectStatus, this, [&c] { c.ImageConnesso_Click(); });
+    onClick(b.ImageConnesso, this, [&c] { c.ImageConnesso_Click(); });
+    onClick(b.Label12, this, [&c] { c.Label12_Click(); });
+    connect(b.PotBar, &QScrollBar::valueChanged, this, [&c] { c.PotBar_Change(); });
+}
+
+void FormPicture::setupLanguage() {
+    PanelControls& p = parts_.panel;
+    LanguageTargets targets;
+    targets.SSTCfg = p.SSTCfg;
+    targets.pages = {p.pageDisplayTimers, p.pagePictureSelection, p.pageRunExit, p.pageTools};
+    targets.Label11 = p.Label11;
+    targets.Pallino_Rosso_Timers = p.Pallino_Rosso_Timers;
+    targets.Pallino_Rosso_Run_Exit = p.Pallino_Rosso_Run_Exit;
+    targets.Pallino_Rosso_Tools = p.Pallino_Rosso_Tools;
+    targets.Box_Help_Display_Timer = p.Box_Help_Display_Timer;
+    targets.Box_Help_Run_Exit = p.Box_Help_Run_Exit;
+    targets.LeftTipText = p.LeftTipText;
+    targets.txtDisplay = p.txtDisplay;
+    targets.txtDisplay2 = p.txtDisplay2;
+    targets.captionRoot = this;
+    parts_.language = std::make_unique<Language>(state, platform_, targets);
+    parts_.languageSettings = std::make_unique<LanguageSettings>(state, *parts_.language);
+    parts_.languageChoice = std::make_unique<LanguageChoice>(
+        this, p.SSTCfg, state, platform_, *parts_.language, *parts_.languageSettings);
+
+    LanguageChoice& choice = *parts_.languageChoice;
+    const LanguageFrame& f = choice.frame();
+    connect(f.English_01, &QRadioButton::clicked, this, [&choice] { choice.English_01_Click(); });
+    connect(f.Italian_02, &QRadioButton::clicked, this, [&choice] { choice.Italian_02_Click(); });
+    connect(f.French_03, &QRadioButton::clicked, this, [&choice] { choice.French_03_Click(); });
+    connect(f.Spanish_04, &QRadioButton::clicked, this, [&choice] { choice.Spanish_04_Click(); });
+    onClick(p.IcoSwapSST6, this, [&choice] { choice.IcoSwapSST6_Click(); });
+    onClick(p.LabelLanguage, this, [&choice] { choice.LabelLanguage_Click(); });
+}
+
+void FormPicture::setupStorage() {
+    PanelControls& p = parts_.panel;
+    SettingsControls settings;
+    settings.SSTCfg_timeDwLoad = p.SSTCfg_timeDwLoad;
+    settings.SSTCfg_timeRefresh = p.SSTCfg_timeRefresh;
+    settings.txtDisplay = p.txtDisplay;
+    settings.SSTCfg_LblinserisciImg = p.SSTCfg_LblinserisciImg;
+    settings.Tabella_Mappe_Selezionate = p.Tabella_Mappe_Selezionate;
+    settings.SSTCfg_salvaConfig = p.SSTCfg_salvaConfig;
+    settings.SSTCfg_salvaConfig2 = p.SSTCfg_salvaConfig2;
+    settings.SSTCfg_cmdConferma = p.SSTCfg_cmdConferma;
+    settings.SSTCfg_ExitProgram = p.SSTCfg_ExitProgram;
+    settings.whoWeAre = parts_.bar.whoWeAre;
+    Language& language = *parts_.language;
+    parts_.configFiles =
+        std::make_unique<ConfigFiles>(state, platform_, language, settings, parts_.timers.imgClock);
+    parts_.proxySettings = std::make_unique<ProxySettings>(
+        this, p.SSTCfg, parts_.bar.lCountDown, state, platform_, language, *parts_.Inet1);
+    parts_.townSettings =
+        std::make_unique<TownSettings>(this, p.SSTCfg, state, platform_, language);
+
+    ProxySettings& proxy = *parts_.proxySettings;
+    const ConnectionFrame& c = proxy.frame();
+    connect(c.Proxy, &QRadioButton::clicked, this, [&proxy] { proxy.Proxy_Click(); });
+    connect(c.No_Proxy, &QRadioButton::clicked, this, [&proxy] { proxy.No_Proxy_Click(); });
+    connect(c.Connection_Selected, &QPushButton::clicked, this,
+            [&proxy] { proxy.Connection_Selected_Click(); });
+    connect(p.Connection, &QPushButton::clicked, this, [&proxy] { proxy.Connection_Click(); });
+    connect(p.TestReadProxy, &QPushButton::clicked, this,
+            [&proxy] { proxy.TestReadProxy_Click(); });
+    TownSettings& town = *parts_.townSettings;
+    connect(town.frame().OkYourTown, &QPushButton::clicked, this,
+            [&town] { town.OkYourTown_Click(); });
+    onClick(p.YourTownIco, this, [&town] { town.ShowTownFrame(); });
+}
+
+void FormPicture::setupPresentation() {
+    parts_.views = createViewControls(this);
+    parts_.presentation =
+        std::make_unique<Presentation>(parts_.views, *parts_.controlBar, parts_.panel.txtDisplay,
+                                       this, state, platform_, *parts_.language);
+    Presentation& presentation = *parts_.presentation;
+    onClick(parts_.panel.dyMode, this, [&presentation] { presentation.dyMode_Click(); });
+    onClick(parts_.panel.dyMode2, this, [&presentation] { presentation.dyMode2_Click(); });
+}
+
+void FormPicture::setupShell() {
+    parts_.shellActions = std::make_unique<ShellActions>(state, platform_);
+    ShellActions& shell = *parts_.shellActions;
+    onClick(parts_.panel.RunTeamViewer, this, [&shell] { shell.RunTeamViewer_Click(); });
+    onClick(parts_.panel.IcoHelpTools2, this, [&shell] { shell.RunTeamViewer_Click(); });
+}
+
+void FormPicture::setupCatalogue() {
+    PanelControls& p = parts_.panel;
+    parts_.pictureLoader = std::make_unique<PictureLoader>(state, platform_, parts_.views);
+    FetchPanel panel;
+    panel.Tabella_Mappe_Selezionate = p.Tabella_Mappe_Selezionate;
+    panel.SSTCfg_timeRefresh = p.SSTCfg_timeRefresh;
+    panel.OpenConfigPanel = [this] { parts_.placeholders->OpenConfigPanel(); };
+    panel.hidePanel = [this] { parts_.placeholders->hidePanel(); };
+    parts_.pictureFetcher = std::make_unique<PictureFetcher>(
+        state, platform_, parts_.timers, parts_.views, *parts_.controlBar, *parts_.presentation,
+        *parts_.configFiles, *parts_.townSettings, *parts_.pictureLoader, *parts_.Inet1,
+        std::move(panel));
+    parts_.catalogueClient = std::make_unique<CatalogueClient>(
+        state, platform_, *parts_.Inet1, *parts_.configFiles, *parts_.pictureFetcher);
+
+    CatalogueClient& client = *parts_.catalogueClient;
+    connect(parts_.Inet1, &platform::HttpControl::StateChanged, this,
+            [&client](int changed) { client.Inet1_StateChanged(changed); });
+    PictureFetcher& fetcher = *parts_.pictureFetcher;
+    connect(parts_.views.webvis, &QWebEngineView::loadFinished, this,
+            [&fetcher](bool ok) { fetcher.webvis_DocumentComplete(ok); });
+}
+
+void FormPicture::setupSlideshow() {
+    PanelControls& p = parts_.panel;
+    StepPanel panel;
+    panel.SSTCfg_timeDwLoad = p.SSTCfg_timeDwLoad;
+    panel.SSTCfg_timeRefresh = p.SSTCfg_timeRefresh;
+    panel.txtDisplay = p.txtDisplay;
+    panel.Splitta5 = [this](const QString& record) { parts_.startup->Splitta5(record); };
+    panel.endNow = [this] { programend::endNow(*this); };
+    parts_.slideshow = std::make_unique<Slideshow>(
+        this, state, platform_, parts_.timers, parts_.views, *parts_.controlBar,
+        *parts_.presentation, *parts_.catalogueClient, *parts_.pictureFetcher, *parts_.configFiles,
+        *parts_.language, std::move(panel));
+    Slideshow& slideshow = *parts_.slideshow;
+    onTick(parts_.timers.imgClock, "imgClock", this, [&slideshow] { slideshow.imgClock_Timer(); });
+}
+
+void FormPicture::setupCore(const QString& commandLine) {
+    parts_.placeholders = std::make_unique<Placeholders>(*this);
+    parts_.panelControl = std::make_unique<PanelControl>(*this);
+    parts_.clockLoop = std::make_unique<ClockLoop>(*this);
+    parts_.startup = std::make_unique<Startup>(*this, commandLine);
+
+    Timers& t = parts_.timers;
+    ClockLoop& clock = *parts_.clockLoop;
+    onTick(t.generalClock, "generalClock", this, [&clock] { clock.generalClock_Timer(); });
+    onTick(t.utilityTmr, "utilityTmr", this, [&clock] { clock.utilityTmr_Timer(); });
+    connect(&t.Timer4000, &QTimer::timeout, this, [&clock] { clock.Timer4000_Timer(); });
+    PanelControl& control = *parts_.panelControl;
+    onTick(t.panControl, "panControl", this, [&control] { control.panControl_Timer(); });
+    onClick(parts_.bar.btTermina, this, [&control] { control.btTermina_Click(); });
+    onClick(parts_.panel.SSTCfg_ExitProgram, this,
+            [&control] { control.SSTCfg_ExitProgram_Click(); });
+    onClick(parts_.panel.SSTCfg_ExitProgram2, this,
+            [&control] { control.SSTCfg_ExitProgram2_Click(); });
 }
 
 void FormPicture::closeEvent(QCloseEvent* event) {
@@ -97,28 +253,6 @@ void FormPicture::closeEvent(QCloseEvent* event) {
 }
 
 void FormPicture::Form_Load() {
-    if (!startup_->Form_Load())
+    if (!parts_.startup->Form_Load())
         state.ExitToProgram = 1;
-}
-
-int FormPicture::screenWidthTwips() const {
-    return units().pixelsToTwips(platform_.screen->sizePixels().width());
-}
-
-int FormPicture::screenHeightTwips() const {
-    return units().pixelsToTwips(platform_.screen->sizePixels().height());
-}
-
-void FormPicture::ShowStatusText() {
-    state.statusLine1 = state.statusLine1.left(95);
-    state.statusLine2 = state.statusLine2.left(95);
-    bar.whoWeAre->setText(state.statusLine1 + QStringLiteral("\r\n") + state.statusLine2);
-}
-
-void FormPicture::ResetPictureKinds() {
-    state.listPictureKind.clear(0);
-}
-
-void FormPicture::Disegna_Barra2() {
-    controlBar_->Disegna_Barra2();
 }

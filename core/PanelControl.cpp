@@ -1,11 +1,11 @@
 #include "core/PanelControl.h"
 
 #include "base/ClickLabel.h"
+#include "base/Shape.h"
+#include "base/TimerHandlers.h"
 #include "core/FormPicture.h"
 #include "core/Placeholders.h"
 #include "core/ProgramEnd.h"
-#include "base/Shape.h"
-#include "base/TimerHandlers.h"
 #include "i18n/Language.h"
 #include "slideshow/PictureView.h"
 #include "storage/ConfigFiles.h"
@@ -25,17 +25,6 @@ constexpr int kGreen = 65280;
 
 } // namespace
 
-PanelControl::PanelControl(FormPicture& form) : form_(form) {
-    QObject::connect(&form.panControl, &QTimer::timeout, &form,
-                     [this] { timers::runGuarded("panControl", [this] { panControl_Timer(); }); });
-    QObject::connect(form.bar.btTermina, &ClickLabel::clicked, &form,
-                     [this] { btTermina_Click(); });
-    QObject::connect(form.panel.SSTCfg_ExitProgram, &ClickLabel::clicked, &form,
-                     [this] { SSTCfg_ExitProgram_Click(); });
-    QObject::connect(form.panel.SSTCfg_ExitProgram2, &ClickLabel::clicked, &form,
-                     [this] { SSTCfg_ExitProgram2_Click(); });
-}
-
 void PanelControl::panControl_Timer() {
     AppState& s = form_.state;
     s.panelTick = s.panelTick >= kPanelTickMax ? Integer(1) : Integer(s.panelTick + 1);
@@ -44,7 +33,7 @@ void PanelControl::panControl_Timer() {
         return;
     switch (s.flagCmdButton) {
     case 0:
-        timers::enable(form_.imgClock);
+        timers::enable(form_.parts().timers.imgClock);
         break;
     case 1:
         openPanel();
@@ -63,27 +52,27 @@ void PanelControl::panControl_Timer() {
 void PanelControl::openPanel() {
     AppState& s = form_.state;
     PanelButtonsBusy();
-    form_.panel.SSTCfg_ExitProgram2->setVisible(true);
+    form_.parts().panel.SSTCfg_ExitProgram2->setVisible(true);
     s.cntCounterDwLoadImage = 0;
     // Loading the catalogue yields to the event loop: this timer must not tick meanwhile.
-    form_.panControl.stop();
-    form_.townSettings().ReadTownFile();
-    form_.bar.timerflag->setFillColor(kRed);
-    form_.placeholders().OpenConfigPanel();
-    form_.panControl.start();
-    form_.bar.timerflag->setFillColor(kGreen);
+    form_.parts().timers.panControl.stop();
+    form_.parts().townSettings->ReadTownFile();
+    form_.parts().bar.timerflag->setFillColor(kRed);
+    form_.parts().placeholders->OpenConfigPanel();
+    form_.parts().timers.panControl.start();
+    form_.parts().bar.timerflag->setFillColor(kGreen);
     s.flagCmdButton = 3;
 }
 
 void PanelControl::endProgram() {
-    PanelControls& p = form_.panel;
-    form_.views.fotoBrowser->clearPicture();
+    PanelControls& p = form_.parts().panel;
+    form_.parts().views.fotoBrowser->clearPicture();
     for (QWidget* w : {static_cast<QWidget*>(p.SSTCfg), p.BrowserImgPreview,
                        static_cast<QWidget*>(p.FrameDescPreview),
                        static_cast<QWidget*>(p.DescPreview), static_cast<QWidget*>(p.FrameWizard)})
         w->hide();
-    form_.panControl.stop();
-    form_.bar.timerflag->setFillColor(kRed);
+    form_.parts().timers.panControl.stop();
+    form_.parts().bar.timerflag->setFillColor(kRed);
     p.lVersion->hide();
     p.SSTCfg_cmdConferma->setEnabled(false);
     p.SSTCfg_ExitProgram->setEnabled(false);
@@ -92,9 +81,9 @@ void PanelControl::endProgram() {
     // After a clean-up the files stay deleted, so that the next start is a first run. A failed
     // save shows its own message and removes the files; the end goes on.
     if (form_.state.FlagRestart != kTrue)
-        form_.configFiles().SaveConfiguration();
+        form_.parts().configFiles->SaveConfiguration();
     programend::closeWindow(form_);
-    form_.language().MsgProgramEnded();
+    form_.parts().language->MsgProgramEnded();
     form_.platform().shell->openDocument(kInfoPage);
     programend::quitEventLoop();
 }
@@ -104,7 +93,7 @@ void PanelControl::SSTCfg_ExitProgram_Click() {
 }
 
 void PanelControl::btTermina_Click() {
-    form_.generalClock.stop();
+    form_.parts().timers.generalClock.stop();
     programend::endNow(form_);
 }
 
@@ -117,7 +106,7 @@ void PanelControl::PanelButtonsBusy() {
 }
 
 void PanelControl::setPanelButtons(bool idle) {
-    PanelControls& p = form_.panel;
+    PanelControls& p = form_.parts().panel;
     for (QWidget* w : {p.SSTCfg_ExitProgram, p.SSTCfg_cmdConferma}) {
         w->setVisible(idle);
         w->setEnabled(idle);

@@ -12,7 +12,7 @@ public:
     // panelTick restarts at 1 after this value.
     static constexpr int kPanelTickMax = 31999;
 
-    explicit PanelControl(FormPicture& form);
+    explicit PanelControl(FormPicture& form) : form_(form) {}
 
     void panControl_Timer();
     void SSTCfg_ExitProgram_Click();

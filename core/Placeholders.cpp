@@ -5,6 +5,8 @@
 #include "i18n/Language.h"
 #include "storage/TownSettings.h"
 
+#include <QFrame>
+
 #include <QLabel>
 #include <QTabWidget>
 
@@ -13,18 +15,27 @@ void Placeholders::CheckVersion() {}
 void Placeholders::ShowDisplayDebug() {}
 
 void Placeholders::OpenConfigPanel() {
-    form_.panel.SSTCfg->setCurrentWidget(form_.panel.pageTools);
-    form_.panel.SSTCfg->show();
-    form_.panel.SSTCfg->raise();
+    form_.parts().panel.SSTCfg->setCurrentWidget(form_.parts().panel.pageTools);
+    form_.parts().panel.SSTCfg->show();
+    form_.parts().panel.SSTCfg->raise();
 }
 
 void Placeholders::Apre_Setup() {
-    form_.townSettings().LoadTownSettings();
-    form_.language().ApplyLanguage();
+    form_.parts().townSettings->LoadTownSettings();
+    form_.parts().language->ApplyLanguage();
     // A request made while a slideshow step runs is dropped; the step decides first.
     if (form_.state.clockStatus == 0) {
-        form_.bar.whoWeAre->setEnabled(false);
-        form_.bar.btSetup->setEnabled(false);
+        form_.parts().bar.whoWeAre->setEnabled(false);
+        form_.parts().bar.btSetup->setEnabled(false);
         form_.state.flagCmdButton = 1;
     }
+}
+
+void Placeholders::hidePanel() {
+    PanelControls& p = form_.parts().panel;
+    for (QWidget* w :
+         {static_cast<QWidget*>(p.lVersion), static_cast<QWidget*>(p.SSTCfg),
+          static_cast<QWidget*>(p.FrameWizard), p.BrowserImgPreview,
+          static_cast<QWidget*>(p.FrameDescPreview), static_cast<QWidget*>(p.DescPreview)})
+        w->hide();
 }

@@ -17,6 +17,8 @@ public:
     void OpenConfigPanel();
     // Asks for the configuration panel (the bar's setup button).
     void Apre_Setup();
+    // Puts the panel and the frames around it away (a pass from the panel has run).
+    void hidePanel();
 
 private:
     FormPicture& form_;

@@ -8,8 +8,9 @@
 namespace programend {
 
 void stopTimers(FormPicture& form) {
-    for (QTimer* t :
-         {&form.generalClock, &form.utilityTmr, &form.panControl, &form.imgClock, &form.Timer4000})
+    for (QTimer* t : {&form.parts().timers.generalClock, &form.parts().timers.utilityTmr,
+                      &form.parts().timers.panControl, &form.parts().timers.imgClock,
+                      &form.parts().timers.Timer4000})
         t->stop();
 }
 

@@ -1,15 +1,19 @@
 #include "core/Startup.h"
 
 #include "anigif/ucAniGIF.h"
+#include "bar/ControlBar.h"
 #include "base/ClickLabel.h"
+#include "base/Codes.h"
+#include "base/Shape.h"
+#include "base/Splitter.h"
 #include "core/FormPicture.h"
 #include "core/PanelControl.h"
 #include "core/Placeholders.h"
-#include "base/Shape.h"
-#include "base/Splitter.h"
 #include "i18n/Language.h"
 #include "platform/TwipsGeometry.h"
+#include "slideshow/Presentation.h"
 #include "storage/ConfigFiles.h"
+#include "storage/TownSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,37 +70,65 @@ QString Startup::localEndpoint(const QString& port) {
 }
 
 bool Startup::Form_Load() {
+    WindowParts& p = form_.parts();
     AppState& s = form_.state;
-    s.Ratio_X_Y = static_cast<float>(form_.screenWidthTwips()) /
-                  static_cast<float>(form_.screenHeightTwips());
+    s.Ratio_X_Y = static_cast<float>(form_.platform().screenWidthTwips()) /
+                  static_cast<float>(form_.platform().screenHeightTwips());
     CheckPortableLocation();
     s.WizardActive = kTrue;
     form_.setStyleSheet(QStringLiteral("FormPicture { background: black; }"));
-    form_.townFrame.FormYourTown->hide();
-    platform::twips::setTop(form_.townFrame.FormYourTown, form_.units(), 55000);
+    p.townSettings->ParkTownFrame();
     s.Mirror_Type_Connection = kFalse;
     s.flagSilent = kTrue;
-    form_.views.webvis->hide();
-    form_.views.ucAniGIF1->hide();
-    platform::twips::setGeometry(form_.views.webvis, form_.units(), 0, 0, form_.screenWidthTwips(),
-                                 form_.screenHeightTwips());
-    s.WebPageToImgEnd = 0;
-    s.aniGifNumber = 1;
-    s.aniGifTag = QStringLiteral("_ANIGIF_");
+    p.presentation->HideRenderViews();
+    resetRenderState();
     if (!PrepareWorkDirectories())
         return false;
     HideHelpCaller();
     s.Http2BmpRunning = 0;
-    form_.panel.SSTCfg->setCurrentWidget(form_.panel.pageTools);
+    p.panel.SSTCfg->setCurrentWidget(p.panel.pageTools);
     s.Lingua = 999;
     s.connectWaitCount = 10;
     s.ExitToProgram = 0;
-    form_.panelControl().PanelButtonsBusy();
+    p.panelControl->PanelButtonsBusy();
+    setBannerAndPaths();
+    resetCatalogueAndStore();
+    applyCommandLine();
+    ApplyFirstRunDefaults();
+    if (s.flagDebug == 1)
+        p.placeholders->ShowDisplayDebug();
+    s.configDirty = 0;
+    s.clockStatus = 0;
+    p.panel.lVersion->setText(QLatin1Char(' ') + s.versionText + QLatin1Char(' '));
+    layoutPanel();
+    p.controlBar->Disegna_Barra2();
+    layoutStatusLabels();
+    resetRunFlags();
+    startGeneralClock();
+    s.helpFile = s.appPath + QStringLiteral("/Nimbrisco.html");
+    p.placeholders->CheckVersion();
+    form_.platform().windows->closeBrowserFrames();
+    return true;
+}
+
+void Startup::resetRenderState() {
+    AppState& s = form_.state;
+    s.WebPageToImgEnd = 0;
+    s.aniGifNumber = 1;
+    s.aniGifTag = QStringLiteral("_ANIGIF_");
+}
+
+void Startup::setBannerAndPaths() {
+    AppState& s = form_.state;
     s.weAre =
         spacedOut(QStringLiteral(NIMBRISCO_CATALOGUE_HOST)) + QStringLiteral("  Ver. 7.8.12P ");
     s.appPath = form_.platform().programDir;
     s.WORK_PATH_FILE_LIST = s.Nimbrisco_Work_Dir.trimmed() + QLatin1Char('/');
     s.imageFilePrefix = s.Nimbrisco_Work_Dir + QStringLiteral("/Nimbrisco7_Img");
+}
+
+void Startup::resetCatalogueAndStore() {
+    AppState& s = form_.state;
     for (int i = 0; i < SlotList<QString>::kClearCount; ++i) {
         s.listData[i].clear();
         s.listURL[i].clear();
@@ -109,42 +141,36 @@ bool Startup::Form_Load() {
     s.pictureCount = 0;
     s.GLOBAL_IMAGE_CURRENT_POINTER = 0;
     s.pictureTotal = 0;
-    form_.panel.SSTCfg_LblinserisciImg->clear();
+    form_.parts().panel.SSTCfg_LblinserisciImg->clear();
     s.userMessage.clear();
     s.cntCounterDwLoadImage = 0;
     s.fullCatalogueWanted = 0;
     s.flagDebug = 0;
     s.endpointBase = defaultEndpoint();
     s.flagLocalhost = 0;
-    applyCommandLine();
-    ApplyFirstRunDefaults();
-    if (s.flagDebug == 1)
-        form_.placeholders().ShowDisplayDebug();
-    s.configDirty = 0;
-    s.clockStatus = 0;
-    form_.panel.lVersion->setText(QLatin1Char(' ') + s.versionText + QLatin1Char(' '));
-    layoutPanel();
-    form_.Disegna_Barra2();
-    layoutStatusLabels();
+}
+
+void Startup::resetRunFlags() {
+    AppState& s = form_.state;
     s.flagReplyArrived = 1;
-    s.flagCmdButton = 0;
+    s.flagCmdButton = codes::command::kRun;
     s.flagDownloadRunning = 0;
     s.firstLaunch = 0;
     s.flagFetchFromStep = 0;
-    s.timerClockSave = saturatedInteger(form_.imgClock.interval());
+    s.timerClockSave = saturatedInteger(form_.parts().timers.imgClock.interval());
     s.clockFromDebugSet = 0;
-    form_.panControl.stop();
-    form_.bar.timerflag->setFillColor(255);
-    form_.generalClock.start();
-    form_.helpFilePath = s.appPath + QStringLiteral("/Nimbrisco.html");
-    form_.placeholders().CheckVersion();
-    form_.platform().windows->closeBrowserFrames();
-    return true;
+}
+
+void Startup::startGeneralClock() {
+    WindowParts& p = form_.parts();
+    p.timers.panControl.stop();
+    p.bar.timerflag->setFillColor(codes::colour::kRed);
+    p.timers.generalClock.start();
 }
 
 void Startup::applyCommandLine() {
     AppState& s = form_.state;
-    if (!form_.commandLine.isEmpty())
+    if (!commandLine_.isEmpty())
         Splitta10();
     for (int i = 0; i <= 9; ++i) {
         const QString& field = s.listSplit10[static_cast<std::size_t>(i)];
@@ -170,7 +196,7 @@ void Startup::CheckPortableLocation() {
     if (programDir.right(kPortableSuffix.size()) == kPortableSuffix) {
         s.PortablesPath = programDir.left(programDir.size() - (kPortableSuffix.size() - 1));
     } else {
-        form_.messages().showMessage(
+        form_.platform().messages->showMessage(
             QStringLiteral("ERRORE, LA DIR DELL'EXE PORTABLE DEVE CHIAMARSI \\App\\Nimbrisco"));
     }
 }
@@ -180,8 +206,9 @@ bool Startup::PrepareWorkDirectories() {
     auto make = [this](const QString& dir) {
         if (QDir(dir).exists() || QDir().mkpath(dir))
             return true;
-        form_.messages().showMessage(QStringLiteral("Nimbrisco cannot create the folder ") + dir,
-                                     platform::kAppTitle, platform::MsgIcon::Critical);
+        form_.platform().messages->showMessage(
+            QStringLiteral("Nimbrisco cannot create the folder ") + dir, platform::kAppTitle,
+            platform::MsgIcon::Critical);
         return false;
     };
     s.Nimbrisco_Work_Dir = s.PortablesPath + QStringLiteral("/Data");
@@ -203,13 +230,14 @@ bool Startup::PrepareWorkDirectories() {
 }
 
 void Startup::HideHelpCaller() {
-    const int offScreen = form_.screenWidthTwips() + 100;
-    platform::twips::move(form_.bar.HelpCaller, form_.units(), offScreen, offScreen);
+    const int offScreen = form_.platform().screenWidthTwips() + 100;
+    platform::twips::move(form_.parts().bar.HelpCaller, form_.platform().units(), offScreen,
+                          offScreen);
 }
 
 void Startup::ApplyFirstRunDefaults() {
     AppState& s = form_.state;
-    ConfigFiles& config = form_.configFiles();
+    ConfigFiles& config = *form_.parts().configFiles;
     const QString listFile = s.WORK_PATH_FILE_LIST + ConfigFiles::kPictureListFile;
     if (QFile::exists(listFile)) {
         QFile f(listFile);
@@ -226,10 +254,10 @@ void Startup::ApplyFirstRunDefaults() {
     }
     config.LoadConfiguration(true);
     if (s.RUNNING_MODE == 2) {
-        form_.panel.SSTCfg_timeDwLoad->setText(QStringLiteral("15"));
-        form_.panel.SSTCfg_timeRefresh->setText(QStringLiteral("8"));
-        form_.panel.txtDisplay->setText(QStringLiteral("Full_Screen"));
-        form_.language().ShowDisplayModeName();
+        form_.parts().panel.SSTCfg_timeDwLoad->setText(QStringLiteral("15"));
+        form_.parts().panel.SSTCfg_timeRefresh->setText(QStringLiteral("8"));
+        form_.parts().panel.txtDisplay->setText(QStringLiteral("Full_Screen"));
+        form_.parts().language->ShowDisplayModeName();
         config.SaveConfiguration();
         config.LoadConfiguration(true);
     }
@@ -239,25 +267,25 @@ void Startup::ApplyFirstRunDefaults() {
 }
 
 void Startup::Splitta10() {
-    const int overflows = splitAtDashes(form_.commandLine, form_.state.listSplit10.data(), 10);
+    const int overflows = splitAtDashes(commandLine_, form_.state.listSplit10.data(), 10);
     for (int i = 0; i < overflows; ++i)
-        form_.messages().showMessage(kTooManyFields);
+        form_.platform().messages->showMessage(kTooManyFields);
 }
 
 void Startup::Splitta5(const QString& ToSplit) {
     const int overflows = splitAtDashes(ToSplit, form_.state.listSplit5.data(), 5);
     for (int i = 0; i < overflows; ++i)
-        form_.messages().showMessage(kTooManyFields);
+        form_.platform().messages->showMessage(kTooManyFields);
 }
 
 void Startup::layoutPanel() {
     // Computed in 32 bits: on screens wider than about 2180 pixels the twips no longer fit a
     // 16-bit value.
     namespace tw = platform::twips;
-    const platform::Units u = form_.units();
-    PanelControls& p = form_.panel;
-    const int sw = form_.screenWidthTwips();
-    const int sh = form_.screenHeightTwips();
+    const platform::Units u = form_.platform().units();
+    PanelControls& p = form_.parts().panel;
+    const int sw = form_.platform().screenWidthTwips();
+    const int sh = form_.platform().screenHeightTwips();
     const int panelWidth = tw::width(p.SSTCfg, u);
     const int panelHeight = tw::height(p.SSTCfg, u);
     const int versionWidth = tw::width(p.lVersion, u);
@@ -281,13 +309,14 @@ void Startup::layoutPanel() {
 
 void Startup::layoutStatusLabels() {
     namespace tw = platform::twips;
-    const platform::Units u = form_.units();
-    BarControls& b = form_.bar;
-    const int sw = form_.screenWidthTwips();
+    const platform::Units u = form_.platform().units();
+    BarControls& b = form_.parts().bar;
+    const int sw = form_.platform().screenWidthTwips();
     tw::setLeft(b.lCountDown, u, 0);
     tw::setWidth(b.lCountDown, u, sw);
     tw::setTop(b.lCountDown, u,
-               form_.screenHeightTwips() - tw::height(b.whoWeAre, u) - tw::height(b.lCountDown, u));
+               form_.platform().screenHeightTwips() - tw::height(b.whoWeAre, u) -
+                   tw::height(b.lCountDown, u));
     b.lCountDown->setFont(b.whoWeAre->font());
     tw::setGeometry(b.lGeneric, u, tw::left(b.lCountDown, u), tw::top(b.lCountDown, u), sw,
                     tw::height(b.lCountDown, u));

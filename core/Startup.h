@@ -7,7 +7,8 @@ class FormPicture;
 
 class Startup {
 public:
-    explicit Startup(FormPicture& form) : form_(form) {}
+    Startup(FormPicture& form, const QString& commandLine)
+        : form_(form), commandLine_(commandLine) {}
 
     // The body of FormPicture::Form_Load. False when the work directories could not be made,
     // after the user has been told; the program then ends.
@@ -25,9 +26,17 @@ public:
     static QString localEndpoint(const QString& port = QString());
 
 private:
+    // The steps of Form_Load that are more than one assignment, in their order.
+    void resetRenderState();
+    void setBannerAndPaths();
+    void resetCatalogueAndStore();
+    void resetRunFlags();
+    void startGeneralClock();
     void layoutPanel();
     void layoutStatusLabels();
     void applyCommandLine();
 
     FormPicture& form_;
+    // The program's arguments as one text, separated by single blanks.
+    QString commandLine_;
 };

@@ -145,7 +145,7 @@ void TerminationSignals::tryEnd() {
 void TerminationSignals::endInOrder() {
     // After a clean-up the files stay deleted, so that the next start is a first run.
     if (form_.state.FlagRestart != kTrue)
-        form_.configFiles().SaveConfiguration();
+        form_.parts().configFiles->SaveConfiguration();
     programend::closeWindow(form_);
     emit ended();
     programend::quitEventLoop();

@@ -14,6 +14,10 @@ class QTabWidget;
 class QWidget;
 class Shape;
 
+namespace platform {
+class Units;
+}
+
 struct PanelControls {
     QTabWidget* SSTCfg = nullptr;
     // The pages of SSTCfg, in tab order.
@@ -110,4 +114,5 @@ struct PanelControls {
 };
 
 // Creates the panel's controls as children of `form`, hidden until the panel is opened.
-PanelControls createPanelControls(QWidget* form);
+// Creates the panel's controls as children of `form`, at their design-time sizes.
+PanelControls createPanelControls(QWidget* form, const platform::Units& units);

@@ -37,6 +37,11 @@ struct Platform {
     QString programDir;
 
     Units units() const { return Units(screen->logicalDpi()); }
+    // The screen's size in twips.
+    int screenWidthTwips() const { return units().pixelsToTwips(screen->sizePixels().width()); }
+    int screenHeightTwips() const { return units().pixelsToTwips(screen->sizePixels().height()); }
+    // True once the run is ending: waits, requests and passes stop at once.
+    bool endingRequested() const { return ending->requested(); }
 };
 
 // The services of the running program.

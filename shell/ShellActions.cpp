@@ -1,7 +1,7 @@
 #include "shell/ShellActions.h"
 
-#include "base/ClickLabel.h"
-#include "core/FormPicture.h"
+#include "base/AppState.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -93,15 +93,8 @@ ShellError shellErrorOf(int code) {
     return e;
 }
 
-ShellActions::ShellActions(FormPicture& form) : form_(form) {
-    QObject::connect(form_.panel.RunTeamViewer, &ClickLabel::clicked,
-                     [this] { RunTeamViewer_Click(); });
-    QObject::connect(form_.panel.IcoHelpTools2, &ClickLabel::clicked,
-                     [this] { RunTeamViewer_Click(); });
-}
-
 Boolean ShellActions::ShellOpen(const QString& document, ShellError* error) {
-    const int result = form_.platform().shell->openDocument(document);
+    const int result = platform_.shell->openDocument(document);
     if (shellSucceeded(result))
         return kTrue;
     if (error)
@@ -110,13 +103,13 @@ Boolean ShellActions::ShellOpen(const QString& document, ShellError* error) {
 }
 
 void ShellActions::RunTeamViewer_Click() {
-    const bool italian = form_.state.Lingua == 2;
-    form_.messages().showMessage(joinLines(italian ? kRemoteHelpItalian : kRemoteHelpEnglish));
-    const QString program = form_.state.appPath + (italian ? QStringLiteral("/TeamViewer.exe")
-                                                           : QStringLiteral("/TeamViewerEng.exe"));
-    if (!form_.platform().shell->startProgram(program, true)) {
+    const bool italian = state_.Lingua == 2;
+    platform_.messages->showMessage(joinLines(italian ? kRemoteHelpItalian : kRemoteHelpEnglish));
+    const QString program = state_.appPath + (italian ? QStringLiteral("/TeamViewer.exe")
+                                                      : QStringLiteral("/TeamViewerEng.exe"));
+    if (!platform_.shell->startProgram(program, true)) {
         // The remote-help program comes from its own maker; without it the program goes on.
-        form_.messages().showMessage(
+        platform_.messages->showMessage(
             italian ? QStringLiteral("Il programma di assistenza remota non è disponibile:\r\n") +
                           program
                     : QStringLiteral("The remote-help program is not available:\r\n") + program,

@@ -5,7 +5,10 @@
 
 #include <QString>
 
-class FormPicture;
+struct AppState;
+namespace platform {
+struct Platform;
+}
 
 // The error a failed shell open reports.
 struct ShellError {
@@ -20,12 +23,14 @@ bool shellSucceeded(int resultCode);
 
 class ShellActions {
 public:
-    explicit ShellActions(FormPicture& form);
+    ShellActions(AppState& state, platform::Platform& platform)
+        : state_(state), platform_(platform) {}
 
     // Opens `document` with the operation "open"; on failure `error` tells why.
     Boolean ShellOpen(const QString& document, ShellError* error = nullptr);
     void RunTeamViewer_Click();
 
 private:
-    FormPicture& form_;
+    AppState& state_;
+    platform::Platform& platform_;
 };

@@ -1,11 +1,13 @@
 #include "slideshow/Presentation.h"
 
 #include "anigif/ucAniGIF.h"
-#include "base/ClickLabel.h"
-#include "core/FormPicture.h"
+#include "bar/ControlBar.h"
+#include "base/AppState.h"
 #include "i18n/Language.h"
+#include "platform/Platform.h"
 #include "platform/TwipsGeometry.h"
 #include "slideshow/PictureView.h"
+#include "slideshow/ViewControls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,29 +32,22 @@ void applyTwips(QWidget* w, const platform::Units& u, const FitRect& r) {
 
 } // namespace
 
-Presentation::Presentation(FormPicture& form) : form_(form) {
-    QObject::connect(form_.panel.dyMode, &ClickLabel::clicked, &form_, [this] { dyMode_Click(); });
-    QObject::connect(form_.panel.dyMode2, &ClickLabel::clicked, &form_,
-                     [this] { dyMode2_Click(); });
-}
+Presentation::Presentation(ViewControls& views, ControlBar& controlBar, QLineEdit* txtDisplay,
+                           QWidget* window, AppState& state, platform::Platform& platform,
+                           Language& language)
+    : views_(views), controlBar_(controlBar), bar_(controlBar.controls()), txtDisplay_(txtDisplay),
+      window_(window), state_(state), platform_(platform), language_(language) {}
 
 bool Presentation::fullScreenMode() const {
-    return form_.panel.txtDisplay->text() == kFullScreen;
-}
-
-void Presentation::showBarButtons() {
-    BarControls& bar = form_.bar;
-    bar.btSetup->setVisible(true);
-    bar.btWait->setVisible(false);
-    bar.btHelp->setVisible(!bar.btSetup->isHidden());
+    return txtDisplay_->text() == kFullScreen;
 }
 
 FitRect Presentation::fullScreenPlacement(const Picture& picture) const {
     using platform::Units;
-    const Units u = form_.units();
-    const long SW = Units::twipsToHimetric(form_.screenWidthTwips());
+    const Units u = platform_.units();
+    const long SW = Units::twipsToHimetric(platform_.screenWidthTwips());
     const long SH =
-        Units::twipsToHimetric(form_.screenHeightTwips() - tw::height(form_.bar.whoWeAre, u));
+        Units::twipsToHimetric(platform_.screenHeightTwips() - tw::height(bar_.whoWeAre, u));
     const long w = u.pixelsToHimetric(picture.naturalSize.width());
     const long h = u.pixelsToHimetric(picture.naturalSize.height());
     return toTwips(fitFullScreen(SW, SH, w, h));
@@ -60,24 +55,24 @@ FitRect Presentation::fullScreenPlacement(const Picture& picture) const {
 
 FitRect Presentation::normalPlacement(const Picture& picture) const {
     using platform::Units;
-    const Units u = form_.units();
-    const long W = Units::twipsToHimetric(tw::width(&form_, u));
-    const long H = Units::twipsToHimetric(tw::height(&form_, u));
+    const Units u = platform_.units();
+    const long W = Units::twipsToHimetric(tw::width(window_, u));
+    const long H = Units::twipsToHimetric(tw::height(window_, u));
     const long w = u.pixelsToHimetric(picture.naturalSize.width());
     const long h = u.pixelsToHimetric(picture.naturalSize.height());
     return toTwips(fitNormal(W, H, w, h));
 }
 
 void Presentation::ShowPicture(const Picture& picture) {
-    AppState& s = form_.state;
-    ViewControls& v = form_.views;
-    const platform::Units u = form_.units();
+    AppState& s = state_;
+    ViewControls& v = views_;
+    const platform::Units u = platform_.units();
 
     v.fotoBrowser->hide();
     const bool fullScreen = fullScreenMode();
     s.fullScreenFlag = fullScreen ? 1 : 0;
     v.fotoBrowser->setStretch(fullScreen);
-    showBarButtons();
+    controlBar_.BarButtonsIdle();
 
     if (!fullScreen) {
         v.fotoBrowser->setPicture(picture);
@@ -91,13 +86,13 @@ void Presentation::ShowPicture(const Picture& picture) {
     const Integer kind = s.listPictureKind[s.GLOBAL_IMAGE_CURRENT_POINTER];
     if (kind == 2) {
         v.fotoBrowser->setStretch(false);
-        tw::setGeometry(v.fotoBrowser, u, 0, 0, form_.screenWidthTwips(),
-                        form_.screenHeightTwips());
-        form_.bar.whoWeAre->setVisible(true);
-        form_.bar.whoWeAre->raise();
+        tw::setGeometry(v.fotoBrowser, u, 0, 0, platform_.screenWidthTwips(),
+                        platform_.screenHeightTwips());
+        bar_.whoWeAre->setVisible(true);
+        bar_.whoWeAre->raise();
     }
     if (kind != 4) {
-        showBarButtons();
+        controlBar_.BarButtonsIdle();
         ShowPictureView();
         return;
     }
@@ -116,37 +111,44 @@ void Presentation::prepare(const Picture& picture, Integer kind) {
         return;
     QSize size = picture.naturalSize;
     if (kind != 2 && fullScreenMode()) {
-        const platform::Units u = form_.units();
+        const platform::Units u = platform_.units();
         const FitRect r = fullScreenPlacement(picture);
         size = QSize(u.twipsToPixels(r.width), u.twipsToPixels(r.height));
     }
-    form_.views.fotoBrowser->prepare(picture, size);
+    views_.fotoBrowser->prepare(picture, size);
 }
 
 void Presentation::ShowPictureView() {
-    ViewControls& v = form_.views;
+    ViewControls& v = views_;
     v.fotoBrowser->setVisible(true);
     v.webvis->setVisible(false);
     v.ucAniGIF1->setVisible(false);
 }
 
 void Presentation::ShowAniGifView() {
-    ViewControls& v = form_.views;
+    ViewControls& v = views_;
     v.ucAniGIF1->setVisible(true);
     v.fotoBrowser->setVisible(false);
     v.webvis->setVisible(false);
 }
 
 void Presentation::ShowWebView() {
-    ViewControls& v = form_.views;
+    ViewControls& v = views_;
     v.webvis->setVisible(true);
     v.fotoBrowser->setVisible(false);
     v.ucAniGIF1->setVisible(false);
 }
 
+void Presentation::HideRenderViews() {
+    views_.webvis->hide();
+    views_.ucAniGIF1->hide();
+    tw::setGeometry(views_.webvis, platform_.units(), 0, 0, platform_.screenWidthTwips(),
+                    platform_.screenHeightTwips());
+}
+
 void Presentation::dyMode_Click() {
-    QLineEdit* mode = form_.panel.txtDisplay;
+    QLineEdit* mode = txtDisplay_;
     mode->setText(mode->text() != kNormal ? kNormal : kFullScreen);
-    form_.language().ShowDisplayModeName();
-    form_.state.configDirty = 1;
+    language_.ShowDisplayModeName();
+    state_.configDirty = 1;
 }

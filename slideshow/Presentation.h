@@ -1,20 +1,35 @@
 #pragma once
 // Presents one picture of the store in the display mode in force.
 
+#include "base/Fitting.h"
 #include "base/Picture.h"
 #include "base/VbTypes.h"
-#include "base/Fitting.h"
 
-class FormPicture;
+struct AppState;
+struct BarControls;
+class ControlBar;
+class Language;
+class QLineEdit;
+class QWidget;
+struct ViewControls;
+namespace platform {
+struct Platform;
+}
 
 class Presentation {
 public:
-    explicit Presentation(FormPicture& form);
+    // Pictures are placed on `window` in the mode `txtDisplay` names.
+    Presentation(ViewControls& views, ControlBar& controlBar, QLineEdit* txtDisplay,
+                 QWidget* window, AppState& state, platform::Platform& platform,
+                 Language& language);
 
     void ShowPicture(const Picture& picture);
     void ShowPictureView();
     void ShowAniGifView();
     void ShowWebView();
+    // Hides the page-render view (made screen-sized, pages are rendered off the visible
+    // views) and the GIF control, as the start-up leaves them.
+    void HideRenderViews();
     void dyMode_Click();
     void dyMode2_Click() {}
 
@@ -29,7 +44,13 @@ public:
 
 private:
     bool fullScreenMode() const;
-    void showBarButtons();
 
-    FormPicture& form_;
+    ViewControls& views_;
+    ControlBar& controlBar_;
+    BarControls& bar_;
+    QLineEdit* txtDisplay_;
+    QWidget* window_;
+    AppState& state_;
+    platform::Platform& platform_;
+    Language& language_;
 };

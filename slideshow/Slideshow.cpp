@@ -1,17 +1,20 @@
 #include "slideshow/Slideshow.h"
 
-#include "catalogue/CatalogueClient.h"
-#include "catalogue/PictureFetcher.h"
+#include "bar/ControlBar.h"
+#include "base/AppState.h"
 #include "base/ClickLabel.h"
 #include "base/DownloadLimit.h"
-#include "core/FormPicture.h"
-#include "core/ProgramEnd.h"
-#include "core/Startup.h"
+#include "base/StatusText.h"
 #include "base/TimerHandlers.h"
+#include "base/Timers.h"
+#include "catalogue/CatalogueClient.h"
+#include "catalogue/PictureFetcher.h"
 #include "i18n/Language.h"
+#include "platform/Platform.h"
 #include "slideshow/PictureView.h"
 #include "slideshow/Presentation.h"
 #include "slideshow/StepTrace.h"
+#include "slideshow/ViewControls.h"
 #include "storage/ConfigFiles.h"
 
 #include <QFile>
@@ -36,33 +39,33 @@ constexpr int kLongFactor = 4;
 // Animated pictures of a pass are numbered 1..99.
 constexpr int kAniGifFiles = 99;
 
-void setVisibleLike(QWidget* w, const QWidget* model) {
-    w->setVisible(!model->isHidden());
-}
-
 } // namespace
 
-Slideshow::Slideshow(FormPicture& form) : form_(form) {
-    QObject::connect(&form.imgClock, &QTimer::timeout, &form,
-                     [this] { timers::runGuarded("imgClock", [this] { imgClock_Timer(); }); });
-}
+Slideshow::Slideshow(QWidget* window, AppState& state, platform::Platform& platform, Timers& timers,
+                     ViewControls& views, ControlBar& controlBar, Presentation& presentation,
+                     CatalogueClient& catalogueClient, PictureFetcher& pictureFetcher,
+                     ConfigFiles& configFiles, Language& language, StepPanel panel)
+    : window_(window), state_(state), platform_(platform), timers_(timers), views_(views),
+      controlBar_(controlBar), presentation_(presentation), catalogueClient_(catalogueClient),
+      pictureFetcher_(pictureFetcher), configFiles_(configFiles), language_(language),
+      panel_(std::move(panel)) {}
 
 void Slideshow::imgClock_Timer() {
-    AppState& s = form_.state;
+    AppState& s = state_;
     if (s.flagCmdButton != 0)
         return;
-    form_.imgClock.stop();
+    timers_.imgClock.stop();
     s.clockStatus = 1;
     // A step cut short by the end of the run is over all the same: its marks must not hold
     // the end back.
     const auto release = qScopeGuard([this, &s] {
-        if (form_.ending()) {
+        if (platform_.endingRequested()) {
             s.clockStatus = 0;
             s.flagDownloadRunning = 0;
         }
     });
     if (s.clockFromDebugSet == 1)
-        form_.imgClock.setInterval(s.timerClockSave);
+        timers_.imgClock.setInterval(s.timerClockSave);
     s.clockFromDebugSet = 0;
 
     const Integer current = s.GLOBAL_IMAGE_CURRENT_POINTER;
@@ -70,12 +73,12 @@ void Slideshow::imgClock_Timer() {
     s.statusLine1 =
         (currentId > 0 ? s.listCopyright[currentId - 1] : QString()) + s.Aggiornare + s.LastUpdate;
     s.statusLine2 = QStringLiteral("- - - ");
-    form_.ShowStatusText();
-    form_.bar.BtAnimation->hide();
+    ShowStatusText(s, controlBar_.controls().whoWeAre);
+    controlBar_.controls().BtAnimation->hide();
 
     if (s.catalogueLoaded == 0 && !firstLoad())
         return;
-    if (!downloadIfDue() || form_.ending())
+    if (!downloadIfDue() || platform_.endingRequested())
         return;
     if (s.pictureCount <= 0) {
         askForPanel();
@@ -99,15 +102,15 @@ void Slideshow::imgClock_Timer() {
     s.clockStatus = 0;
     // Decode the next picture now, while this one is on screen.
     const Integer next = p + 1 < s.pictureCount ? Integer(p + 1) : Integer(0);
-    form_.presentation().prepare(s.listPicture[next], s.listPictureKind[next]);
+    presentation_.prepare(s.listPicture[next], s.listPictureKind[next]);
 }
 
 bool Slideshow::firstLoad() {
-    AppState& s = form_.state;
+    AppState& s = state_;
     showDownloadState(false);
     s.flagDownloadRunning = 1;
-    timers::enable(form_.utilityTmr);
-    if (!runFetch([this] { form_.catalogueClient().LoadCatalogue(0); }) || form_.ending())
+    timers::enable(timers_.utilityTmr);
+    if (!runFetch([this] { catalogueClient_.LoadCatalogue(0); }) || platform_.endingRequested())
         return false;
     s.flagDownloadRunning = 0;
     if (s.catalogueStatus != kSelectionFound) {
@@ -118,23 +121,23 @@ bool Slideshow::firstLoad() {
 }
 
 bool Slideshow::downloadIfDue() {
-    AppState& s = form_.state;
-    const PanelControls& panel = form_.panel;
+    AppState& s = state_;
+    const StepPanel& panel = panel_;
     s.cntCounterDwLoadImage =
         downloadlimit::advance(s.cntCounterDwLoadImage, panel.SSTCfg_timeRefresh->text());
     if (!downloadlimit::passDue(s.cntCounterDwLoadImage, panel.SSTCfg_timeDwLoad->text()))
         return true;
 
-    form_.ResetPictureKinds();
+    s.ResetPictureKinds();
     if (!ResetAniGifFiles())
         return false;
     s.aniGifNumber = 1;
     s.cntCounterDwLoadImage = 0;
     showDownloadState(true);
     s.flagDownloadRunning = 1;
-    timers::enable(form_.utilityTmr);
+    timers::enable(timers_.utilityTmr);
     s.flagFetchFromStep = 1;
-    if (!runFetch([this] { form_.pictureFetcher().FetchPass(1); }) || form_.ending())
+    if (!runFetch([this] { pictureFetcher_.FetchPass(1); }) || platform_.endingRequested())
         return false;
     s.flagFetchFromStep = 0;
     s.flagDownloadRunning = 0;
@@ -155,67 +158,65 @@ bool Slideshow::runFetch(const std::function<void()>& fetch) {
 }
 
 void Slideshow::FetchPassFailed() {
-    const QString& entry = form_.state.tmpStrUrl;
-    platform::MessageBoxes& boxes = form_.messages();
+    const QString& entry = state_.tmpStrUrl;
+    platform::MessageBoxes& boxes = *platform_.messages;
     boxes.showMessage(QStringLiteral("Picture Error on PIC code:") + kCrLf +
                       QStringLiteral(" ____") + entry + QStringLiteral("___"));
     boxes.showMessage(QStringLiteral("Please open a ticket on our website and cite this string:") +
                       kCrLf + entry);
     boxes.showMessage(QStringLiteral("Execute cleanup before restart Nimbrisco"));
-    programend::endNow(form_);
+    panel_.endNow();
 }
 
 void Slideshow::showDownloadState(bool disableSetup) {
-    BarControls& b = form_.bar;
+    BarControls& b = controlBar_.controls();
     if (disableSetup)
         b.btSetup->setEnabled(false);
-    b.btSetup->setVisible(false);
+    controlBar_.BarButtonsBusy();
     b.lCountDown->setText(QString());
     b.lCountDown->setVisible(true);
-    b.btWait->setVisible(true);
-    setVisibleLike(b.btHelp, b.btSetup);
 }
 
 void Slideshow::askForPanel() {
-    AppState& s = form_.state;
+    AppState& s = state_;
     s.flagCmdButton = 1;
-    form_.bar.whoWeAre->setEnabled(false);
-    form_.bar.btSetup->setEnabled(false);
+    controlBar_.controls().whoWeAre->setEnabled(false);
+    controlBar_.controls().btSetup->setEnabled(false);
     s.fullScreenFlag = 1;
-    form_.panel.txtDisplay->setText(kFullScreen);
-    form_.language().ShowDisplayModeName();
+    panel_.txtDisplay->setText(kFullScreen);
+    language_.ShowDisplayModeName();
     s.clockStatus = 0;
 }
 
 void Slideshow::showPicture(Integer p) {
-    AppState& s = form_.state;
-    form_.bar.lblMsgUser->hide();
+    AppState& s = state_;
+    controlBar_.controls().lblMsgUser->hide();
     // The animated pictures of a cycle are numbered from its first slot on; the number must be
     // back at 1 before slot 0 is shown, or an animated picture there would take the number the
     // last cycle ended with.
     if (p == 0)
         s.aniGifNumber = 1;
-    form_.presentation().ShowPicture(s.listPicture[p]);
+    presentation_.ShowPicture(s.listPicture[p]);
 }
 
 void Slideshow::showCredit(Integer p) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     const Integer id = s.listIdCopyright[p];
     if (id <= 0) {
         s.statusLine1 = s.weAre;
         s.statusLine2 = QStringLiteral(". . . ");
-        form_.ShowStatusText();
+        ShowStatusText(s, controlBar_.controls().whoWeAre);
         setStepInterval(s.slideIntervalMs);
         return;
     }
     s.creditRecord = s.listCopyright[id - 1];
-    form_.startup().Splitta5(s.creditRecord);
+    panel_.Splitta5(s.creditRecord);
     s.statusLine1 = s.listSplit5[1] + s.Aggiornare + s.LastUpdate;
     s.statusLine2 = s.listSplit5[3];
-    form_.ShowStatusText();
+    ShowStatusText(s, controlBar_.controls().whoWeAre);
 
     const QString& code = s.listSplit5[2];
-    ClickLabel* animation = form_.bar.BtAnimation;
+    ClickLabel* animation = controlBar_.controls().BtAnimation;
     if (code == kCodeUnchanged)
         return;
     if (code == kCodeQuick) {
@@ -233,12 +234,12 @@ void Slideshow::showCredit(Integer p) {
 }
 
 void Slideshow::setStepInterval(Long ms) {
-    form_.imgClock.setInterval(qMax<Long>(0, ms));
+    timers_.imgClock.setInterval(qMax<Long>(0, ms));
 }
 
 void Slideshow::showUserMessage(Integer p) {
-    const AppState& s = form_.state;
-    QLabel* label = form_.bar.lblMsgUser;
+    const AppState& s = state_;
+    QLabel* label = controlBar_.controls().lblMsgUser;
     if (p != s.pictureCount - 1)
         return;
     if (s.userMessage.isEmpty()) {
@@ -247,14 +248,15 @@ void Slideshow::showUserMessage(Integer p) {
     }
     label->setText(s.userMessage);
     label->adjustSize();
-    label->move(form_.width() / 2 - label->width() / 2, form_.height() / 2 - label->height() / 2);
+    label->move(window_->width() / 2 - label->width() / 2,
+                window_->height() / 2 - label->height() / 2);
     label->show();
     label->raise();
 }
 
 void Slideshow::showMissingNotice(Integer p) {
-    QLabel* notice = form_.bar.lCountDown;
-    if (form_.state.listIMAGEnotLoaded[p] == -1) {
+    QLabel* notice = controlBar_.controls().lCountDown;
+    if (state_.listIMAGEnotLoaded[p] == -1) {
         notice->setText(kMissingPictureNotice);
         notice->setVisible(true);
     } else {
@@ -263,10 +265,10 @@ void Slideshow::showMissingNotice(Integer p) {
 }
 
 void Slideshow::endWithoutSelection(const QString& code) {
-    AppState& s = form_.state;
-    form_.messages().showMessage(code, kQuestionTitle, platform::MsgIcon::Information);
-    form_.views.fotoBrowser->clearPicture();
-    form_.configFiles().DeleteConfigurationFiles();
+    AppState& s = state_;
+    platform_.messages->showMessage(code, kQuestionTitle, platform::MsgIcon::Information);
+    views_.fotoBrowser->clearPicture();
+    configFiles_.DeleteConfigurationFiles();
     // The orderly end must not write the files back: the next start is to be a first run.
     s.FlagRestart = kTrue;
     s.flagCmdButton = 2;
@@ -274,7 +276,7 @@ void Slideshow::endWithoutSelection(const QString& code) {
 }
 
 bool Slideshow::ResetAniGifFiles() {
-    const AppState& s = form_.state;
+    const AppState& s = state_;
     const QString placeholder = s.appPath + QStringLiteral("/pic_not_available.gif");
     for (int i = 1; i <= kAniGifFiles; ++i) {
         const QString name =
@@ -282,10 +284,10 @@ bool Slideshow::ResetAniGifFiles() {
         if (!QFile::exists(name))
             continue;
         if (!QFile::remove(name) || !QFile::copy(placeholder, name)) {
-            form_.messages().showMessage(
+            platform_.messages->showMessage(
                 QStringLiteral("ERROR! ") + kCrLf + QStringLiteral("File ") + placeholder +
                 QStringLiteral(" MISSING ") + kCrLf + QStringLiteral("Program Quit"));
-            programend::endNow(form_);
+            panel_.endNow();
             return false;
         }
     }

@@ -6,7 +6,31 @@
 #include <QString>
 #include <functional>
 
-class FormPicture;
+struct AppState;
+class CatalogueClient;
+class ConfigFiles;
+class ControlBar;
+class Language;
+class PictureFetcher;
+class Presentation;
+class QLineEdit;
+class QWidget;
+struct Timers;
+struct ViewControls;
+namespace platform {
+struct Platform;
+}
+
+// What the slideshow step uses of the panel, and the window's procedures it calls.
+struct StepPanel {
+    QLineEdit* SSTCfg_timeDwLoad = nullptr;  // download minutes
+    QLineEdit* SSTCfg_timeRefresh = nullptr; // slide seconds
+    QLineEdit* txtDisplay = nullptr;         // the display-mode key
+    // Splits a credit record into listSplit5 (the start-up's splitter).
+    std::function<void(const QString&)> Splitta5;
+    // Ends the program at once, without saving.
+    std::function<void()> endNow;
+};
 
 class Slideshow {
 public:
@@ -15,7 +39,11 @@ public:
     // Step interval of a picture whose credit asks to be passed over almost at once.
     static constexpr int kQuickIntervalMs = 100;
 
-    explicit Slideshow(FormPicture& form);
+    // The user message is centred on `window`.
+    Slideshow(QWidget* window, AppState& state, platform::Platform& platform, Timers& timers,
+              ViewControls& views, ControlBar& controlBar, Presentation& presentation,
+              CatalogueClient& catalogueClient, PictureFetcher& pictureFetcher,
+              ConfigFiles& configFiles, Language& language, StepPanel panel);
 
     void imgClock_Timer();
     // Replaces the animated-picture files of the last pass by the placeholder; false (after
@@ -40,5 +68,16 @@ private:
     void endWithoutSelection(const QString& code);
     void setStepInterval(Long ms);
 
-    FormPicture& form_;
+    QWidget* window_;
+    AppState& state_;
+    platform::Platform& platform_;
+    Timers& timers_;
+    ViewControls& views_;
+    ControlBar& controlBar_;
+    Presentation& presentation_;
+    CatalogueClient& catalogueClient_;
+    PictureFetcher& pictureFetcher_;
+    ConfigFiles& configFiles_;
+    Language& language_;
+    StepPanel panel_;
 };

@@ -1,9 +1,11 @@
 #include "storage/ConfigFiles.h"
 
+#include "base/AppState.h"
 #include "base/ClickLabel.h"
-#include "core/FormPicture.h"
 #include "base/NumericText.h"
+#include "base/StatusText.h"
 #include "i18n/Language.h"
+#include "platform/Platform.h"
 #include "storage/LanguageSettings.h"
 #include "storage/ProxySettings.h"
 #include "storage/TextFile.h"
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -66,12 +69,12 @@ const CleanupTexts* cleanupTextsFor(Integer lingua) {
 } // namespace
 
 QString ConfigFiles::filePath(const QString& name) const {
-    return form_.state.WORK_PATH_FILE_LIST + name;
+    return state_.WORK_PATH_FILE_LIST + name;
 }
 
 bool ConfigFiles::LoadConfiguration(bool /*firstRead*/) {
-    AppState& s = form_.state;
-    PanelControls& p = form_.panel;
+    AppState& s = state_;
+    const SettingsControls& p = controls_;
     s.RUNNING_MODE = 2;
     const QString path = filePath(kConfigFile);
     if (!QFile::exists(path))
@@ -95,13 +98,13 @@ bool ConfigFiles::LoadConfiguration(bool /*firstRead*/) {
     const bool fullScreen = mode == kFullScreen;
     s.fullScreenFlag = fullScreen ? 1 : 0;
     p.txtDisplay->setText(fullScreen ? kFullScreen : kNormal);
-    form_.language().ShowDisplayModeName();
+    language_.ShowDisplayModeName();
     return true;
 }
 
 bool ConfigFiles::loadFailed() {
-    form_.imgClock.stop();
-    form_.state.RUNNING_MODE = 2;
+    imgClock_.stop();
+    state_.RUNNING_MODE = 2;
     DeleteConfigurationFiles();
     return false;
 }
@@ -110,8 +113,8 @@ void ConfigFiles::SaveConfiguration() {
     // The list box holds the catalogue only once the panel has loaded it. Until then the
     // selection in force is the one on disk: writing the empty list over it would leave the
     // next start nothing to show.
-    const bool keepSelection = form_.state.RUNNING_MODE != 2 &&
-                               form_.panel.Tabella_Mappe_Selezionate->count() == 0 &&
+    const bool keepSelection = state_.RUNNING_MODE != 2 &&
+                               controls_.Tabella_Mappe_Selezionate->count() == 0 &&
                                QFile::exists(filePath(kPictureListFile));
     QString failed;
     if (!keepSelection && !storage::writeLines(filePath(kPictureListFile), selectionLines()))
@@ -119,20 +122,20 @@ void ConfigFiles::SaveConfiguration() {
     else if (!storage::writeLines(filePath(kConfigFile), checkedConfigLines()))
         failed = filePath(kConfigFile);
     if (!failed.isEmpty()) {
-        form_.imgClock.stop();
-        form_.language().MsgConfigWriteError({failed});
+        imgClock_.stop();
+        language_.MsgConfigWriteError({failed});
         DeleteConfigurationFiles();
     }
 }
 
 QStringList ConfigFiles::selectionLines() {
-    AppState& s = form_.state;
+    AppState& s = state_;
     QStringList lines;
     if (s.RUNNING_MODE == 2) {
         lines = kDefaultSelection;
     } else {
         RecordSelectedIndex(true);
-        const QListWidget* list = form_.panel.Tabella_Mappe_Selezionate;
+        const QListWidget* list = controls_.Tabella_Mappe_Selezionate;
         for (int i = 0; i < list->count(); ++i) {
             if (!list->item(i)->isSelected())
                 continue;
@@ -145,8 +148,8 @@ QStringList ConfigFiles::selectionLines() {
 }
 
 QStringList ConfigFiles::checkedConfigLines() {
-    PanelControls& p = form_.panel;
-    Language& lang = form_.language();
+    const SettingsControls& p = controls_;
+    Language& lang = language_;
     double value = 0;
 
     if (!parseNumber(p.SSTCfg_timeDwLoad->text(), value)) {
@@ -178,20 +181,20 @@ QStringList ConfigFiles::checkedConfigLines() {
 }
 
 void ConfigFiles::saveAll() {
-    PanelControls& p = form_.panel;
+    const SettingsControls& p = controls_;
     for (ClickLabel* control :
          {p.SSTCfg_salvaConfig, p.SSTCfg_salvaConfig2, p.SSTCfg_cmdConferma, p.SSTCfg_ExitProgram})
         control->setEnabled(false);
     SaveConfiguration();
-    form_.clock().sleepAndYield(500);
+    platform_.clock->sleepAndYield(500);
     // The save controls stay off until the panel's page handling turns them on again.
     p.SSTCfg_cmdConferma->setEnabled(true);
     p.SSTCfg_ExitProgram->setEnabled(true);
-    form_.state.configDirty = 0;
+    state_.configDirty = 0;
 }
 
 void ConfigFiles::RecordSelectedIndex(bool reset, Integer value) {
-    AppState& s = form_.state;
+    AppState& s = state_;
     if (!reset) {
         if (SlotList<Integer>::fits(idCopyrightFill_)) {
             s.listIdCopyright[idCopyrightFill_] = value;
@@ -205,13 +208,13 @@ void ConfigFiles::RecordSelectedIndex(bool reset, Integer value) {
 }
 
 void ConfigFiles::StampLastUpdate() {
-    AppState& s = form_.state;
+    AppState& s = state_;
     // One form under every locale: some locales' short formats drop the seconds.
     s.LastUpdate = QStringLiteral(" - RFRS:") +
-                   QLocale::c().toString(form_.clock().now(), kRefreshStampFormat);
+                   QLocale::c().toString(platform_.clock->now(), kRefreshStampFormat);
     s.statusLine1 = s.weAre + s.Aggiornare + s.LastUpdate;
     s.statusLine2 = QStringLiteral(". . . ");
-    form_.ShowStatusText();
+    ShowStatusText(state_, controls_.whoWeAre);
 }
 
 void ConfigFiles::DeleteConfigurationFiles() {
@@ -222,28 +225,28 @@ void ConfigFiles::DeleteConfigurationFiles() {
 }
 
 void ConfigFiles::ConfirmCleanup() {
-    const CleanupTexts* t = cleanupTextsFor(form_.state.Lingua);
+    const CleanupTexts* t = cleanupTextsFor(state_.Lingua);
     if (!t)
         return;
     const QString prompt =
         QString::fromUtf8(t->question) + QStringLiteral("\r\n\r\n") + QString::fromUtf8(t->heading);
-    if (form_.messages().askYesNo(prompt, QString::fromUtf8(t->questionTitle))) {
+    if (platform_.messages->askYesNo(prompt, QString::fromUtf8(t->questionTitle))) {
         DeleteConfigurationFiles();
-        form_.state.FlagRestart = kTrue;
+        state_.FlagRestart = kTrue;
     }
 }
 
 void ConfigFiles::Cleanup_Click() {
     ConfirmCleanup();
-    const CleanupTexts* t = cleanupTextsFor(form_.state.Lingua);
-    const bool cleaned = form_.state.FlagRestart == kTrue;
+    const CleanupTexts* t = cleanupTextsFor(state_.Lingua);
+    const bool cleaned = state_.FlagRestart == kTrue;
     if (t) {
-        form_.messages().showMessage(QString::fromUtf8(cleaned ? t->cleaned : t->notDone),
-                                     QString::fromUtf8(t->infoTitle),
-                                     platform::MsgIcon::Information);
+        platform_.messages->showMessage(QString::fromUtf8(cleaned ? t->cleaned : t->notDone),
+                                        QString::fromUtf8(t->infoTitle),
+                                        platform::MsgIcon::Information);
     }
     if (cleaned)
-        form_.state.flagCmdButton = 2;
+        state_.flagCmdButton = 2;
 }
 
 void ConfigFiles::Cleanup2_Click() {

@@ -7,14 +7,42 @@
 #include <QString>
 #include <QStringList>
 
-class FormPicture;
+struct AppState;
+class ClickLabel;
+class Language;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QTimer;
+namespace platform {
+struct Platform;
+}
+
+// The panel's controls the display settings live in, and the bar line the refresh shows in.
+struct SettingsControls {
+    QLineEdit* SSTCfg_timeDwLoad = nullptr;   // download minutes
+    QLineEdit* SSTCfg_timeRefresh = nullptr;  // slide seconds
+    QLineEdit* txtDisplay = nullptr;          // the display-mode key
+    QLabel* SSTCfg_LblinserisciImg = nullptr; // the own picture
+    QListWidget* Tabella_Mappe_Selezionate = nullptr;
+    // The save command's controls.
+    ClickLabel* SSTCfg_salvaConfig = nullptr;
+    ClickLabel* SSTCfg_salvaConfig2 = nullptr;
+    ClickLabel* SSTCfg_cmdConferma = nullptr;
+    ClickLabel* SSTCfg_ExitProgram = nullptr;
+    QLabel* whoWeAre = nullptr;
+};
 
 class ConfigFiles {
 public:
     static inline const QString kConfigFile = QStringLiteral("Nimbrisco7_Config.dat");
     static inline const QString kPictureListFile = QStringLiteral("Nimbrisco7_Picture_List.dat");
 
-    explicit ConfigFiles(FormPicture& form) : form_(form) {}
+    // A failed read or write stops `imgClock`: the slideshow cannot go on without settings.
+    ConfigFiles(AppState& state, platform::Platform& platform, Language& language,
+                const SettingsControls& controls, QTimer& imgClock)
+        : state_(state), platform_(platform), language_(language), controls_(controls),
+          imgClock_(imgClock) {}
 
     // Reads the configuration file into the controls and the state; `firstRead` is accepted
     // for the start-up's calls and changes nothing.
@@ -40,6 +68,10 @@ private:
     // Corrects the timer texts (with their messages) and returns the configuration file's lines.
     QStringList checkedConfigLines();
 
-    FormPicture& form_;
+    AppState& state_;
+    platform::Platform& platform_;
+    Language& language_;
+    SettingsControls controls_;
+    QTimer& imgClock_;
     Integer idCopyrightFill_ = 0;
 };

@@ -1,25 +1,27 @@
 #pragma once
 // The language file: which language the user chose.
 
+#include "i18n/LanguageFile.h"
+
 #include <QString>
 
-class FormPicture;
+struct AppState;
+class Language;
 
-class LanguageSettings {
+class LanguageSettings : public LanguageFile {
 public:
     static inline const QString kLanguageFile = QStringLiteral("Nimbrisco7_Language.dat");
 
-    explicit LanguageSettings(FormPicture& form) : form_(form) {}
+    LanguageSettings(AppState& state, Language& language) : state_(state), language_(language) {}
 
-    void StartupLanguage();
-    void ChooseLanguage();
-    void WriteLanguageFile();
+    void WriteLanguageFile() override;
     // False when the file is missing or holds no language code 1..4; Lingua is then left as it
     // was.
-    bool ReadLanguageFile();
+    bool ReadLanguageFile() override;
 
 private:
     QString filePath() const;
 
-    FormPicture& form_;
+    AppState& state_;
+    Language& language_;
 };

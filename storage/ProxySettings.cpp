@@ -1,8 +1,9 @@
 #include "storage/ProxySettings.h"
 
-#include "core/FormPicture.h"
+#include "base/AppState.h"
 #include "i18n/Language.h"
 #include "platform/HttpControl.h"
+#include "platform/Platform.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/DelimitedReader.h"
@@ -35,17 +36,11 @@ constexpr int kWaitStepMs = 200;
 
 } // namespace
 
-ProxySettings::ProxySettings(FormPicture& form) : form_(form) {
-    const ConnectionFrame& f = form_.connectionFrame;
-    QObject::connect(f.Proxy, &QRadioButton::clicked, &form_, [this] { Proxy_Click(); });
-    QObject::connect(f.No_Proxy, &QRadioButton::clicked, &form_, [this] { No_Proxy_Click(); });
-    QObject::connect(f.Connection_Selected, &QPushButton::clicked, &form_,
-                     [this] { Connection_Selected_Click(); });
-    QObject::connect(form_.panel.Connection, &QPushButton::clicked, &form_,
-                     [this] { Connection_Click(); });
-    QObject::connect(form_.panel.TestReadProxy, &QPushButton::clicked, &form_,
-                     [this] { TestReadProxy_Click(); });
-}
+ProxySettings::ProxySettings(QWidget* window, QWidget* anchor, QWidget* countdown, AppState& state,
+                             platform::Platform& platform, Language& language,
+                             platform::HttpControl& Inet1)
+    : anchor_(anchor), countdown_(countdown), state_(state), platform_(platform),
+      language_(language), Inet1_(Inet1), frame_(createConnectionFrame(window)) {}
 
 QString ProxySettings::ScramblePassword(const QString& text) {
     QString out;
@@ -61,14 +56,14 @@ QString ProxySettings::ScramblePassword(const QString& text) {
 
 bool ProxySettings::readSettingsFile(const QString& name) {
     storage::DelimitedReader reader =
-        storage::DelimitedReader::fromFile(form_.state.WORK_PATH_FILE_LIST + name);
+        storage::DelimitedReader::fromFile(state_.WORK_PATH_FILE_LIST + name);
     QString fields[5];
     for (QString& field : fields) {
         // A short file (cut off, or edited by hand) counts as missing, so the user is asked.
         if (!reader.readField(field))
             return false;
     }
-    const ConnectionFrame& f = form_.connectionFrame;
+    const ConnectionFrame& f = frame_;
     f.Proxy_Address->setText(fields[0]);
     f.Proxy_Port->setText(fields[1]);
     f.Proxy_Username->setText(fields[2]);
@@ -76,11 +71,11 @@ bool ProxySettings::readSettingsFile(const QString& name) {
     if (fields[4].trimmed() == QLatin1String("1")) {
         f.Proxy->setChecked(true);
         Proxy_Click();
-        form_.state.Proxy_Enabled = kTrue;
+        state_.Proxy_Enabled = kTrue;
     } else {
         f.No_Proxy->setChecked(true);
         No_Proxy_Click();
-        form_.state.Proxy_Enabled = kFalse;
+        state_.Proxy_Enabled = kFalse;
     }
     return true;
 }
@@ -102,36 +97,35 @@ void ProxySettings::LoadProxySettings() {
 }
 
 void ProxySettings::AskConnectionType(int closesAfterMs, const std::function<bool()>& stillNeeded) {
-    AppState& s = form_.state;
-    const ConnectionFrame& f = form_.connectionFrame;
+    AppState& s = state_;
+    const ConnectionFrame& f = frame_;
     if (s.Lingua >= 1 && s.Lingua <= 4) {
         const ConnectionCaptions& c = kCaptions[s.Lingua - 1];
         f.No_Proxy->setText(QString::fromUtf8(c.direct));
         f.Proxy->setText(QString::fromUtf8(c.proxy));
         f.Frame_Select_Connection->adjustSize();
     }
-    const platform::Units u = form_.units();
-    platform::twips::move(f.Frame_Select_Connection, u,
-                          platform::twips::left(form_.panel.SSTCfg, u),
-                          platform::twips::top(form_.panel.SSTCfg, u));
-    platform::keepOnScreen(f.Frame_Select_Connection, form_.platform().screen->sizePixels());
+    const platform::Units u = platform_.units();
+    platform::twips::move(f.Frame_Select_Connection, u, platform::twips::left(anchor_, u),
+                          platform::twips::top(anchor_, u));
+    platform::keepOnScreen(f.Frame_Select_Connection, platform_.screen->sizePixels());
     s.Wait_Type_Connection = kFalse;
-    const QDateTime closesAt = form_.clock().now().addMSecs(closesAfterMs);
-    form_.clock().sleepAndYield(kWaitStepMs);
+    const QDateTime closesAt = platform_.clock->now().addMSecs(closesAfterMs);
+    platform_.clock->sleepAndYield(kWaitStepMs);
     // Closing the window ends the wait; nothing is stored then.
     auto answeredOrMoot = [&] {
         return s.Wait_Type_Connection != kFalse || s.ExitToProgram != 0 ||
-               (closesAfterMs >= 0 && form_.clock().now() >= closesAt) ||
+               (closesAfterMs >= 0 && platform_.clock->now() >= closesAt) ||
                (stillNeeded && !stillNeeded());
     };
     platform::waitUntil(
-        form_.clock(), *form_.platform().ending,
+        *platform_.clock, *platform_.ending,
         [&] {
             if (answeredOrMoot())
                 return true;
             f.Frame_Select_Connection->raise();
             f.Frame_Select_Connection->show();
-            form_.bar.lCountDown->raise();
+            countdown_->raise();
             return false;
         },
         -1, kWaitStepMs);
@@ -139,11 +133,11 @@ void ProxySettings::AskConnectionType(int closesAfterMs, const std::function<boo
 }
 
 void ProxySettings::ApplyProxySettings() {
-    AppState& s = form_.state;
+    AppState& s = state_;
     if (s.ExitToProgram != 0)
         return;
-    const ConnectionFrame& f = form_.connectionFrame;
-    platform::HttpControl* inet = form_.Inet1;
+    const ConnectionFrame& f = frame_;
+    platform::HttpControl* inet = &Inet1_;
     if (s.Proxy_Enabled != kFalse) {
         const ProxyAddress address = proxyAddress(f.Proxy_Address->text(), f.Proxy_Port->text());
         inet->setProxy(address.host);
@@ -160,17 +154,17 @@ void ProxySettings::ApplyProxySettings() {
     // Unsaved, the question comes back at every start: say why, in one box for both files.
     QStringList failed;
     if (!WriteProxyFile())
-        failed << form_.state.WORK_PATH_FILE_LIST + kProxyFile;
+        failed << state_.WORK_PATH_FILE_LIST + kProxyFile;
     if (!WriteProxyBackup())
-        failed << form_.state.WORK_PATH_FILE_LIST + kProxyBackupFile;
+        failed << state_.WORK_PATH_FILE_LIST + kProxyBackupFile;
     if (!failed.isEmpty())
-        form_.language().MsgConfigWriteError(failed);
+        language_.MsgConfigWriteError(failed);
 }
 
 bool ProxySettings::writeSettingsFile(const QString& name) {
-    const ConnectionFrame& f = form_.connectionFrame;
+    const ConnectionFrame& f = frame_;
     QStringList lines;
-    if (form_.state.Proxy_Enabled != kFalse) {
+    if (state_.Proxy_Enabled != kFalse) {
         lines << f.Proxy_Address->text() << f.Proxy_Port->text() << f.Proxy_Username->text()
               << ScramblePassword(f.Proxy_Password->text()) << QStringLiteral("1");
     } else {
@@ -178,7 +172,7 @@ bool ProxySettings::writeSettingsFile(const QString& name) {
     }
     // Read back as delimited values, so a comma or a line end in a value (a scrambled password
     // holds any code) must not end its field.
-    return storage::writeLines(form_.state.WORK_PATH_FILE_LIST + name, lines,
+    return storage::writeLines(state_.WORK_PATH_FILE_LIST + name, lines,
                                storage::FileAccess::OwnerOnly, storage::LineUse::Field);
 }
 
@@ -191,7 +185,7 @@ bool ProxySettings::WriteProxyBackup() {
 }
 
 void ProxySettings::setDetailsEnabled(bool enabled) {
-    const ConnectionFrame& f = form_.connectionFrame;
+    const ConnectionFrame& f = frame_;
     for (QLineEdit* box : {f.Proxy_Address, f.Proxy_Port, f.Proxy_Username, f.Proxy_Password})
         box->setEnabled(enabled);
     f.Connection_Selected->show();
@@ -199,18 +193,18 @@ void ProxySettings::setDetailsEnabled(bool enabled) {
 
 void ProxySettings::Proxy_Click() {
     setDetailsEnabled(true);
-    form_.state.Proxy_Enabled = kTrue;
+    state_.Proxy_Enabled = kTrue;
 }
 
 void ProxySettings::No_Proxy_Click() {
     setDetailsEnabled(false);
-    form_.state.Proxy_Enabled = kFalse;
+    state_.Proxy_Enabled = kFalse;
 }
 
 void ProxySettings::Connection_Selected_Click() {
-    form_.connectionFrame.Frame_Select_Connection->hide();
-    form_.state.Wait_Type_Connection = kTrue;
-    form_.state.Mirror_Type_Connection = kTrue;
+    frame_.Frame_Select_Connection->hide();
+    state_.Wait_Type_Connection = kTrue;
+    state_.Mirror_Type_Connection = kTrue;
 }
 
 void ProxySettings::Connection_Click() {

@@ -2,17 +2,28 @@
 // The connection settings: direct or through a proxy, kept in "Nimbrisco7_Proxy.dat" and its
 // backup, asked for in the connection frame, and handed to the HTTP control.
 
+#include "storage/ConnectionFrame.h"
+
 #include <QString>
 #include <functional>
 
-class FormPicture;
+struct AppState;
+class Language;
+class QWidget;
+namespace platform {
+class HttpControl;
+struct Platform;
+} // namespace platform
 
 class ProxySettings {
 public:
     static inline const QString kProxyFile = QStringLiteral("Nimbrisco7_Proxy.dat");
     static inline const QString kProxyBackupFile = QStringLiteral("Nimbrisco7_Proxy.bak");
 
-    explicit ProxySettings(FormPicture& form);
+    // The connection frame is made on `window` and shown at `anchor`'s top-left corner, with
+    // `countdown` kept in front of it; the settings go to the HTTP control `Inet1`.
+    ProxySettings(QWidget* window, QWidget* anchor, QWidget* countdown, AppState& state,
+                  platform::Platform& platform, Language& language, platform::HttpControl& Inet1);
 
     void LoadProxySettings();
     // Both readers return false when the file is missing or holds fewer than five fields.
@@ -36,11 +47,19 @@ public:
     void Connection_Click();
     void TestReadProxy_Click();
 
+    const ConnectionFrame& frame() const { return frame_; }
+
 private:
     bool readSettingsFile(const QString& name);
     bool writeSettingsFile(const QString& name);
     // Enables or disables the four detail boxes and shows the confirm button.
     void setDetailsEnabled(bool enabled);
 
-    FormPicture& form_;
+    QWidget* anchor_;
+    QWidget* countdown_;
+    AppState& state_;
+    platform::Platform& platform_;
+    Language& language_;
+    platform::HttpControl& Inet1_;
+    ConnectionFrame frame_;
 };

@@ -1,8 +1,8 @@
 #include "storage/TownSettings.h"
 
-#include "base/ClickLabel.h"
-#include "core/FormPicture.h"
+#include "base/AppState.h"
 #include "i18n/Language.h"
+#include "platform/Platform.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/TwipsGeometry.h"
 #include "storage/DelimitedReader.h"
@@ -29,15 +29,13 @@ const QStringList kDefaultLines = {
 
 } // namespace
 
-TownSettings::TownSettings(FormPicture& form) : form_(form) {
-    QObject::connect(form_.townFrame.OkYourTown, &QPushButton::clicked, &form_,
-                     [this] { OkYourTown_Click(); });
-    QObject::connect(form_.panel.YourTownIco, &ClickLabel::clicked, &form_,
-                     [this] { ShowTownFrame(); });
-}
+TownSettings::TownSettings(QWidget* window, QWidget* anchor, AppState& state,
+                           platform::Platform& platform, Language& language)
+    : anchor_(anchor), state_(state), platform_(platform), language_(language),
+      frame_(createTownFrame(window)) {}
 
 QString TownSettings::filePath() const {
-    return form_.state.WORK_PATH_FILE_LIST + kTownFile;
+    return state_.WORK_PATH_FILE_LIST + kTownFile;
 }
 
 void TownSettings::LoadTownSettings() {
@@ -55,7 +53,7 @@ void TownSettings::LoadTownSettings() {
 void TownSettings::ReadTownFile() {
     if (!QFile::exists(filePath()))
         return;
-    const TownFrame& t = form_.townFrame;
+    const TownFrame& t = frame_;
     storage::DelimitedReader reader = storage::DelimitedReader::fromFile(filePath());
     QString field;
     for (QLineEdit* param : t.PARAM) {
@@ -74,7 +72,7 @@ void TownSettings::ReadTownFile() {
 }
 
 void TownSettings::showReadError() {
-    form_.messages().showMessage(QStringLiteral("Error FileTown - Cleanup Please"));
+    platform_.messages->showMessage(QStringLiteral("Error FileTown - Cleanup Please"));
 }
 
 bool TownSettings::CreateDefaultTownFile() {
@@ -82,7 +80,7 @@ bool TownSettings::CreateDefaultTownFile() {
 }
 
 bool TownSettings::WriteTownFile() {
-    const TownFrame& t = form_.townFrame;
+    const TownFrame& t = frame_;
     QStringList lines;
     for (const QLineEdit* param : t.PARAM)
         lines << param->text();
@@ -95,22 +93,27 @@ bool TownSettings::writeFile(QStringList lines) {
     lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
     if (storage::writeLines(filePath(), lines))
         return true;
-    form_.language().MsgConfigWriteError({filePath()});
+    language_.MsgConfigWriteError({filePath()});
     return false;
 }
 
 void TownSettings::OkYourTown_Click() {
-    form_.townFrame.FormYourTown->hide();
+    frame_.FormYourTown->hide();
     WriteTownFile();
 }
 
 void TownSettings::ShowTownFrame() {
     // The start-up parks the frame below the screen; bring it over the panel.
-    QGroupBox* frame = form_.townFrame.FormYourTown;
-    const platform::Units u = form_.units();
-    platform::twips::move(frame, u, platform::twips::left(form_.panel.SSTCfg, u),
-                          platform::twips::top(form_.panel.SSTCfg, u));
-    platform::keepOnScreen(frame, form_.platform().screen->sizePixels());
+    QGroupBox* frame = frame_.FormYourTown;
+    const platform::Units u = platform_.units();
+    platform::twips::move(frame, u, platform::twips::left(anchor_, u),
+                          platform::twips::top(anchor_, u));
+    platform::keepOnScreen(frame, platform_.screen->sizePixels());
     frame->raise();
     frame->show();
+}
+
+void TownSettings::ParkTownFrame() {
+    frame_.FormYourTown->hide();
+    platform::twips::setTop(frame_.FormYourTown, platform_.units(), 55000);
 }

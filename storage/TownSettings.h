@@ -1,16 +1,25 @@
 #pragma once
 // The town file: the fourteen fields that forecast pages use, and the temperature unit.
 
+#include "storage/TownFrame.h"
+
 #include <QString>
 #include <QStringList>
 
-class FormPicture;
+struct AppState;
+class Language;
+class QWidget;
+namespace platform {
+struct Platform;
+}
 
 class TownSettings {
 public:
     static inline const QString kTownFile = QStringLiteral("Nimbrisco7_MyTown.dat");
 
-    explicit TownSettings(FormPicture& form);
+    // The frame is made on `window` and shown at `anchor`'s top-left corner.
+    TownSettings(QWidget* window, QWidget* anchor, AppState& state, platform::Platform& platform,
+                 Language& language);
 
     void LoadTownSettings();
     void ReadTownFile();
@@ -20,6 +29,10 @@ public:
     void OkYourTown_Click();
     // Shows the town frame (from the panel's "Your Town" icon).
     void ShowTownFrame();
+    // Hides the frame below the screen, where the start-up keeps it.
+    void ParkTownFrame();
+
+    const TownFrame& frame() const { return frame_; }
 
 private:
     QString filePath() const;
@@ -27,5 +40,9 @@ private:
     // Writes the town file: `lines` and the closing lines.
     bool writeFile(QStringList lines);
 
-    FormPicture& form_;
+    QWidget* anchor_;
+    AppState& state_;
+    platform::Platform& platform_;
+    Language& language_;
+    TownFrame frame_;
 };

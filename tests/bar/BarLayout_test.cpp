@@ -4,6 +4,7 @@
 #include "base/ClickLabel.h"
 #include "platform/TwipsGeometry.h"
 
+#include "bar/ControlBar.h"
 #include <QLabel>
 #include <QScrollBar>
 
@@ -14,9 +15,9 @@ class BarLayout : public FormFixture {};
 TEST_F(BarLayout, LaysOutTheControlsOnFullHdAndFollowsTheScrollBar) {
     state().Ratio_X_Y = 28800.0f / 16200.0f;
     state().weAre = "w e  Ver. 7.8.12P ";
-    form().Disegna_Barra2();
-    const platform::Units u = form().units();
-    const BarControls& b = form().bar;
+    form().parts().controlBar->Disegna_Barra2();
+    const platform::Units u = form().platform().units();
+    const BarControls& b = form().parts().bar;
     EXPECT_EQ(tw::width(b.btSetup, u), 2115);
     EXPECT_EQ(tw::left(b.connectStatus, u) + tw::width(b.connectStatus, u), 28800);
     EXPECT_EQ(tw::top(b.whoWeAre, u), 16200 - 648);

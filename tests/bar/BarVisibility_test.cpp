@@ -10,11 +10,11 @@
 
 class BarVisibility : public FormFixture {
 protected:
-    ControlBar& bar() { return form().controlBar(); }
+    ControlBar& bar() { return *form().parts().controlBar; }
 };
 
 TEST_F(BarVisibility, HideThenShowRestoresEachControl) {
-    BarControls& b = form().bar;
+    BarControls& b = form().parts().bar;
     b.lCountDown->show();
     b.btSetup->hide();
     bar().Nascondi_Barra();
@@ -25,17 +25,17 @@ TEST_F(BarVisibility, HideThenShowRestoresEachControl) {
 }
 
 TEST_F(BarVisibility, ConnectionIndicatorForcesADownloadPass) {
-    form().panel.SSTCfg_timeDwLoad->setText("15");
-    emit form().bar.connectStatus->clicked();
+    form().parts().panel.SSTCfg_timeDwLoad->setText("15");
+    emit form().parts().bar.connectStatus->clicked();
     EXPECT_EQ(state().cntCounterDwLoadImage, 550);
-    form().panel.SSTCfg_timeDwLoad->setText("not a number");
+    form().parts().panel.SSTCfg_timeDwLoad->setText("not a number");
     bar().ImageConnesso_Click();
     EXPECT_EQ(state().cntCounterDwLoadImage, 100);
 
     // Download times beyond the counter's range still leave it above the limit, not wrapped.
     for (const char* minutes : {"71582786", "1e9"}) {
         SCOPED_TRACE(minutes);
-        form().panel.SSTCfg_timeDwLoad->setText(minutes);
+        form().parts().panel.SSTCfg_timeDwLoad->setText(minutes);
         bar().ImageConnesso_Click();
         EXPECT_GT(state().cntCounterDwLoadImage, 0);
         EXPECT_TRUE(downloadlimit::passDue(
@@ -51,5 +51,5 @@ TEST_F(BarVisibility, SetupButtonAsksForThePanelUnlessAStepRuns) {
     state().clockStatus = 0;
     bar().btSetup_Click();
     EXPECT_EQ(state().flagCmdButton, 1);
-    EXPECT_FALSE(form().bar.btSetup->isEnabled());
+    EXPECT_FALSE(form().parts().bar.btSetup->isEnabled());
 }

@@ -12,7 +12,7 @@ namespace {
 class CatalogueRequestTest : public CatalogueFixture {
 protected:
     bool ask(const QString& code, Integer mode) {
-        return form().catalogueClient().CatalogueRequest(
+        return form().parts().catalogueClient->CatalogueRequest(
             server.url("/nimbrisco/catalogue?p=1&x00=") + code + "&x00=y3333ZEP-V1.0-2000-", mode);
     }
     // Every list a reply can fill, and the user message, as one text list.
@@ -76,14 +76,14 @@ TEST_F(CatalogueRequestTest, ErrorStatusSilentAndDeadServersFailAndLeaveTheLists
     const QStringList old = fillOldLists();
     server.route("/nimbrisco/catalogue", HttpResponse::withStatus(500, "<P>http://h/x.jpg<P>"));
     EXPECT_FALSE(ask("x4444", 2));
-    form().Inet1->setRequestTimeout(300);
+    form().parts().Inet1->setRequestTimeout(300);
     server.route("/nimbrisco/catalogue", HttpResponse::hang());
     EXPECT_FALSE(ask("x7777", 5));
     EXPECT_EQ(lists(), old);
 
     // The client is free again after a time-out.
     answer("x4444", "<P>http://h/now.jpg<P>");
-    form().Inet1->setRequestTimeout(30000);
+    form().parts().Inet1->setRequestTimeout(30000);
     EXPECT_TRUE(ask("x4444", 2));
     EXPECT_EQ(state().listURL[0], "http://h/now.jpg");
 

@@ -29,7 +29,7 @@ protected:
     }
     void load(Integer mode, const QByteArray& selection = kSelection) {
         writeWorkFile(ConfigFiles::kPictureListFile, selection);
-        form().catalogueClient().LoadCatalogue(mode);
+        form().parts().catalogueClient->LoadCatalogue(mode);
     }
 };
 
@@ -74,7 +74,7 @@ TEST_F(CatalogueSequenceTest, EverySlotShowsTheCreditAndTimingOfTheEntryItCameFr
         if (cycle == 1)
             state().cntCounterDwLoadImage = 1000;
         for (int slot = 0; slot < 5; ++slot) {
-            form().slideshow().imgClock_Timer();
+            form().parts().slideshow->imgClock_Timer();
             ASSERT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, slot + 1);
             const QString credit = QString::fromLatin1(expected[slot].credit);
             const std::string where = std::to_string(cycle) + "/" + std::to_string(slot);
@@ -82,7 +82,7 @@ TEST_F(CatalogueSequenceTest, EverySlotShowsTheCreditAndTimingOfTheEntryItCameFr
                       (credit + state().LastUpdate).toStdString())
                 << where;
             EXPECT_EQ(state().statusLine2.toStdString(), (credit + " line").toStdString()) << where;
-            EXPECT_EQ(form().imgClock.interval(), expected[slot].interval) << where;
+            EXPECT_EQ(form().parts().timers.imgClock.interval(), expected[slot].interval) << where;
         }
     }
     EXPECT_EQ(server.requestCount("/pics/s_3.jpg"), 2);
@@ -112,7 +112,7 @@ TEST_F(CatalogueSequenceTest, ThePanelAsksForTheFullCatalogueWithoutFetchingPast
 
 TEST_F(CatalogueSequenceTest, WithoutAUsableSelectionOrConfigurationNothingIsFetched) {
     // No selection file: the configuration goes too.
-    form().catalogueClient().LoadCatalogue(0);
+    form().parts().catalogueClient->LoadCatalogue(0);
     EXPECT_EQ(state().catalogueStatus, "0");
     EXPECT_FALSE(workFileExists(ConfigFiles::kConfigFile));
     // No configuration file: the selection goes too.
@@ -123,7 +123,7 @@ TEST_F(CatalogueSequenceTest, WithoutAUsableSelectionOrConfigurationNothingIsFet
     writeWorkFile(ConfigFiles::kConfigFile, kConfig);
     load(1, "\r\n\r\n");
     EXPECT_EQ(state().catalogueStatus, "1");
-    form().catalogueClient().LoadCatalogue(0);
+    form().parts().catalogueClient->LoadCatalogue(0);
     EXPECT_EQ(state().catalogueStatus, "0");
     EXPECT_EQ(server.requestCount(), 0);
 

@@ -57,19 +57,19 @@ TEST_F(FetchDemoCatalogueTest, AnAnimatedEntryPlaysWhateverItsNameAndStillPictur
     writeWorkFile(ConfigFiles::kConfigFile, "15\r\n8\r\nFull_Screen\r\n\r\n\r\n");
     writeWorkFile(ConfigFiles::kPictureListFile,
                   pairFor("/demo/RADAR.GIF") + pairFor("/demo/cloudcover.gif") + "\r\n\r\n");
-    form().catalogueClient().LoadCatalogue(0);
+    form().parts().catalogueClient->LoadCatalogue(0);
     ASSERT_EQ(state().catalogueStatus, "1");
     ASSERT_EQ(state().pictureCount, 2);
     for (int slot = 0; slot < 2; ++slot)
         EXPECT_EQ(state().listIMAGEnotLoaded[slot], 0) << slot;
 
-    ViewControls& views = form().views;
-    form().slideshow().imgClock_Timer();
+    ViewControls& views = form().parts().views;
+    form().parts().slideshow->imgClock_Timer();
     EXPECT_EQ(state().listPictureKind[0], 4);
     EXPECT_FALSE(views.ucAniGIF1->isHidden());
     EXPECT_EQ(views.ucAniGIF1->FrameCount(), 12);
 
-    form().slideshow().imgClock_Timer();
+    form().parts().slideshow->imgClock_Timer();
     EXPECT_EQ(state().listPictureKind[1], 1);
     EXPECT_TRUE(views.ucAniGIF1->isHidden());
     EXPECT_FALSE(views.fotoBrowser->isHidden());

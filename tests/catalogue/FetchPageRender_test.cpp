@@ -9,6 +9,7 @@
 
 #include "slideshow/PictureDecoder.h"
 
+#include "storage/TownSettings.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -66,11 +67,11 @@ protected:
         clock().realWaitMs = 0;
         // The window of the running program is on screen; the engine draws only what is shown.
         form().show();
-        form().panel.SSTCfg_timeRefresh->setText("8");
+        form().parts().panel.SSTCfg_timeRefresh->setText("8");
     }
     void fetchEntries(const QStringList& entries) {
         setCatalogue(entries);
-        ASSERT_TRUE(form().pictureFetcher().FetchPass(2));
+        ASSERT_TRUE(form().parts().pictureFetcher->FetchPass(2));
     }
 };
 
@@ -78,11 +79,11 @@ protected:
 
 TEST_F(FetchPageRenderTest, ATownPageIsFilledInRenderedAtScreenSizeAndCaptured) {
     server.route("/page.html", HttpResponse::ok(kColourPage));
-    form().townFrame.PARAM[1]->setText("Modena");
-    form().townFrame.PARAM[13]->setText("C");
+    form().parts().townSettings->frame().PARAM[1]->setText("Modena");
+    form().parts().townSettings->frame().PARAM[13]->setText("C");
     int suppressed = 0;
     clock().onSleep = [&](int) {
-        if (auto* page = form().views.webvis->findChild<SilentWebPage*>())
+        if (auto* page = form().parts().views.webvis->findChild<SilentWebPage*>())
             suppressed = page->suppressedDialogs();
     };
     fetchEntries({coded('3', "/page.html?town=<p02>&unit=<p14>&x=<p15>")});
@@ -96,7 +97,7 @@ TEST_F(FetchPageRenderTest, ATownPageIsFilledInRenderedAtScreenSizeAndCaptured) 
     EXPECT_EQ(QColor(image.pixel(1500, 800)), QColor(Qt::blue));
 
     EXPECT_EQ(state().listPictureKind[0], 2);
-    EXPECT_FALSE(form().views.webvis->isVisible());
+    EXPECT_FALSE(form().parts().views.webvis->isVisible());
     EXPECT_EQ(suppressed, 3);
 }
 
@@ -116,7 +117,7 @@ TEST_F(FetchPageRenderTest, TheViewIsEmptiedAfterEachPageAndTheEngineReleasedAft
                                                  "<script>setInterval(function() {}, 20);"
                                                  "</script></body></html>"));
     server.route("/station.gif", HttpResponse::ok(samples::animatedGif(QSize(8, 8), 2)));
-    QWebEngineView* view = form().views.webvis;
+    QWebEngineView* view = form().parts().views.webvis;
 
     // When the second page's render begins the view holds an empty page; a render process
     // runs meanwhile.
@@ -178,7 +179,7 @@ TEST_F(FetchPageRenderTest, APageThatCannotBeReachedKeepsTheLastCaptureOrGetsThe
     server.route("/other.html", HttpResponse::drop());
     fetchEntries({coded('2', "/other.html")});
     EXPECT_EQ(state().listIMAGEnotLoaded[0], -1);
-    EXPECT_EQ(state().listPicture[0].encoded, form().views.ErrLoadPicture.encoded);
+    EXPECT_EQ(state().listPicture[0].encoded, form().parts().views.ErrLoadPicture.encoded);
 }
 
 TEST_F(FetchPageRenderTest, ACaptureThatCannotBeWrittenGivesTheLoadingErrorPlaceholder) {
@@ -195,7 +196,7 @@ TEST_F(FetchPageRenderTest, ACaptureThatCannotBeWrittenGivesTheLoadingErrorPlace
 
     EXPECT_EQ(state().listIMAGEnotLoaded[0], -1);
     EXPECT_EQ(state().listPictureKind[0], 1);
-    EXPECT_EQ(state().listPicture[0].encoded, form().views.ErrLoadPicture.encoded);
+    EXPECT_EQ(state().listPicture[0].encoded, form().parts().views.ErrLoadPicture.encoded);
 }
 
 TEST_F(FetchPageRenderTest, AScriptPagesFirstImageIsSavedAndLoadedOrThePlaceholderTaken) {
@@ -230,9 +231,9 @@ TEST_F(FetchPageRenderTest, AScriptPagesFirstImageIsSavedAndLoadedOrThePlacehold
 }
 
 TEST_F(FetchPageRenderTest, PagesThatNeverCompleteAreGivenUp) {
-    form().pictureFetcher().pageLoadTimeoutMs = 400;
-    form().pictureFetcher().scriptPageTimeoutMs = 400;
-    form().pictureFetcher().firstFrameTimeoutMs = 200;
+    form().parts().pictureFetcher->pageLoadTimeoutMs = 400;
+    form().parts().pictureFetcher->scriptPageTimeoutMs = 400;
+    form().parts().pictureFetcher->firstFrameTimeoutMs = 200;
     server.route("/hang.html", HttpResponse::hang());
     fetchEntries({coded('2', "/hang.html"), coded('6', "/hang.html")});
 

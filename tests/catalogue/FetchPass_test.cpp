@@ -19,9 +19,9 @@ protected:
     void SetUp() override {
         CatalogueFixture::SetUp();
         clock().realWaitMs = 0;
-        form().panel.SSTCfg_timeRefresh->setText("8");
+        form().parts().panel.SSTCfg_timeRefresh->setText("8");
     }
-    bool fetch(Integer type) { return form().pictureFetcher().FetchPass(type); }
+    bool fetch(Integer type) { return form().parts().pictureFetcher->FetchPass(type); }
 };
 
 } // namespace
@@ -37,7 +37,7 @@ TEST_F(FetchPassTest, FileKindsFillTheirSlotsAndTheEndOfAPassRestartsTheShow) {
     state().OwnPicturePath = root() + "missing.jpg";
     state().flagDownloadRunning = 1;
     state().GLOBAL_IMAGE_CURRENT_POINTER = 5;
-    form().panel.SSTCfg_timeRefresh->setText("45");
+    form().parts().panel.SSTCfg_timeRefresh->setText("45");
     const int beeps = messages().beeps;
     ASSERT_TRUE(fetch(2));
     EXPECT_EQ(requestLog(), (QStringList{"/p/plain.png", "/p/loop.gif", "/p/s_01.jpg",
@@ -55,7 +55,7 @@ TEST_F(FetchPassTest, FileKindsFillTheirSlotsAndTheEndOfAPassRestartsTheShow) {
         EXPECT_TRUE(workFileExists(name)) << name;
 
     // Slide times above 32 s stay whole.
-    EXPECT_EQ(form().imgClock.interval(), 45000);
+    EXPECT_EQ(form().parts().timers.imgClock.interval(), 45000);
     EXPECT_EQ(messages().beeps - beeps, 2);
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 0);
     EXPECT_EQ(state().aniGifNumber, 1);
@@ -93,8 +93,8 @@ TEST_F(FetchPassTest, AnOutageKeepsTheGoodPicturesAndThePassAfterItBringsFreshOn
     ASSERT_EQ(state().listIMAGEnotLoaded[4], -1); // never fetched: the placeholder
     // The download pass of the slideshow, as a step runs it.
     const auto periodicPass = [this] {
-        form().ResetPictureKinds();
-        ASSERT_TRUE(form().slideshow().ResetAniGifFiles());
+        form().state.ResetPictureKinds();
+        ASSERT_TRUE(form().parts().slideshow->ResetAniGifFiles());
         state().aniGifNumber = 1;
         state().flagFetchFromStep = 1;
         ASSERT_TRUE(fetch(1));
@@ -124,7 +124,7 @@ TEST_F(FetchPassTest, TheUpdateNoticeShowsItsPictureOnTopForItsThreeSeconds) {
     servePicture("/p/a.png");
     setCatalogue({server.url("/p/a.png")});
     form().show();
-    QLabel* notice = form().views.MessaggioAggiornate;
+    QLabel* notice = form().parts().views.MessaggioAggiornate;
     const QPixmap artwork(":/pictures/pictures_updated.png");
     ASSERT_FALSE(artwork.isNull());
     int shownMs = 0;
@@ -195,7 +195,7 @@ TEST_F(FetchPassTest, APanelStartFetchesOnlyAChangedSelection) {
     servePicture("/p/a.png");
     servePicture("/p/b.png");
     setCatalogue({server.url("/p/a.png"), server.url("/p/b.png")});
-    QListWidget* list = form().panel.Tabella_Mappe_Selezionate;
+    QListWidget* list = form().parts().panel.Tabella_Mappe_Selezionate;
     list->addItems({"a", "b"});
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     list->item(1)->setSelected(true);
@@ -211,7 +211,7 @@ TEST_F(FetchPassTest, APanelStartFetchesOnlyAChangedSelection) {
 
 TEST_F(FetchPassTest, APanelStartWithoutSelectionAsksForOneAndOpensThePanel) {
     setCatalogue({"http://h/a.jpg"});
-    form().panel.Tabella_Mappe_Selezionate->addItem("a");
+    form().parts().panel.Tabella_Mappe_Selezionate->addItem("a");
     state().listPictureKind[0] = 4;
     state().flagDownloadRunning = 1;
     // No language chosen yet: no text to show.
@@ -226,7 +226,7 @@ TEST_F(FetchPassTest, APanelStartWithoutSelectionAsksForOneAndOpensThePanel) {
         ASSERT_EQ(messages().shown.size(), text ? 1u : 0u) << language;
         EXPECT_EQ(text ? messages().last().text : QString(), QString::fromUtf8(text));
     }
-    EXPECT_TRUE(form().panel.SSTCfg->isVisibleTo(&form()));
+    EXPECT_TRUE(form().parts().panel.SSTCfg->isVisibleTo(&form()));
     EXPECT_EQ(state().listPictureKind[0], 4);
     EXPECT_EQ(state().flagDownloadRunning, 0);
 }

@@ -21,7 +21,7 @@ namespace {
 
 class PictureLoaderTest : public CatalogueFixture {
 protected:
-    PictureLoader& loader() { return form().pictureLoader(); }
+    PictureLoader& loader() { return *form().parts().pictureLoader; }
     void load(const QString& path, int slot) {
         loader().Load_JPG_GIF_PNG_On_Array(server.url(path), Integer(slot));
     }
@@ -33,7 +33,7 @@ protected:
         EXPECT_EQ(state().listPictureKind[slot], 1);
         EXPECT_FALSE(placeholder.isNull());
         EXPECT_EQ(state().listPicture[slot].encoded, placeholder.encoded);
-        EXPECT_EQ(form().views.Miniatura->picture().encoded, placeholder.encoded);
+        EXPECT_EQ(form().parts().views.Miniatura->picture().encoded, placeholder.encoded);
     }
 };
 
@@ -48,7 +48,7 @@ TEST_F(PictureLoaderTest, PicturesFillTheirSlotsAndTheThumbnailTransparentPartsO
     EXPECT_EQ(state().listPicture[3].naturalSize, QSize(64, 48));
     EXPECT_EQ(state().listPicture[3].encoded, bytes); // kept compressed, as downloaded
     EXPECT_EQ(readWorkFile("Nimbrisco7_Img.JPG"), bytes);
-    EXPECT_EQ(form().views.Miniatura->picture().encoded, bytes);
+    EXPECT_EQ(form().parts().views.Miniatura->picture().encoded, bytes);
 
     // A transparent PNG, whatever the case of its extension, is shown on white.
     serve("/radar.PNG", samples::transparentPng(QSize(40, 20)));
@@ -85,12 +85,12 @@ TEST_F(PictureLoaderTest, AnimatedPicturesGetConsecutiveNumberedCopiesThatArePla
     state().aniGifNumber = 5;
     for (int k = 0; k < 2; ++k) {
         state().GLOBAL_IMAGE_CURRENT_POINTER = Integer(k);
-        form().presentation().ShowPicture(state().listPicture[k]);
-        EXPECT_FALSE(form().views.ucAniGIF1->isHidden());
-        EXPECT_EQ(form().views.ucAniGIF1->FrameCount(), 2 + k);
+        form().parts().presentation->ShowPicture(state().listPicture[k]);
+        EXPECT_FALSE(form().parts().views.ucAniGIF1->isHidden());
+        EXPECT_EQ(form().parts().views.ucAniGIF1->FrameCount(), 2 + k);
     }
     // Before the next pass every copy goes back to the placeholder.
-    ASSERT_TRUE(form().slideshow().ResetAniGifFiles());
+    ASSERT_TRUE(form().parts().slideshow->ResetAniGifFiles());
     QFile placeholder(":/pic_not_available.gif");
     ASSERT_TRUE(placeholder.open(QIODevice::ReadOnly));
     EXPECT_EQ(readWorkFile("Nimbrisco7_Img_ANIGIF_6.gif"), placeholder.readAll());
@@ -120,10 +120,10 @@ TEST_F(PictureLoaderTest, StillBytesOfAnAnimatedOrScriptSourceAreShownAsAStillPi
         EXPECT_EQ(state().listPicture[0].encoded, c.bytes);
 
         state().GLOBAL_IMAGE_CURRENT_POINTER = 0;
-        form().presentation().ShowPicture(state().listPicture[0]);
-        EXPECT_FALSE(form().views.fotoBrowser->isHidden());
-        EXPECT_TRUE(form().views.ucAniGIF1->isHidden());
-        EXPECT_EQ(form().views.fotoBrowser->picture().encoded, c.bytes);
+        form().parts().presentation->ShowPicture(state().listPicture[0]);
+        EXPECT_FALSE(form().parts().views.fotoBrowser->isHidden());
+        EXPECT_TRUE(form().parts().views.ucAniGIF1->isHidden());
+        EXPECT_EQ(form().parts().views.fotoBrowser->picture().encoded, c.bytes);
     }
     // No numbered copy was made, so the next animated picture still takes number 1.
     EXPECT_EQ(state().aniGifNumber, 1);
@@ -136,7 +136,7 @@ TEST_F(PictureLoaderTest, ScriptSourceTakesThePictureOfTheScriptFolderAndNeverDo
     state().aniGifNumber = 2;
     state().listPictureKind[4] = 6;
     load("/forecast.php", 4);
-    expectPlaceholder(4, form().views.ErrLoadPicture);
+    expectPlaceholder(4, form().parts().views.ErrLoadPicture);
     EXPECT_FALSE(workFileExists("Nimbrisco7_Img_ANIGIF_2.gif"));
 
     const QByteArray gif = samples::animatedGif(QSize(10, 10), 2);
@@ -156,8 +156,8 @@ TEST_F(PictureLoaderTest, FailedDownloadsAndUndecodableFilesStoreTheirPlaceholde
     serve("/broken.gif", QByteArray("this is no picture at all", 25));
     serve("/broken.png", QByteArray(300, '\x7f'));
     state().aniGifNumber = 1;
-    const Picture& notAvailable = form().views.ImageNonDisponibile;
-    const Picture& loadingError = form().views.ErrLoadPicture;
+    const Picture& notAvailable = form().parts().views.ImageNonDisponibile;
+    const Picture& loadingError = form().parts().views.ErrLoadPicture;
     const struct {
         QString address;
         const Picture& placeholder;
@@ -184,8 +184,8 @@ TEST_F(PictureLoaderTest, NoLocalNameLeavesTheWorkDirectory) {
     loader().Load_JPG_GIF_PNG_On_Array(server.url("/pics/a.x/../../evil"), 0);
     loader().Load_JPG_GIF_PNG_On_Array(server.url("/pics/a.jpg%2F..%2F..%2Fevil"), 1);
     EXPECT_EQ(server.requestCount(), 0);
-    expectPlaceholder(0, form().views.ImageNonDisponibile);
-    expectPlaceholder(1, form().views.ImageNonDisponibile);
+    expectPlaceholder(0, form().parts().views.ImageNonDisponibile);
+    expectPlaceholder(1, form().parts().views.ImageNonDisponibile);
 
     // Nothing was written anywhere in the portable root but the work directory's own folders.
     QDirIterator it(root(), QDir::Files, QDirIterator::Subdirectories);
@@ -206,7 +206,7 @@ TEST_F(PictureLoaderTest, OnlyWebAddressesAreFetched) {
     for (const QString& address : refused) {
         SCOPED_TRACE(address.toStdString());
         loader().Load_JPG_GIF_PNG_On_Array(address, 0);
-        expectPlaceholder(0, form().views.ImageNonDisponibile);
+        expectPlaceholder(0, form().parts().views.ImageNonDisponibile);
     }
     EXPECT_FALSE(workFileExists("Nimbrisco7_Img.jpg"));
     EXPECT_FALSE(workFileExists("Nimbrisco7_Img.png"));

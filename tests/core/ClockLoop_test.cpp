@@ -5,9 +5,9 @@
 #include "LoopbackHttpServer.h"
 
 #include "base/ClickLabel.h"
-#include "core/ClockLoop.h"
 #include "base/DownloadLimit.h"
 #include "base/NumericText.h"
+#include "core/ClockLoop.h"
 #include "core/PanelControl.h"
 #include "core/WaitTexts.h"
 #include "platform/HttpControl.h"
@@ -53,56 +53,6 @@ TEST(WaitTexts, CountdownRetryAndProgressInFourLanguages) {
     }
 }
 
-TEST(DownloadLimit, LenientTextsAndAPassOnThe57thStepOfEightSecondsAtFifteenMinutes) {
-    const std::pair<const char*, double> cases[] = {{"  8 ", 8.0}, {"7.5min", 7.5}, {"12e", 12.0},
-                                                    {"abc", 0.0},  {"-", 0.0},      {"1e999", 0.0}};
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(numericValue(QString::fromLatin1(text)), value) << text;
-    EXPECT_EQ(downloadlimit::limit(QStringLiteral("15")), 450.0);
-    EXPECT_EQ(downloadlimit::advance(448, QStringLiteral("8")), 456);
-    EXPECT_FALSE(downloadlimit::passDue(450, QStringLiteral("15")));
-    EXPECT_TRUE(downloadlimit::passDue(451, QStringLiteral("15")));
-    EXPECT_EQ(downloadlimit::advance(2147483600, QStringLiteral("100")), 2147483647);
-    EXPECT_EQ(downloadlimit::advance(10, QStringLiteral("x")), 10);
-}
-
-TEST(DownloadLimit, TheSaveCheckAndTheCounterReadATimerTextAlikeUnderEveryLocale) {
-    const struct {
-        const char* text;
-        bool number; // the save takes it as typed
-        double value;
-    } cases[] = {{"1.000", true, 1.0},    {"1,000", true, 1.0},   {"20,5", true, 20.5},
-                 {"2.5", true, 2.5},      {" 15 ", true, 15.0},   {"1e9", true, 1e9},
-                 {"1.000,5", false, 1.0}, {"15abc", false, 15.0}, {"1e400", false, 0.0}};
-    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::Italian, QLocale::Italy),
-                                  QLocale(QLocale::German, QLocale::Germany),
-                                  QLocale(QLocale::English, QLocale::UnitedStates),
-                                  QLocale(QLocale::French, QLocale::France)}) {
-        QLocale::setDefault(locale);
-        for (const auto& c : cases) {
-            SCOPED_TRACE(locale.name().toStdString() + " " + c.text);
-            const QString text = QString::fromLatin1(c.text);
-            double checked = -1;
-            EXPECT_EQ(parseNumber(text, checked), c.number);
-            EXPECT_EQ(checked, c.value);
-            EXPECT_EQ(numericValue(text), c.value);
-        }
-        EXPECT_EQ(downloadlimit::limit(QStringLiteral("20,5")), 615.0);
-    }
-    QLocale::setDefault(QLocale::c());
-}
-
-TEST(DownloadLimit, HugeDownloadTimesKeepTheLimitWithinTheCounter) {
-    for (const char* minutes : {"71582786", "1e9", "1e308"}) {
-        SCOPED_TRACE(minutes);
-        const QString text = QString::fromLatin1(minutes);
-        // A pass is not due after a few steps, and a counter pushed above the limit is due.
-        EXPECT_FALSE(downloadlimit::passDue(100000, text));
-        EXPECT_TRUE(downloadlimit::passDue(downloadlimit::aboveLimit(text, 100), text));
-        EXPECT_TRUE(downloadlimit::passDue(2147483647, text));
-    }
-}
-
 // A window past its start-up files, pointed at a loopback catalogue service.
 class ClockLoopTest : public FormFixture {
 protected:
@@ -117,15 +67,15 @@ protected:
         clock().realWaitMs = 1;
     }
 
-    ClockLoop& loop() { return form().clockLoop(); }
-    BarControls& bar() { return form().bar; }
+    ClockLoop& loop() { return *form().parts().clockLoop; }
+    BarControls& bar() { return form().parts().bar; }
     QString countdown() { return bar().lCountDown->text(); }
 
     // One tick of the general clock, then the probe's completion when one is on its way.
     void tickAndWaitForReply() {
-        QSignalSpy completed(form().Inet1, &platform::HttpControl::StateChanged);
+        QSignalSpy completed(form().parts().Inet1, &platform::HttpControl::StateChanged);
         loop().generalClock_Timer();
-        if (form().Inet1->StillExecuting()) {
+        if (form().parts().Inet1->StillExecuting()) {
             ASSERT_TRUE(completed.wait(10000));
         }
     }
@@ -146,16 +96,16 @@ TEST_F(ClockLoopTest, StartOrderProbeMarkerLogoPanelTimerSlideshowThenOnlyTheInd
 
     // The reply arrived between two ticks: the next one connects.
     loop().generalClock_Timer();
-    ASSERT_TRUE(form().utilityTmr.isActive());
+    ASSERT_TRUE(form().parts().timers.utilityTmr.isActive());
 
     // The first utility tick shows the logo, the second releases the panel-control timer,
     // whose tick starts the slideshow.
     loop().utilityTmr_Timer();
-    EXPECT_FALSE(form().panControl.isActive());
+    EXPECT_FALSE(form().parts().timers.panControl.isActive());
     loop().utilityTmr_Timer();
-    EXPECT_TRUE(form().panControl.isActive());
-    form().panelControl().panControl_Timer();
-    EXPECT_TRUE(form().imgClock.isActive());
+    EXPECT_TRUE(form().parts().timers.panControl.isActive());
+    form().parts().panelControl->panControl_Timer();
+    EXPECT_TRUE(form().parts().timers.imgClock.isActive());
 
     // Catalogue replies now replace the probe's and the slideshow owns the bar: only the
     // indicator follows the connection.
@@ -171,7 +121,7 @@ TEST_F(ClockLoopTest, StartOrderProbeMarkerLogoPanelTimerSlideshowThenOnlyTheInd
 
 TEST_F(ClockLoopTest, CountdownRunsTenToOneWithTheProxyFallbackOnTheTenthTick) {
     routeProbe(HttpResponse::hang());
-    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
+    QGroupBox* question = form().parts().proxySettings->frame().Frame_Select_Connection;
     int questions = 0;
     clock().onSleep = [&](int) {
         if (!question->isHidden()) {
@@ -188,7 +138,7 @@ TEST_F(ClockLoopTest, CountdownRunsTenToOneWithTheProxyFallbackOnTheTenthTick) {
     // An early fallback would restart the count before "1".
     EXPECT_EQ(shown, QStringList({"10", "9", "8", "7", "6", "5", "4", "3", "2", "1", "10"}));
     EXPECT_EQ(questions, 1);
-    EXPECT_TRUE(form().generalClock.isActive());
+    EXPECT_TRUE(form().parts().timers.generalClock.isActive());
     // Still the one probe (it may reach the server only now on a busy machine).
     if (server.requestCount() == 0)
         QSignalSpy(&server, &LoopbackHttpServer::requestReceived).wait(5000);
@@ -202,7 +152,7 @@ TEST_F(ClockLoopTest, AReplyWithoutTheMarkerShowsTheRetryNoticeAndProbesAgain) {
     loop().generalClock_Timer();
     EXPECT_EQ(countdown(), kRetryEnglish);
     EXPECT_EQ(loop().probePhase, 0);
-    EXPECT_FALSE(form().utilityTmr.isActive());
+    EXPECT_FALSE(form().parts().timers.utilityTmr.isActive());
     tickAndWaitForReply();
     EXPECT_EQ(server.requestCount(), 2);
 }
@@ -224,19 +174,19 @@ TEST_F(ClockLoopTest, LostProbesKeepTheCountdownAndGoOutAgainOnlyOnTheTenthTick)
     LoopbackHttpServer silent;
     silent.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang());
     state().endpointBase = silent.url(QStringLiteral("/nimbrisco/catalogue?"));
-    form().Inet1->setRequestTimeout(200);
+    form().parts().Inet1->setRequestTimeout(200);
     // Six more ticks reach the tenth: the lost probe goes out again, to the silent service.
     for (int tick = 0; tick < 6; ++tick)
         tickAndWaitForReply();
     EXPECT_EQ(silent.requestCount(), 1);
     expectStillWaiting("silent service");
 
-    form().Inet1->setRequestTimeout(0);
+    form().parts().Inet1->setRequestTimeout(0);
     silent.route(QStringLiteral("/nimbrisco/catalogue"), HttpResponse::hang());
     for (int tick = 0; tick < 7; ++tick)
         loop().generalClock_Timer();
-    ASSERT_TRUE(form().Inet1->StillExecuting());
-    form().Inet1->Cancel();
+    ASSERT_TRUE(form().parts().Inet1->StillExecuting());
+    form().parts().Inet1->Cancel();
     expectStillWaiting("cancelled probe");
 }
 
@@ -247,7 +197,7 @@ TEST_F(ClockLoopTest, ADeadServiceKeepsTheCountdownAndProbeCadenceAndRewritesNoS
     routeProbe(HttpResponse::withStatus(503));
     QObject::connect(&server, &LoopbackHttpServer::requestReceived, &server,
                      [&](const QString&) { probes << clock().now(); });
-    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
+    QGroupBox* question = form().parts().proxySettings->frame().Frame_Select_Connection;
     int questions = 0;
     bool wasOpen = false;
     bool probeWhileAnotherRuns = false;
@@ -256,8 +206,8 @@ TEST_F(ClockLoopTest, ADeadServiceKeepsTheCountdownAndProbeCadenceAndRewritesNoS
         questions += open && !wasOpen;
         wasOpen = open;
     };
-    QObject::connect(form().Inet1, &platform::HttpControl::StateChanged, &server,
-                     [&](int) { probeWhileAnotherRuns |= form().Inet1->StillExecuting(); });
+    QObject::connect(form().parts().Inet1, &platform::HttpControl::StateChanged, &server,
+                     [&](int) { probeWhileAnotherRuns |= form().parts().Inet1->StillExecuting(); });
 
     const auto tick = [&] {
         clock().advance(500);
@@ -318,7 +268,7 @@ TEST_F(ClockLoopTest, TheFallbackQuestionClosesAtOnceWhenTheServiceAnswersBehind
     server.route(QStringLiteral("/nimbrisco/catalogue"), [&](const testsupport::HttpRequest&) {
         return alive ? HttpResponse::ok("ZEP_REPLY_TO_CLIENT<P>") : HttpResponse::drop();
     });
-    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
+    QGroupBox* question = form().parts().proxySettings->frame().Frame_Select_Connection;
     int questionSteps = 0;
     clock().onSleep = [&](int) {
         if (!question->isHidden() && ++questionSteps == 3)
@@ -334,7 +284,7 @@ TEST_F(ClockLoopTest, TheFallbackQuestionClosesAtOnceWhenTheServiceAnswersBehind
     EXPECT_GT(questionSteps, 3);
     EXPECT_LT(questionSteps, ClockLoop::kFallbackQuestionMs / 200);
     loop().generalClock_Timer();
-    EXPECT_TRUE(form().utilityTmr.isActive());
+    EXPECT_TRUE(form().parts().timers.utilityTmr.isActive());
     EXPECT_TRUE(bar().lCountDown->isHidden());
 }
 
@@ -359,20 +309,20 @@ TEST_F(ClockLoopTest, AServiceThatAnswersOnlyAfterAMinuteLeadsToTheFirstPicture)
     writeWorkFile("Nimbrisco7_Config.dat", "15\r\n8\r\nFull_Screen\r\n\r\n\r\n");
     writeWorkFile("Nimbrisco7_Picture_List.dat", "0\r\n1\r\n\r\n\r\n");
     int ticks = 0;
-    while (!form().utilityTmr.isActive() && ticks++ < 1000) {
+    while (!form().parts().timers.utilityTmr.isActive() && ticks++ < 1000) {
         clock().advance(500);
         tickAndWaitForReply();
     }
-    ASSERT_TRUE(form().utilityTmr.isActive());
+    ASSERT_TRUE(form().parts().timers.utilityTmr.isActive());
     // Connected at most one probe interval after the service came back.
     EXPECT_LE(start.msecsTo(clock().now()), 60000 + ClockLoop::kProbeRetryMs + 1000);
 
     // The logo, the panel timer, then the first step loads the catalogue and shows the picture.
     loop().utilityTmr_Timer();
     loop().utilityTmr_Timer();
-    form().panelControl().panControl_Timer();
-    ASSERT_TRUE(form().imgClock.isActive());
-    form().slideshow().imgClock_Timer();
+    form().parts().panelControl->panControl_Timer();
+    ASSERT_TRUE(form().parts().timers.imgClock.isActive());
+    form().parts().slideshow->imgClock_Timer();
     EXPECT_EQ(state().pictureCount, 1);
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
     EXPECT_EQ(state().listPicture[0].encoded, picture);
@@ -383,7 +333,7 @@ TEST_F(ClockLoopTest, AtTheFirstStartTheConnectionQuestionWaitsForAPersonBeforeA
     QFile::remove(workPath("Nimbrisco7_Proxy.dat"));
     clock().realWaitMs = 0;
     routeProbe(HttpResponse::ok("ZEP_REPLY_TO_CLIENT<P>"));
-    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
+    QGroupBox* question = form().parts().proxySettings->frame().Frame_Select_Connection;
     int steps = 0;
     bool shownThroughout = true;
     clock().onSleep = [&](int) {
@@ -392,7 +342,7 @@ TEST_F(ClockLoopTest, AtTheFirstStartTheConnectionQuestionWaitsForAPersonBeforeA
             shownThroughout &= steps == 1 || !question->isHidden();
             return;
         }
-        form().proxySettings().Connection_Selected_Click();
+        form().parts().proxySettings->Connection_Selected_Click();
     };
     tickAndWaitForReply();
     EXPECT_TRUE(shownThroughout);

@@ -23,29 +23,29 @@ protected:
         loadForm();
         ASSERT_EQ(state().ExitToProgram, 0);
         state().Lingua = 1;
-        form().panControl.start();
+        form().parts().timers.panControl.start();
         messages().clear();
     }
 
-    PanelControl& control() { return form().panelControl(); }
-    PanelControls& panel() { return form().panel; }
+    PanelControl& control() { return *form().parts().panelControl; }
+    PanelControls& panel() { return form().parts().panel; }
 };
 
 TEST_F(PanelControlTest, TheTickWrapsAfter31999AndCommandsWaitForTheRunningStep) {
     WindowCloseSpy closes(&form());
-    form().imgClock.stop();
+    form().parts().timers.imgClock.stop();
     state().clockStatus = 1;
     state().panelTick = 31998;
     control().panControl_Timer();
     EXPECT_EQ(state().panelTick, 31999);
-    EXPECT_FALSE(form().imgClock.isActive());
+    EXPECT_FALSE(form().parts().timers.imgClock.isActive());
     state().clockStatus = 0;
     control().panControl_Timer(); // the running state switches the slideshow timer on
     EXPECT_EQ(state().panelTick, 1);
-    EXPECT_TRUE(form().imgClock.isActive());
+    EXPECT_TRUE(form().parts().timers.imgClock.isActive());
 
     // The end after a clean-up leaves the files deleted, so that the next start is a first run.
-    form().configFiles().DeleteConfigurationFiles();
+    form().parts().configFiles->DeleteConfigurationFiles();
     state().FlagRestart = kTrue;
     state().clockStatus = 1;
     state().flagCmdButton = 2;
@@ -65,7 +65,7 @@ TEST_F(PanelControlTest, OpenPanelStateOpensItWithTheQuitButtonOffUntilTheNextTi
     EXPECT_EQ(state().flagCmdButton, 3);
     EXPECT_EQ(state().cntCounterDwLoadImage, 0);
     EXPECT_FALSE(panel().SSTCfg->isHidden());
-    EXPECT_TRUE(form().panControl.isActive());
+    EXPECT_TRUE(form().parts().timers.panControl.isActive());
     EXPECT_FALSE(panel().SSTCfg_ExitProgram->isEnabled());
     control().panControl_Timer();
     EXPECT_TRUE(panel().SSTCfg_ExitProgram->isEnabled());
@@ -85,16 +85,16 @@ TEST_F(PanelControlTest, OrderlyEndSavesClosesSaysGoodbyeAndOpensTheInfoPage) {
     ASSERT_EQ(messages().shown.size(), 1u);
     EXPECT_TRUE(messages().shown[0].text.startsWith(QStringLiteral("Program ended")));
     EXPECT_EQ(shell().opened, std::vector<QString>{"http://www.nimbrisco.net/info.html"});
-    EXPECT_FALSE(form().generalClock.isActive());
+    EXPECT_FALSE(form().parts().timers.generalClock.isActive());
     EXPECT_FALSE(panel().SSTCfg_ExitProgram->isEnabled()); // no second end
 }
 
 TEST_F(PanelControlTest, ExitButtonClosesWithoutSavingOrTalking) {
     WindowCloseSpy closes(&form());
     QFile::remove(workPath(kConfig));
-    emit form().bar.btTermina->clicked();
+    emit form().parts().bar.btTermina->clicked();
     EXPECT_EQ(closes.closeRequests, 1);
-    EXPECT_FALSE(form().generalClock.isActive());
+    EXPECT_FALSE(form().parts().timers.generalClock.isActive());
     EXPECT_FALSE(workFileExists(kConfig));
     EXPECT_TRUE(messages().shown.empty());
     EXPECT_TRUE(shell().opened.empty());

@@ -8,6 +8,7 @@
 #include "storage/ProxySettings.h"
 #include "storage/TownSettings.h"
 
+#include "i18n/LanguageChoice.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,8 +32,9 @@ TEST_F(StartupTest, EmptyRootGetsWorkDirectoriesAndOnlyTheGeneralClockRuns) {
         EXPECT_TRUE(QFileInfo(root() + "Data/Nimbrisco7_Work/" + sub).isDir()) << sub;
     EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
               QFileInfo(root() + "Data/Nimbrisco7_Work/Nimbrisco_Collections").canonicalFilePath());
-    EXPECT_TRUE(form().generalClock.isActive());
-    for (QTimer* t : {&form().panControl, &form().imgClock, &form().utilityTmr})
+    EXPECT_TRUE(form().parts().timers.generalClock.isActive());
+    for (QTimer* t : {&form().parts().timers.panControl, &form().parts().timers.imgClock,
+                      &form().parts().timers.utilityTmr})
         EXPECT_FALSE(t->isActive());
 }
 
@@ -60,7 +62,7 @@ TEST_F(StartupTest, EmptyPictureListRestartsAsFirstRunOtherwiseTheSettingsAreKep
     writeWorkFile(ConfigFiles::kConfigFile, settings);
     rebuildForm(QString());
     loadForm();
-    EXPECT_EQ(form().panel.SSTCfg_timeDwLoad->text(), "30");
+    EXPECT_EQ(form().parts().panel.SSTCfg_timeDwLoad->text(), "30");
     EXPECT_EQ(state().fullScreenFlag, 0);
     EXPECT_EQ(readWorkFile(ConfigFiles::kPictureListFile), QByteArray("7\r\n40\r\n\r\n\r\n"));
 }
@@ -100,27 +102,28 @@ TEST_F(StartupTest, FirstStartQuestionsAndTheTownFrameLieInsideSmallScreens) {
         rebuildForm(QString());
         loadForm();
         const QRect inside(QPoint(0, 0), screen);
-        EXPECT_TRUE(inside.contains(form().panel.SSTCfg->geometry())) << screen.width();
-        QWidget* language = form().languageFrame.Frame_Select_Language;
-        QWidget* connection = form().connectionFrame.Frame_Select_Connection;
+        EXPECT_TRUE(inside.contains(form().parts().panel.SSTCfg->geometry())) << screen.width();
+        QWidget* language = form().parts().languageChoice->frame().Frame_Select_Language;
+        QWidget* connection = form().parts().proxySettings->frame().Frame_Select_Connection;
         QRect languageShown, connectionShown;
         clock().onSleep = [&](int) {
             if (!language->isHidden()) {
                 languageShown = language->geometry();
-                form().languageFrame.English_01->click();
+                form().parts().languageChoice->frame().English_01->click();
             }
             if (!connection->isHidden()) {
                 connectionShown = connection->geometry();
-                form().proxySettings().Connection_Selected_Click();
+                form().parts().proxySettings->Connection_Selected_Click();
             }
         };
         state().Lingua = 999;
-        form().languageSettings().ChooseLanguage();
-        form().proxySettings().AskConnectionType();
-        form().townSettings().ShowTownFrame();
+        form().parts().languageChoice->ChooseLanguage();
+        form().parts().proxySettings->AskConnectionType();
+        form().parts().townSettings->ShowTownFrame();
         EXPECT_TRUE(inside.contains(languageShown)) << screen.width();
         EXPECT_TRUE(inside.contains(connectionShown)) << screen.width();
-        EXPECT_TRUE(inside.contains(form().townFrame.FormYourTown->geometry())) << screen.width();
+        EXPECT_TRUE(inside.contains(form().parts().townSettings->frame().FormYourTown->geometry()))
+            << screen.width();
         clock().onSleep = nullptr;
     }
 }
@@ -130,11 +133,11 @@ TEST_F(StartupTest, TooManyFieldsWarnPerExtraDashAndStillStart) {
     loadForm();
     EXPECT_EQ(messages().texts().count(kTooMany), 3);
     EXPECT_EQ(state().flagLocalhost, 0); // the eleventh field is not read
-    EXPECT_TRUE(form().generalClock.isActive());
+    EXPECT_TRUE(form().parts().timers.generalClock.isActive());
 
     // The credit records are split the same way.
     messages().clear();
-    form().startup().Splitta5("a-b-c-d-e-f");
+    form().parts().startup->Splitta5("a-b-c-d-e-f");
     EXPECT_EQ(messages().texts(), QStringList{kTooMany});
 }
 
@@ -151,7 +154,7 @@ TEST_F(StartupTest, UnwritableRootEndsTheStartWithAMessage) {
     EXPECT_EQ(state().ExitToProgram, 1);
     ASSERT_FALSE(messages().shown.empty());
     EXPECT_TRUE(messages().last().text.contains("Data"));
-    EXPECT_FALSE(form().generalClock.isActive());
+    EXPECT_FALSE(form().parts().timers.generalClock.isActive());
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include "storage/ProxySettings.h"
 #include <csignal>
 
 using testsupport::HttpResponse;
@@ -38,8 +39,9 @@ protected:
         loadForm();
         ASSERT_EQ(state().ExitToProgram, 0);
         // Nothing of the program's own runs in between: each test sets the state it needs.
-        for (QTimer* t : {&form().generalClock, &form().utilityTmr, &form().panControl,
-                          &form().imgClock, &form().Timer4000})
+        for (QTimer* t : {&form().parts().timers.generalClock, &form().parts().timers.utilityTmr,
+                          &form().parts().timers.panControl, &form().parts().timers.imgClock,
+                          &form().parts().timers.Timer4000})
             t->stop();
         messages().clear();
         closes = std::make_unique<WindowCloseSpy>(&form());
@@ -156,7 +158,7 @@ TEST_F(TerminationSignalsTest, SigtermClosesTheBoxAStepWaitsOnAndEndsInOrder) {
     });
     poll.start(5);
     QSignalSpy ended(termination.get(), &TerminationSignals::ended);
-    form().slideshow().imgClock_Timer();
+    form().parts().slideshow->imgClock_Timer();
     // The step went on to its end once the box had closed; the second box never opened.
     EXPECT_EQ(boxes, 1);
     EXPECT_EQ(state().clockStatus, 0);
@@ -173,7 +175,7 @@ TEST_F(EndDuringAPassTest, SigtermAbortsTheDownloadInFlightAndEndsInOrder) {
                              std::raise(SIGTERM);
                      });
     QSignalSpy ended(termination.get(), &TerminationSignals::ended);
-    form().slideshow().imgClock_Timer();
+    form().parts().slideshow->imgClock_Timer();
     EXPECT_EQ(server.requestCount("/slow.jpg"), 1);
     EXPECT_EQ(server.requestCount("/next.jpg"), 0);
     ASSERT_TRUE(ended.count() > 0 || ended.wait(kWaitMs));
@@ -193,15 +195,16 @@ TEST_F(EndDuringAPassTest, TheWindowClosedFromOutsideEndsThePassAtOnceAndLeavesE
                              form().close();
                      });
     QSignalSpy aborted(&server, &testsupport::LoopbackHttpServer::connectionClosed);
-    form().slideshow().imgClock_Timer();
+    form().parts().slideshow->imgClock_Timer();
     EXPECT_TRUE(ending().requested());
     EXPECT_NE(state().ExitToProgram, 0);
     // The download was dropped by the program, not finished by the server.
     EXPECT_TRUE(aborted.count() > 0 || aborted.wait(kWaitMs));
     EXPECT_EQ(server.requestCount("/next.jpg"), 0);
     EXPECT_EQ(state().clockStatus, 0);
-    for (QTimer* t : {&form().generalClock, &form().utilityTmr, &form().panControl,
-                      &form().imgClock, &form().Timer4000})
+    for (QTimer* t : {&form().parts().timers.generalClock, &form().parts().timers.utilityTmr,
+                      &form().parts().timers.panControl, &form().parts().timers.imgClock,
+                      &form().parts().timers.Timer4000})
         EXPECT_FALSE(t->isActive());
     // Nothing saved, nothing replaced.
     EXPECT_EQ(workFiles(workDir()), before);
@@ -218,7 +221,7 @@ TEST_F(TerminationSignalsTest, SigtermDuringTheConnectionWaitsQuestionEndsInOrde
     writeWorkFile("Nimbrisco7_Proxy.dat", "\r\n\r\n\r\n\r\n0\r\n");
     const QByteArray config = readWorkFile(kConfig);
     QFile::remove(workPath(kConfig));
-    QGroupBox* question = form().connectionFrame.Frame_Select_Connection;
+    QGroupBox* question = form().parts().proxySettings->frame().Frame_Select_Connection;
     int stepsAfterSignal = -1;
     clock().onSleep = [&](int) {
         if (stepsAfterSignal >= 0)
@@ -228,12 +231,12 @@ TEST_F(TerminationSignalsTest, SigtermDuringTheConnectionWaitsQuestionEndsInOrde
     };
     QSignalSpy ended(termination.get(), &TerminationSignals::ended);
     for (int tick = 0; tick < 10 && ended.count() == 0; ++tick)
-        form().clockLoop().generalClock_Timer();
+        form().parts().clockLoop->generalClock_Timer();
     ASSERT_TRUE(ended.count() > 0 || ended.wait(kWaitMs));
     EXPECT_TRUE(question->isHidden());
     EXPECT_LT(stepsAfterSignal, 3);
     EXPECT_EQ(readWorkFile(kConfig), config);
-    EXPECT_FALSE(form().generalClock.isActive());
+    EXPECT_FALSE(form().parts().timers.generalClock.isActive());
 }
 
 TEST_F(TerminationSignalsTest, AfterACleanUpTheFilesStayDeleted) {

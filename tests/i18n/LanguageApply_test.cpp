@@ -14,13 +14,13 @@ class LanguageApply : public FormFixture {
 protected:
     void apply(int lingua) {
         state().Lingua = static_cast<Integer>(lingua);
-        form().language().ApplyLanguage();
+        form().parts().language->ApplyLanguage();
     }
-    QString tab(int i) { return form().panel.SSTCfg->tabText(i); }
+    QString tab(int i) { return form().parts().panel.SSTCfg->tabText(i); }
     void showDisplayMode(const QString& key, int lingua) {
         state().Lingua = static_cast<Integer>(lingua);
-        form().panel.txtDisplay->setText(key);
-        form().language().ShowDisplayModeName();
+        form().parts().panel.txtDisplay->setText(key);
+        form().parts().language->ShowDisplayModeName();
     }
 };
 
@@ -28,7 +28,7 @@ TEST_F(LanguageApply, EveryCaptionRowNamesAControlAndHasFourTexts) {
     ASSERT_EQ(i18n::kCaptionRowCount, 46);
     for (int i = 0; i < i18n::kCaptionRowCount; ++i) {
         const i18n::CaptionRow& row = i18n::kCaptionRows[i];
-        EXPECT_NE(form().language().captionTarget(QString::fromLatin1(row.control)), nullptr)
+        EXPECT_NE(form().parts().language->captionTarget(QString::fromLatin1(row.control)), nullptr)
             << row.control;
         for (int code = 1; code <= 4; ++code)
             EXPECT_FALSE(i18n::fourLanguage(row.texts, code)->isEmpty()) << row.control << code;
@@ -36,12 +36,12 @@ TEST_F(LanguageApply, EveryCaptionRowNamesAControlAndHasFourTexts) {
 }
 
 TEST_F(LanguageApply, EachLanguageSetsTabsCaptionsAndTooltips) {
-    const PanelControls& p = form().panel;
-    const BarControls& b = form().bar;
+    const PanelControls& p = form().parts().panel;
+    const BarControls& b = form().parts().bar;
 
-    form().panel.SSTCfg->setCurrentWidget(p.pagePictureSelection);
+    form().parts().panel.SSTCfg->setCurrentWidget(p.pagePictureSelection);
     apply(2);
-    EXPECT_EQ(form().panel.SSTCfg->currentWidget(), p.pageTools);
+    EXPECT_EQ(form().parts().panel.SSTCfg->currentWidget(), p.pageTools);
     EXPECT_EQ(tab(1), QStringLiteral("Scelta   Immagini"));
 
     apply(3);
@@ -56,7 +56,7 @@ TEST_F(LanguageApply, EachLanguageSetsTabsCaptionsAndTooltips) {
 }
 
 TEST_F(LanguageApply, HelpTextsHideTheMarkersAndOnlyTheClearLabelKnowsNoLanguage) {
-    PanelControls& p = form().panel;
+    PanelControls& p = form().parts().panel;
     const QList<Shape*> markers = {p.Pallino_Rosso_Timers, p.Pallino_Rosso_Run_Exit,
                                    p.Pallino_Rosso_Tools};
     apply(4);
@@ -74,10 +74,10 @@ TEST_F(LanguageApply, HelpTextsHideTheMarkersAndOnlyTheClearLabelKnowsNoLanguage
 }
 
 TEST_F(LanguageApply, DisplayModeNameMatchesTheKeyExactly) {
-    QLineEdit* name = form().panel.txtDisplay2;
-    form().panel.txtDisplay->show();
+    QLineEdit* name = form().parts().panel.txtDisplay2;
+    form().parts().panel.txtDisplay->show();
     showDisplayMode(QStringLiteral("Full_Screen"), 2);
-    EXPECT_TRUE(form().panel.txtDisplay->isHidden());
+    EXPECT_TRUE(form().parts().panel.txtDisplay->isHidden());
     EXPECT_EQ(name->text(), QStringLiteral("Tutto_schermo"));
     showDisplayMode(QStringLiteral("full_screen"), 4);
     EXPECT_EQ(name->text(), QString::fromUtf8("Dimensión Original"));

@@ -45,7 +45,7 @@ TEST_F(LanguageMessages, EachBearsItsTitleAndIconAndNeedsALanguage) {
         SCOPED_TRACE(c.text.toStdString());
         messages().clear();
         state().Lingua = static_cast<Integer>(c.code);
-        c.show(form().language());
+        c.show(*form().parts().language);
         ASSERT_EQ(messages().shown.size(), 1u);
         EXPECT_EQ(messages().last().text, c.text);
         EXPECT_EQ(messages().last().title, c.title.isEmpty() ? platform::kAppTitle : c.title);
@@ -56,7 +56,7 @@ TEST_F(LanguageMessages, EachBearsItsTitleAndIconAndNeedsALanguage) {
     for (int code : {999, 0, 5}) {
         state().Lingua = static_cast<Integer>(code);
         for (int i = 0; i < 6; ++i) // all but the own-pictures note
-            cases[i].show(form().language());
+            cases[i].show(*form().parts().language);
     }
     EXPECT_TRUE(messages().shown.empty()) << "a message without a language";
 }

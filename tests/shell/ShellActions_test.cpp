@@ -48,12 +48,13 @@ class ShellActionsTest : public FormFixture {};
 TEST_F(ShellActionsTest, ShellOpenReportsTheShellsResult) {
     shell().openResult = 31;
     ShellError e;
-    EXPECT_EQ(form().shellActions().ShellOpen("http://help.example/page", &e), kFalse);
+    EXPECT_EQ(form().parts().shellActions->ShellOpen("http://help.example/page", &e), kFalse);
     EXPECT_EQ(e.number, kBase + 31);
     EXPECT_EQ(shell().opened, std::vector<QString>{"http://help.example/page"});
     for (int success : {33, -5}) {
         shell().openResult = success;
-        EXPECT_EQ(form().shellActions().ShellOpen("http://help.example/page"), kTrue) << success;
+        EXPECT_EQ(form().parts().shellActions->ShellOpen("http://help.example/page"), kTrue)
+            << success;
     }
 }
 
@@ -61,7 +62,7 @@ TEST_F(ShellActionsTest, RemoteHelpWarnsThenStartsTheProgramOfItsLanguageOrSaysI
     prepareDirectoriesOnly();
     state().Lingua = 3;
     shell().startResult = true;
-    form().shellActions().RunTeamViewer_Click();
+    form().parts().shellActions->RunTeamViewer_Click();
     ASSERT_EQ(messages().shown.size(), 1u);
     EXPECT_TRUE(messages().shown[0].text.startsWith(
         "You are incoming to run TeamViewer, a Remote Control software.\r\n"
@@ -72,7 +73,7 @@ TEST_F(ShellActionsTest, RemoteHelpWarnsThenStartsTheProgramOfItsLanguageOrSaysI
     messages().clear();
     state().Lingua = 2;
     shell().startResult = false;
-    form().shellActions().RunTeamViewer_Click();
+    form().parts().shellActions->RunTeamViewer_Click();
     ASSERT_EQ(messages().shown.size(), 2u);
     EXPECT_TRUE(messages().shown[0].text.startsWith(
         "Stai per lanciare il software di assistenza Remota TeamViewer"));

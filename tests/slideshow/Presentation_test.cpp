@@ -75,15 +75,15 @@ protected:
         FormFixture::SetUp();
         prepareDirectoriesOnly();
         state().aniGifTag = "_ANIGIF_";
-        tw::setHeight(form().bar.whoWeAre, form().units(), 600);
+        tw::setHeight(form().parts().bar.whoWeAre, form().platform().units(), 600);
     }
     void show(const QString& mode, const QByteArray& bytes) {
-        form().panel.txtDisplay->setText(mode);
-        form().presentation().ShowPicture(pictureOf(bytes));
+        form().parts().panel.txtDisplay->setText(mode);
+        form().parts().presentation->ShowPicture(pictureOf(bytes));
     }
-    ViewControls& views() { return form().views; }
+    ViewControls& views() { return form().parts().views; }
     std::array<int, 4> twipsOf(QWidget* w) {
-        const platform::Units u = form().units();
+        const platform::Units u = form().platform().units();
         return {tw::left(w, u), tw::top(w, u), tw::width(w, u), tw::height(w, u)};
     }
     void expectOnlyVisible(QWidget* shown) {
@@ -94,16 +94,16 @@ protected:
 };
 
 TEST_F(PresentationTest, FullScreenFitsASmallPictureToTheHeight) {
-    form().bar.btWait->show();
-    form().bar.btSetup->hide();
+    form().parts().bar.btWait->show();
+    form().parts().bar.btSetup->hide();
     show("Full_Screen", samples::jpeg(QSize(400, 300)));
     EXPECT_EQ(state().fullScreenFlag, 1);
     EXPECT_TRUE(views().fotoBrowser->Stretch());
     // HIMETRIC (7057, 0, 36686, 27517) in twips.
     EXPECT_EQ(twipsOf(views().fotoBrowser), (std::array<int, 4>{4001, 0, 20798, 15600}));
     expectOnlyVisible(views().fotoBrowser);
-    EXPECT_FALSE(form().bar.btSetup->isHidden());
-    EXPECT_TRUE(form().bar.btWait->isHidden());
+    EXPECT_FALSE(form().parts().bar.btSetup->isHidden());
+    EXPECT_TRUE(form().parts().bar.btWait->isHidden());
     // Decoded at the size shown, not at the picture's own.
     const QImage shown = views().fotoBrowser->displayImage();
     EXPECT_EQ(shown.size(), views().fotoBrowser->size());
@@ -124,12 +124,12 @@ TEST_F(PresentationTest, AnyOtherModeTextCentresAndCutsALargePicture) {
 TEST_F(PresentationTest, RenderedPageCoversTheScreenUnstretched) {
     state().GLOBAL_IMAGE_CURRENT_POINTER = 7;
     state().listPictureKind[7] = 2;
-    form().bar.whoWeAre->hide();
+    form().parts().bar.whoWeAre->hide();
     show("Full_Screen", samples::jpeg(QSize(1920, 1080)));
     EXPECT_FALSE(views().fotoBrowser->Stretch());
     EXPECT_EQ(twipsOf(views().fotoBrowser), (std::array<int, 4>{0, 0, 28800, 16200}));
-    EXPECT_FALSE(form().bar.whoWeAre->isHidden());
-    form().presentation().ShowWebView();
+    EXPECT_FALSE(form().parts().bar.whoWeAre->isHidden());
+    form().parts().presentation->ShowWebView();
     expectOnlyVisible(views().webvis);
 }
 
@@ -160,10 +160,10 @@ TEST_F(PresentationTest, AnimatedPicturesPlayTheNumberedFilesInOrder) {
 TEST_F(PresentationTest, DisplayModeButtonTogglesAndMarksTheConfigurationForSaving) {
     for (const auto& [from, to] :
          {std::pair("Normal", "Full_Screen"), {"Full_Screen", "Normal"}, {"other", "Normal"}}) {
-        form().panel.txtDisplay->setText(from);
+        form().parts().panel.txtDisplay->setText(from);
         state().configDirty = 0;
-        emit form().panel.dyMode->clicked();
-        EXPECT_EQ(form().panel.txtDisplay->text(), to) << from;
+        emit form().parts().panel.dyMode->clicked();
+        EXPECT_EQ(form().parts().panel.txtDisplay->text(), to) << from;
         EXPECT_EQ(state().configDirty, 1);
     }
 }

@@ -50,8 +50,8 @@ protected:
         s.catalogueStatus = "1";
         s.aniGifTag = "_ANIGIF_";
         s.weAre = "Nimbrisco weather wall";
-        form().panel.SSTCfg_timeRefresh->setText("8");
-        form().panel.SSTCfg_timeDwLoad->setText("15");
+        form().parts().panel.SSTCfg_timeRefresh->setText("8");
+        form().parts().panel.SSTCfg_timeDwLoad->setText("15");
     }
 
     // A store of n pictures; with a credit record, the first picture carries it.
@@ -72,30 +72,30 @@ protected:
 
     // One step, as panControl starts it.
     void step() {
-        form().imgClock.start();
-        form().slideshow().imgClock_Timer();
+        form().parts().timers.imgClock.start();
+        form().parts().slideshow->imgClock_Timer();
     }
 
-    BarControls& bar() { return form().bar; }
+    BarControls& bar() { return form().parts().bar; }
 };
 
 TEST_F(SlideshowTest, StepShowsTheNextSlotWrapsAndAsksForThePanelWhenThereIsNone) {
     // An empty store asks for the panel, in full screen.
     fillStore(0);
-    form().panel.txtDisplay->setText("Normal");
+    form().parts().panel.txtDisplay->setText("Normal");
     step();
     EXPECT_EQ(state().flagCmdButton, 1);
     EXPECT_EQ(state().fullScreenFlag, 1);
-    EXPECT_EQ(form().panel.txtDisplay->text(), "Full_Screen");
+    EXPECT_EQ(form().parts().panel.txtDisplay->text(), "Full_Screen");
     EXPECT_FALSE(bar().btSetup->isEnabled());
 
     state().flagCmdButton = 0;
     fillStore(2);
     step();
-    EXPECT_FALSE(form().imgClock.isActive());
+    EXPECT_FALSE(form().parts().timers.imgClock.isActive());
     EXPECT_EQ(state().clockStatus, 0);
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
-    EXPECT_FALSE(form().views.fotoBrowser->picture().isNull());
+    EXPECT_FALSE(form().parts().views.fotoBrowser->picture().isNull());
     // A pointer beyond the store starts again at the first slot.
     state().GLOBAL_IMAGE_CURRENT_POINTER = 7;
     step();
@@ -103,7 +103,7 @@ TEST_F(SlideshowTest, StepShowsTheNextSlotWrapsAndAsksForThePanelWhenThereIsNone
     // A pending command stops the step at once.
     state().flagCmdButton = 1;
     step();
-    EXPECT_TRUE(form().imgClock.isActive());
+    EXPECT_TRUE(form().parts().timers.imgClock.isActive());
     EXPECT_EQ(state().GLOBAL_IMAGE_CURRENT_POINTER, 1);
     EXPECT_EQ(state().cntCounterDwLoadImage, 24);
 }
@@ -132,10 +132,10 @@ TEST_F(SlideshowTest, DisplayCodesSetTheNextIntervalAndCreditLinesTheBar) {
     } cases[] = {{"200", 32000, true}, {"95", 100, true}, {"99", 1234, false}, {"7", 8000, false}};
     for (const auto& c : cases) {
         fillStore(1, QString("-Credit A-%1-Second line").arg(c.code));
-        form().imgClock.setInterval(1234);
+        form().parts().timers.imgClock.setInterval(1234);
         bar().BtAnimation->hide();
         step();
-        EXPECT_EQ(form().imgClock.interval(), c.interval) << c.code;
+        EXPECT_EQ(form().parts().timers.imgClock.interval(), c.interval) << c.code;
         EXPECT_EQ(!bar().BtAnimation->isHidden(), c.animation) << c.code;
         EXPECT_EQ(bar().whoWeAre->text(), "Credit A\r\nSecond line") << c.code;
     }
@@ -146,9 +146,9 @@ TEST_F(SlideshowTest, DisplayCodesSetTheNextIntervalAndCreditLinesTheBar) {
     EXPECT_EQ(bar().whoWeAre->text(), QString(95, 'c') + "\r\n" + QString(95, 'd'));
     // Without a credit: the banner, at the slide interval.
     fillStore(1);
-    form().imgClock.setInterval(1234);
+    form().parts().timers.imgClock.setInterval(1234);
     step();
-    EXPECT_EQ(form().imgClock.interval(), 8000);
+    EXPECT_EQ(form().parts().timers.imgClock.interval(), 8000);
     EXPECT_EQ(bar().whoWeAre->text(), state().weAre + "\r\n. . . ");
 }
 
@@ -184,7 +184,7 @@ TEST_F(SlideshowTest, UserMessageOverTheLastPictureAndTheNoticeOverAMissingOne) 
     EXPECT_EQ(message->text(), state().userMessage);
     EXPECT_FALSE(bar().lCountDown->isHidden());
     EXPECT_EQ(bar().lCountDown->text(), "IMAGE MISSING - PLEASE OPEN A TICKET ON OUR WEBSITE");
-    EXPECT_FALSE(form().views.fotoBrowser->picture().isNull());
+    EXPECT_FALSE(form().parts().views.fotoBrowser->picture().isNull());
     step(); // slot 0 again
     EXPECT_TRUE(message->isHidden());
 }
@@ -212,8 +212,8 @@ TEST_F(SlideshowTest, TextsFromOutsideAreShownAsTheyAreWritten) {
     expectPlain(bar().lblMsgUser);
 
     // The countdown line, the description preview and the own picture's path.
-    for (QLabel* label :
-         {bar().lCountDown, form().panel.DescPreview, form().panel.SSTCfg_LblinserisciImg}) {
+    for (QLabel* label : {bar().lCountDown, form().parts().panel.DescPreview,
+                          form().parts().panel.SSTCfg_LblinserisciImg}) {
         label->setText(picture);
         expectPlain(label);
     }
@@ -231,7 +231,7 @@ TEST_F(SlideshowTest, WithoutSelectionTheShowEndsAsAFirstRun) {
     EXPECT_FALSE(workFileExists("Nimbrisco7_Config.dat"));
     EXPECT_EQ(state().flagCmdButton, 2);
     EXPECT_EQ(state().FlagRestart, kTrue);
-    EXPECT_TRUE(form().views.fotoBrowser->picture().isNull());
+    EXPECT_TRUE(form().parts().views.fotoBrowser->picture().isNull());
     // Lost during the show: the picture is shown, then the end.
     messages().clear();
     state().catalogueLoaded = 1;
@@ -241,13 +241,13 @@ TEST_F(SlideshowTest, WithoutSelectionTheShowEndsAsAFirstRun) {
     ASSERT_EQ(messages().shown.size(), 1u);
     EXPECT_EQ(messages().last().text, "2 T");
     EXPECT_EQ(state().flagCmdButton, 2);
-    EXPECT_TRUE(form().views.fotoBrowser->picture().isNull());
+    EXPECT_TRUE(form().parts().views.fotoBrowser->picture().isNull());
 }
 
 TEST_F(SlideshowTest, AnimatedPicturesAreResetToThePlaceholderAndItsLossEndsTheProgram) {
     writeWorkFile("Nimbrisco7_Img_ANIGIF_1.gif", "old one");
     writeWorkFile("Nimbrisco7_Img_ANIGIF_99.gif", "old ninety-nine");
-    EXPECT_TRUE(form().slideshow().ResetAniGifFiles());
+    EXPECT_TRUE(form().parts().slideshow->ResetAniGifFiles());
     QFile placeholder(kPlaceholder);
     ASSERT_TRUE(placeholder.open(QIODevice::ReadOnly));
     const QByteArray expected = placeholder.readAll();
@@ -273,7 +273,7 @@ TEST_F(SlideshowTest, AnimatedPicturesAreResetToThePlaceholderAndItsLossEndsTheP
 TEST_F(SlideshowTest, BrokenFetchPassEndsWithThreeMessages) {
     WindowCloseSpy closes(&form());
     state().tmpStrUrl = "4ttp://example.net/radar.gif";
-    form().slideshow().FetchPassFailed();
+    form().parts().slideshow->FetchPassFailed();
     EXPECT_EQ(messages().texts(),
               QStringList({"Picture Error on PIC code:\r\n ____4ttp://example.net/radar.gif___",
                            "Please open a ticket on our website and cite this string:\r\n"

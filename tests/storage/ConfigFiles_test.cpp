@@ -36,8 +36,8 @@ protected:
         FormFixture::TearDown();
     }
 
-    ConfigFiles& config() { return form().configFiles(); }
-    PanelControls& panel() { return form().panel; }
+    ConfigFiles& config() { return *form().parts().configFiles; }
+    PanelControls& panel() { return form().parts().panel; }
 
     void save(const QString& download, const QString& slide, const QString& mode = "Full_Screen") {
         panel().SSTCfg_timeDwLoad->setText(download);
@@ -148,10 +148,10 @@ TEST_F(ConfigFilesTest, MissingOrShortConfigFileFailsTheLoadAndDeletesTheConfigu
     state().RUNNING_MODE = 1;
     writeAllFiles();
     writeWorkFile(kConfig, "15\r\n8\r\nFull_Screen\r\n");
-    form().imgClock.start();
+    form().parts().timers.imgClock.start();
     EXPECT_FALSE(config().LoadConfiguration());
     EXPECT_EQ(state().RUNNING_MODE, 2);
-    EXPECT_FALSE(form().imgClock.isActive());
+    EXPECT_FALSE(form().parts().timers.imgClock.isActive());
     expectDeleted(true);
 }
 
@@ -175,11 +175,11 @@ TEST_F(ConfigFilesTest, SelectionFileHoldsPositionAndIdOfEverySelectedEntry) {
 TEST_F(ConfigFilesTest, WriteErrorShowsTheMessageStopsTheClockAndDeletesTheFiles) {
     ASSERT_TRUE(QDir().mkpath(workPath(kConfig))); // a folder where the file should go
     writeWorkFile(LanguageSettings::kLanguageFile, " 1");
-    form().imgClock.start();
+    form().parts().timers.imgClock.start();
     save("15", "8");
     EXPECT_EQ(messages().texts(),
               QStringList{"ERROR WRITING CONFIGURATION FILES!\r\n" + workPath(kConfig)});
-    EXPECT_FALSE(form().imgClock.isActive());
+    EXPECT_FALSE(form().parts().timers.imgClock.isActive());
     EXPECT_FALSE(workFileExists(kList));
     EXPECT_FALSE(workFileExists(LanguageSettings::kLanguageFile));
 }

@@ -6,6 +6,7 @@
 
 #include "storage/LanguageSettings.h"
 
+#include "i18n/LanguageChoice.h"
 #include <QGroupBox>
 
 namespace {
@@ -19,8 +20,9 @@ protected:
         prepareDirectoriesOnly();
         state().Lingua = 999;
     }
-    LanguageSettings& language() { return form().languageSettings(); }
-    QGroupBox* frame() { return form().languageFrame.Frame_Select_Language; }
+    LanguageSettings& language() { return *form().parts().languageSettings; }
+    LanguageChoice& choice() { return *form().parts().languageChoice; }
+    QGroupBox* frame() { return form().parts().languageChoice->frame().Frame_Select_Language; }
 };
 
 } // namespace
@@ -54,13 +56,13 @@ TEST_F(LanguageSettingsTest, StartupAsksWhenThereIsNoLanguageAndStoresTheChoice)
                 state().Lingua = code;
             }
         };
-        language().StartupLanguage();
+        choice().StartupLanguage();
         EXPECT_TRUE(frameShown);
         EXPECT_TRUE(frame()->isHidden());
         EXPECT_EQ(state().Lingua, code);
         EXPECT_EQ(readWorkFile(kLanguage), QByteArray(" ") + QByteArray::number(code));
     }
-    EXPECT_EQ(form().helpFilePath, state().appPath + "/Nimbrisco.html");
+    EXPECT_EQ(form().state.helpFile, state().appPath + "/Nimbrisco.html");
 }
 
 TEST_F(LanguageSettingsTest, ClosingTheWindowEndsTheChoiceWithoutAFile) {
@@ -68,7 +70,7 @@ TEST_F(LanguageSettingsTest, ClosingTheWindowEndsTheChoiceWithoutAFile) {
         if (clock().sleeps() == 3)
             form().close();
     };
-    language().ChooseLanguage();
+    choice().ChooseLanguage();
     EXPECT_EQ(state().Lingua, 999);
     EXPECT_FALSE(workFileExists(kLanguage));
     EXPECT_TRUE(frame()->isHidden());
@@ -78,7 +80,7 @@ TEST_F(LanguageSettingsTest, ChoiceThatCannotBeStoredIsReportedInTheChosenLangua
     clock().onSleep = [this](int) { state().Lingua = 2; };
     {
         FileSizeLimit diskFull(0);
-        language().StartupLanguage();
+        choice().StartupLanguage();
     }
     EXPECT_FALSE(workFileExists(kLanguage));
     EXPECT_EQ(messages().texts(),

@@ -28,8 +28,8 @@ protected:
         FormFixture::SetUp();
         prepareDirectoriesOnly();
     }
-    ProxySettings& proxy() { return form().proxySettings(); }
-    ConnectionFrame& frame() { return form().connectionFrame; }
+    ProxySettings& proxy() { return *form().parts().proxySettings; }
+    const ConnectionFrame& frame() { return form().parts().proxySettings->frame(); }
     QList<QLineEdit*> boxes() {
         return {frame().Proxy_Address, frame().Proxy_Port, frame().Proxy_Username,
                 frame().Proxy_Password};
@@ -40,7 +40,7 @@ protected:
     }
     // What the HTTP control was given: host, port, user, password.
     QStringList httpSettings() {
-        const platform::HttpControl* inet = form().Inet1;
+        const platform::HttpControl* inet = form().parts().Inet1;
         return {inet->Proxy(), QString::number(inet->ProxyPort()), inet->UserName(),
                 inet->Password()};
     }
@@ -99,8 +99,8 @@ TEST_F(ProxySettingsTest, AddressTypedWithItsPortGivesTheControlHostAndPort) {
         SCOPED_TRACE(std::string(c.address) + " / " + c.port);
         setBoxes({c.address, c.port, "mario", "abc"});
         proxy().ApplyProxySettings();
-        EXPECT_EQ(form().Inet1->Proxy(), c.host);
-        EXPECT_EQ(form().Inet1->ProxyPort(), c.controlPort);
+        EXPECT_EQ(form().parts().Inet1->Proxy(), c.host);
+        EXPECT_EQ(form().parts().Inet1->ProxyPort(), c.controlPort);
     }
     // The file keeps the boxes as typed.
     EXPECT_TRUE(readWorkFile(kProxy).startsWith("localhost:99999\r\n\r\nmario\r\n"));
@@ -118,7 +118,7 @@ TEST_F(ProxySettingsTest, FilesThatCannotBeWrittenAreNamedInOneBox) {
               QStringList{"ERREUR D'ÉCRITURE SUR LES FICHIERS DE CONFIGURATION!\r\n" +
                           workPath(kProxy) + "\r\n" + workPath(kBackup)});
     // The choice is in force for this run all the same.
-    EXPECT_EQ(form().Inet1->Proxy(), "proxy.lan");
+    EXPECT_EQ(form().parts().Inet1->Proxy(), "proxy.lan");
 }
 
 TEST_F(ProxySettingsTest, OnlyAFifthFieldOfOneSelectsTheProxy) {
@@ -129,7 +129,7 @@ TEST_F(ProxySettingsTest, OnlyAFifthFieldOfOneSelectsTheProxy) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fifth.toStdString());
         writeWorkFile(kProxy, "h\r\n80\r\nu\r\n\x9e\r\n" + c.fifth + "\r\n");
-        form().panel.TestReadProxy->click();
+        form().parts().panel.TestReadProxy->click();
         EXPECT_EQ(state().Proxy_Enabled, c.enabled);
         EXPECT_EQ(frame().Proxy->isChecked(), c.enabled == kTrue);
     }
@@ -212,7 +212,7 @@ TEST_F(ProxySettingsTest, ShortFileCountsAsMissingAndTheQuestionOffersTheBackupV
     EXPECT_TRUE(frame().Frame_Select_Connection->isHidden());
     EXPECT_EQ(state().Mirror_Type_Connection, kTrue);
     EXPECT_EQ(readWorkFile(kProxy), backup);
-    EXPECT_EQ(form().Inet1->ProxyPort(), 8080);
+    EXPECT_EQ(form().parts().Inet1->ProxyPort(), 8080);
 }
 
 TEST_F(ProxySettingsTest, ClosingTheWindowEndsTheConnectionQuestionWithoutFiles) {

@@ -22,8 +22,8 @@ protected:
         FormFixture::SetUp();
         prepareDirectoriesOnly();
     }
-    TownSettings& town() { return form().townSettings(); }
-    TownFrame& frame() { return form().townFrame; }
+    TownSettings& town() { return *form().parts().townSettings; }
+    const TownFrame& frame() { return form().parts().townSettings->frame(); }
     QString param(int i) { return frame().PARAM[static_cast<std::size_t>(i)]->text(); }
     // The default file with line `line` (1-based) replaced.
     QByteArray defaultsWithLine(int line, const QByteArray& text) {

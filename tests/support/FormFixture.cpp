@@ -42,7 +42,7 @@ void FormFixture::loadForm() {
 }
 
 void FormFixture::prepareDirectoriesOnly() {
-    Startup& s = form_->startup();
+    Startup& s = *form_->parts().startup;
     s.CheckPortableLocation();
     ASSERT_TRUE(s.PrepareWorkDirectories());
     AppState& st = form_->state;

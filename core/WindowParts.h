@@ -1,0 +1,62 @@
+#pragma once
+// What the main window is made of: the controls several subsystems share, the five timers, the
+// HTTP control and one object per subsystem, bottom up. The window hands each subsystem only the
+// pieces it uses; the window's own machinery (start-up, clock loop, panel control, end) and the
+// tests reach all of it here.
+
+#include "bar/BarControls.h"
+#include "base/Timers.h"
+#include "panel/PanelControls.h"
+#include "slideshow/ViewControls.h"
+
+#include <memory>
+
+class CatalogueClient;
+class ClockLoop;
+class ConfigFiles;
+class ControlBar;
+class Language;
+class LanguageChoice;
+class LanguageSettings;
+class PanelControl;
+class PictureFetcher;
+class PictureLoader;
+class Placeholders;
+class Presentation;
+class ProxySettings;
+class ShellActions;
+class Slideshow;
+class Startup;
+class TownSettings;
+namespace platform {
+class HttpControl;
+}
+
+struct WindowParts {
+    WindowParts();
+    ~WindowParts();
+
+    PanelControls panel;
+    BarControls bar;
+    ViewControls views;
+    Timers timers;
+    platform::HttpControl* Inet1 = nullptr;
+
+    std::unique_ptr<Language> language;
+    std::unique_ptr<LanguageSettings> languageSettings;
+    std::unique_ptr<LanguageChoice> languageChoice;
+    std::unique_ptr<ConfigFiles> configFiles;
+    std::unique_ptr<ProxySettings> proxySettings;
+    std::unique_ptr<TownSettings> townSettings;
+    std::unique_ptr<ControlBar> controlBar;
+    std::unique_ptr<Presentation> presentation;
+    std::unique_ptr<ShellActions> shellActions;
+    std::unique_ptr<PictureLoader> pictureLoader;
+    std::unique_ptr<PictureFetcher> pictureFetcher;
+    std::unique_ptr<CatalogueClient> catalogueClient;
+    std::unique_ptr<Slideshow> slideshow;
+    std::unique_ptr<Placeholders> placeholders;
+    std::unique_ptr<PanelControl> panelControl;
+    std::unique_ptr<ClockLoop> clockLoop;
+    std::unique_ptr<Startup> startup;
+};
