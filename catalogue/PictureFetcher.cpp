@@ -4,11 +4,14 @@
 #include "bar/ControlBar.h"
 #include "base/AppState.h"
 #include "base/ClickLabel.h"
+#include "base/Codes.h"
 #include "base/EntryAddress.h"
 #include "base/NumericText.h"
 #include "base/Timers.h"
 #include "catalogue/PictureLoader.h"
 #include "catalogue/SilentWebPage.h"
+#include "i18n/Messages.h"
+#include "i18n/TextTables.h"
 #include "platform/HttpControl.h"
 #include "platform/Platform.h"
 #include "platform/Trace.h"
@@ -29,14 +32,6 @@
 #include <cmath>
 
 namespace {
-
-// Indexed by Lingua - 1.
-const char* const kNoSelectionTexts[] = {
-    "Error: you have to check at least one Image from list!",
-    "Errore: occorre selezionare almeno una immagine dalla lista!",
-    "Erreur : vous devez sélectionner au moins une image dans la liste !",
-    "Error: hace falta seleccionar al menos una imagen de la lista!",
-};
 
 constexpr int kSlotLast = SlotList<Picture>::kLast;
 constexpr int kEntryCount = SlotList<QString>::kClearCount;
@@ -64,7 +59,8 @@ Long slideMilliseconds(const QString& secondsText) {
 int slotSpan(const QString& entry) {
     catalogue::ImageSeries series;
     int steps = 0;
-    if (entry.startsWith(QLatin1Char('5')) && catalogue::parseImageSeries(entry, series, steps))
+    if (entry.startsWith(codes::source::kSeries) &&
+        catalogue::parseImageSeries(entry, series, steps))
         return static_cast<int>(qBound(0LL, series.count, 1LL + kSlotLast));
     return 1;
 }
@@ -173,8 +169,8 @@ bool PictureFetcher::buildEntries(Integer type, QStringList& entries, bool& chan
 
 void PictureFetcher::noSelection() {
     AppState& s = state_;
-    if (s.Lingua >= 1 && s.Lingua <= 4)
-        platform_.messages->showMessage(QString::fromUtf8(kNoSelectionTexts[s.Lingua - 1]));
+    if (const auto text = i18n::fourLanguage(i18n::kMsgNoSelection, s.Lingua))
+        platform_.messages->showMessage(*text);
     s.flagFetchFromStep = 0;
     s.flagDownloadRunning = 0;
     s.flagReplyArrived = kTrue;
@@ -213,10 +209,10 @@ Integer PictureFetcher::fetchEntries(bool changed) {
 void PictureFetcher::fetchEntry(Integer& slot) {
     AppState& s = state_;
     const QChar kind = s.tmpStrUrl.isEmpty() ? QChar() : s.tmpStrUrl[0];
-    if (kind == QLatin1Char('2')) {
+    if (kind == codes::source::kPage) {
         preparePageEntry();
         fetchPage(slot, s.tmpStrUrl);
-    } else if (kind == QLatin1Char('3')) {
+    } else if (kind == codes::source::kTownPage) {
         const QString entry = s.tmpStrUrl;
         preparePageEntry();
         std::array<QString, catalogue::kTownFields> fields;
@@ -224,14 +220,14 @@ void PictureFetcher::fetchEntry(Integer& slot) {
             fields[static_cast<std::size_t>(i)] =
                 townSettings_.frame().PARAM[static_cast<std::size_t>(i)]->text();
         fetchPage(slot, catalogue::townPageAddress(entry, fields));
-    } else if (kind == QLatin1Char('4')) {
+    } else if (kind == codes::source::kAnimated) {
         CloseBrowserWindows();
         s.tmpStrUrl = catalogue::restoredAddress(s.tmpStrUrl);
-        s.listPictureKind[slot] = 4;
+        s.listPictureKind[slot] = codes::picture::kAnimated;
         pictureLoader_.Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
-    } else if (kind == QLatin1Char('6')) {
+    } else if (kind == codes::source::kScriptPage) {
         fetchScriptPage(slot);
-    } else if (kind == QLatin1Char('5')) {
+    } else if (kind == codes::source::kSeries) {
         FetchImageSeries(slot);
     } else {
         pictureLoader_.Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
@@ -255,14 +251,14 @@ void PictureFetcher::fetchPage(Integer slot, const QString& address) {
     const Picture capture =
         RenderWebPage() ? pictureLoader_.loadPictureFile(capturePath()) : Picture();
     if (capture.isNull()) {
-        pictureLoader_.keepPreviousOr(slot, address, 2, views_.ErrLoadPicture);
+        pictureLoader_.keepPreviousOr(slot, address, codes::picture::kPage, views_.ErrLoadPicture);
         return;
     }
     s.listPicture[slot] = capture;
     s.listPicture[slot].address = address;
     s.listIMAGEnotLoaded[slot] = 0;
     views_.Miniatura->setPicture(capture);
-    s.listPictureKind[slot] = 2;
+    s.listPictureKind[slot] = codes::picture::kPage;
 }
 
 void PictureFetcher::fetchScriptPage(Integer slot) {
@@ -272,13 +268,13 @@ void PictureFetcher::fetchScriptPage(Integer slot) {
     pageCompleted_ = false;
     silentPage().load(QUrl(s.tmpStrUrl));
     if (!SaveFirstPageImage()) {
-        platform_.messages->showMessage(QStringLiteral("BadPhpNavigate: Error on ") + s.tmpStrUrl +
-                                            QStringLiteral("\r\n") + lastError_,
-                                        QStringLiteral("Navigation Error"),
-                                        platform::MsgIcon::Exclamation);
-        pictureLoader_.keepPreviousOr(slot, s.tmpStrUrl, 6, views_.ImageNonDisponibile);
+        platform_.messages->showMessage(
+            i18n::text::kBadPhpNavigate + s.tmpStrUrl + QStringLiteral("\r\n") + lastError_,
+            i18n::text::kNavigationError, platform::MsgIcon::Exclamation);
+        pictureLoader_.keepPreviousOr(slot, s.tmpStrUrl, codes::picture::kScript,
+                                      views_.ImageNonDisponibile);
     } else {
-        s.listPictureKind[slot] = 6;
+        s.listPictureKind[slot] = codes::picture::kScript;
         pictureLoader_.Load_JPG_GIF_PNG_On_Array(s.tmpStrUrl, slot);
     }
     views_.webvis->hide();
@@ -287,13 +283,12 @@ void PictureFetcher::fetchScriptPage(Integer slot) {
 
 void PictureFetcher::FetchImageSeries(Integer& slot) {
     AppState& s = state_;
-    if (!s.tmpStrUrl.startsWith(QLatin1Char('5')))
+    if (!s.tmpStrUrl.startsWith(codes::source::kSeries))
         return;
     catalogue::ImageSeries series;
     int steps = 0;
     if (!catalogue::parseImageSeries(s.tmpStrUrl, series, steps)) {
-        platform_.messages->showMessage(QStringLiteral("Proc MeteoNetwork Error ") +
-                                        QString::number(steps));
+        platform_.messages->showMessage(i18n::text::kMeteoNetworkError + QString::number(steps));
         return;
     }
     long long number = series.first;
@@ -350,7 +345,7 @@ void PictureFetcher::appendPictureFile(const QString& path, Integer& slot) {
         pictureLoader_.storePlaceholder(slot, views_.ImageNonDisponibile);
     } else {
         s.listPicture[slot] = picture;
-        s.listPictureKind[slot] = 1;
+        s.listPictureKind[slot] = codes::picture::kFile;
         s.listIMAGEnotLoaded[slot] = 0;
     }
     // The user's own pictures have no credit record.

@@ -1,6 +1,7 @@
 #include "catalogue/PictureLoader.h"
 
 #include "base/AppState.h"
+#include "base/Codes.h"
 #include "base/EntryAddress.h"
 #include "base/LocalFileName.h"
 #include "platform/Platform.h"
@@ -70,7 +71,7 @@ void PictureLoader::Load_JPG_GIF_PNG_On_Array(const QString& UrlImageToLoad, Int
 bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot, bool& fetched) {
     AppState& s = state_;
     showProgressThumbnail();
-    if (s.listPictureKind[slot] == 6)
+    if (s.listPictureKind[slot] == codes::picture::kScript)
         extension = kPhp;
     fetched = DownloadFile(url, s.imageFilePrefix + extension, extension);
     if (!fetched)
@@ -87,14 +88,14 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
         if (picture.isNull())
             return false;
         storePicture(slot, picture, decoded);
-        s.listPictureKind[slot] = 1;
+        s.listPictureKind[slot] = codes::picture::kFile;
         return true;
     }
 
     // A script source: its picture was saved in the script folder by the fetch pass.
     if (extension == kPhp) {
-        if (s.listPictureKind[slot] == 6)
-            s.listPictureKind[slot] = 4;
+        if (s.listPictureKind[slot] == codes::picture::kScript)
+            s.listPictureKind[slot] = codes::picture::kAnimated;
         const QString source = s.Nimbrisco_PHP_Dir + QStringLiteral("/PHP.gif");
         const Picture picture = loadPictureFile(source, &decoded);
         if (picture.isNull())
@@ -110,16 +111,16 @@ bool PictureLoader::fillSlot(const QString& url, QString extension, Integer slot
     if (picture.isNull())
         return false;
     storePicture(slot, picture, decoded);
-    if (s.listPictureKind[slot] == 0)
-        s.listPictureKind[slot] = 1;
-    if (s.listPictureKind[slot] != 4 || becameStill(slot, picture))
+    if (s.listPictureKind[slot] == codes::picture::kNone)
+        s.listPictureKind[slot] = codes::picture::kFile;
+    if (s.listPictureKind[slot] != codes::picture::kAnimated || becameStill(slot, picture))
         return true;
     return copyAnimated(picture.encoded);
 }
 
 bool PictureLoader::becameStill(Integer slot, const Picture& picture) {
     Integer& kind = state_.listPictureKind[slot];
-    if (kind != 4 || isGif(picture))
+    if (kind != codes::picture::kAnimated || isGif(picture))
         return false;
     kind = 1;
     return true;
@@ -145,7 +146,7 @@ void PictureLoader::storePlaceholder(Integer slot, const Picture& placeholder) {
     AppState& s = state_;
     s.listIMAGEnotLoaded[slot] = -1;
     s.listPicture[slot] = placeholder;
-    s.listPictureKind[slot] = 1;
+    s.listPictureKind[slot] = codes::picture::kFile;
     views_.Miniatura->setPicture(placeholder);
 }
 
@@ -159,13 +160,16 @@ void PictureLoader::keepPreviousOr(Integer slot, const QString& address, Integer
         storePlaceholder(slot, placeholder);
         return;
     }
-    const bool animated = (kind == 4 || kind == 6) && isGif(previous);
+    const bool animated =
+        (kind == codes::picture::kAnimated || kind == codes::picture::kScript) && isGif(previous);
     // The numbered copies were reset before the pass: an animated picture needs its own again.
     if (animated && !copyAnimated(previous.encoded)) {
         storePlaceholder(slot, placeholder);
         return;
     }
-    s.listPictureKind[slot] = animated ? Integer(4) : kind == 2 ? Integer(2) : Integer(1);
+    s.listPictureKind[slot] = animated                        ? codes::picture::kAnimated
+                              : kind == codes::picture::kPage ? codes::picture::kPage
+                                                              : codes::picture::kFile;
     views_.Miniatura->setPicture(previous);
 }
 

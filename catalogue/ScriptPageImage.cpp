@@ -4,6 +4,7 @@
 #include "base/AppState.h"
 #include "base/Timers.h"
 #include "catalogue/SilentWebPage.h"
+#include "i18n/Messages.h"
 #include "platform/HttpControl.h"
 #include "platform/Platform.h"
 #include "storage/TextFile.h"
@@ -24,7 +25,7 @@ bool PictureFetcher::SaveFirstPageImage() {
     const QString folder = state_.Nimbrisco_PHP_Dir + QLatin1Char('/');
     bool saved = false;
     if (!waitUntil([this] { return pageCompleted_; }, scriptPageTimeoutMs)) {
-        lastError_ = QStringLiteral("The page did not finish loading in time.");
+        lastError_ = i18n::text::kPageNotLoaded;
     } else {
         bool answered = false;
         QString source;
@@ -34,9 +35,9 @@ bool PictureFetcher::SaveFirstPageImage() {
                                        answered = true;
                                    });
         if (!waitUntil([&answered] { return answered; }, scriptResultTimeoutMs))
-            lastError_ = QStringLiteral("The page did not answer in time.");
+            lastError_ = i18n::text::kPageNoAnswer;
         else if (source.trimmed().isEmpty())
-            lastError_ = QStringLiteral("The page holds no image.");
+            lastError_ = i18n::text::kPageWithoutImage;
         else
             saved = SaveImageFromUrl(folder, source);
         platform_.clock->yield();
@@ -53,12 +54,11 @@ bool PictureFetcher::SaveImageFromUrl(const QString& folder, const QString& addr
         url.prepend(QStringLiteral("http://"));
     const QByteArray bytes = Inet1_.OpenURL(url);
     if (bytes.isEmpty()) {
-        lastError_ = QStringLiteral("The image ") + url + QStringLiteral(" could not be fetched.");
+        lastError_ = i18n::text::kImageNotFetched.arg(url);
         return false;
     }
     if (!storage::writeFileAtomically(folder + QStringLiteral("PHP.gif"), bytes)) {
-        lastError_ = QStringLiteral("The image could not be written to ") + folder +
-                     QStringLiteral("PHP.gif.");
+        lastError_ = i18n::text::kImageNotWritten.arg(folder + QStringLiteral("PHP.gif"));
         return false;
     }
     return true;

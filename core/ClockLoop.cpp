@@ -2,12 +2,13 @@
 
 #include "bar/ControlBar.h"
 #include "base/ClickLabel.h"
+#include "base/Codes.h"
 #include "base/Shape.h"
 #include "base/TimerHandlers.h"
 #include "base/VisibleLike.h"
 #include "core/FormPicture.h"
-#include "core/WaitTexts.h"
 #include "i18n/LanguageChoice.h"
+#include "i18n/WaitTexts.h"
 #include "platform/HttpControl.h"
 #include "slideshow/Presentation.h"
 #include "storage/ProxySettings.h"
@@ -22,7 +23,6 @@ const QString kVersionParameter = QStringLiteral("&x00=y3333");
 // Blue on the platform's blue-green-red scale, as the status text has always been drawn.
 const QString kStatusTextStyle = QStringLiteral("color: #0000ff; background: black;");
 constexpr int kStatusTextPoints = 10;
-constexpr int kGreen = 65280;
 constexpr int kUtilityIntervalMs = 1000;
 // The start logo stays 2 s, waited in 10 ms steps so the window stays live.
 constexpr int kLogoSteps = 200;
@@ -46,14 +46,14 @@ void ClockLoop::connActive(Boolean& connected) {
 void ClockLoop::generalClock_Timer() {
     AppState& s = form_.state;
     showConnectionState();
-    if (probePhase == 0)
+    if (probePhase == codes::probe::kNotSent)
         sendProbe();
-    if (probePhase == 1)
+    if (probePhase == codes::probe::kSent)
         noteLostProbe();
     // The reply event sets True (-1); 1 is the value at start. Either means "arrived".
     if (s.flagReplyArrived != kFalse)
-        probePhase = 2;
-    if (probePhase == 1)
+        probePhase = codes::probe::kArrived;
+    if (probePhase == codes::probe::kSent)
         showWaitingTick();
     else if (serviceAnswered_ && s.firstLaunch >= 2)
         // The slideshow runs: replyText now carries catalogue replies, which never hold the
@@ -93,7 +93,7 @@ void ClockLoop::sendProbe() {
     form_.parts().proxySettings->LoadProxySettings();
     form_.parts().townSettings->LoadTownSettings();
     s.flagReplyArrived = kFalse;
-    probePhase = 1;
+    probePhase = codes::probe::kSent;
     probeLost_ = false;
     lastProbeAt_ = form_.platform().clock->now();
     form_.parts().Inet1->Execute(probeAddress());
@@ -181,7 +181,7 @@ void ClockLoop::showRetryNotice() {
     if (!retry.isNull())
         form_.parts().bar.lCountDown->setText(retry);
     form_.parts().bar.lCountDown->raise();
-    probePhase = 0;
+    probePhase = codes::probe::kNotSent;
 }
 
 void ClockLoop::utilityTmr_Timer() {
@@ -198,7 +198,7 @@ void ClockLoop::utilityTmr_Timer() {
         if (s.firstLaunch == 1) {
             form_.parts().timers.utilityTmr.setInterval(kUtilityIntervalMs);
             timers::enable(form_.parts().timers.panControl);
-            form_.parts().bar.timerflag->setFillColor(kGreen);
+            form_.parts().bar.timerflag->setFillColor(codes::colour::kGreen);
             s.firstLaunch = 2;
         }
         if (s.flagDownloadRunning == 1)

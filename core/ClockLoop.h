@@ -2,6 +2,7 @@
 // The general clock, the utility timer and the one-shot delay timer: the connection wait at
 // start-up, the start logo and the progress text.
 
+#include "base/Codes.h"
 #include "base/VbTypes.h"
 
 #include <QDateTime>
@@ -32,7 +33,7 @@ public:
     QString probeAddress() const;
 
     // 0 probe not sent, 1 waiting for its reply, 2 reply arrived.
-    Integer probePhase = 0;
+    Integer probePhase = codes::probe::kNotSent;
 
 private:
     void showConnectionState();

@@ -1,12 +1,14 @@
 #include "core/PanelControl.h"
 
 #include "base/ClickLabel.h"
+#include "base/Codes.h"
 #include "base/Shape.h"
 #include "base/TimerHandlers.h"
 #include "core/FormPicture.h"
 #include "core/Placeholders.h"
 #include "core/ProgramEnd.h"
 #include "i18n/Language.h"
+#include "i18n/Messages.h"
 #include "slideshow/PictureView.h"
 #include "storage/ConfigFiles.h"
 #include "storage/TownSettings.h"
@@ -18,12 +20,7 @@
 const QString PanelControl::kInfoPage =
     QStringLiteral("http://" NIMBRISCO_CATALOGUE_HOST "/info.html");
 
-namespace {
-
-constexpr int kRed = 255;
-constexpr int kGreen = 65280;
-
-} // namespace
+namespace {} // namespace
 
 void PanelControl::panControl_Timer() {
     AppState& s = form_.state;
@@ -32,16 +29,16 @@ void PanelControl::panControl_Timer() {
     if (s.clockStatus != 0)
         return;
     switch (s.flagCmdButton) {
-    case 0:
+    case codes::command::kRun:
         timers::enable(form_.parts().timers.imgClock);
         break;
-    case 1:
+    case codes::command::kOpenPanel:
         openPanel();
         break;
-    case 2:
+    case codes::command::kEnd:
         endProgram();
         break;
-    case 3:
+    case codes::command::kPanelOpen:
         PanelButtonsIdle();
         break;
     default:
@@ -57,11 +54,11 @@ void PanelControl::openPanel() {
     // Loading the catalogue yields to the event loop: this timer must not tick meanwhile.
     form_.parts().timers.panControl.stop();
     form_.parts().townSettings->ReadTownFile();
-    form_.parts().bar.timerflag->setFillColor(kRed);
+    form_.parts().bar.timerflag->setFillColor(codes::colour::kRed);
     form_.parts().placeholders->OpenConfigPanel();
     form_.parts().timers.panControl.start();
-    form_.parts().bar.timerflag->setFillColor(kGreen);
-    s.flagCmdButton = 3;
+    form_.parts().bar.timerflag->setFillColor(codes::colour::kGreen);
+    s.flagCmdButton = codes::command::kPanelOpen;
 }
 
 void PanelControl::endProgram() {
@@ -72,7 +69,7 @@ void PanelControl::endProgram() {
                        static_cast<QWidget*>(p.DescPreview), static_cast<QWidget*>(p.FrameWizard)})
         w->hide();
     form_.parts().timers.panControl.stop();
-    form_.parts().bar.timerflag->setFillColor(kRed);
+    form_.parts().bar.timerflag->setFillColor(codes::colour::kRed);
     p.lVersion->hide();
     p.SSTCfg_cmdConferma->setEnabled(false);
     p.SSTCfg_ExitProgram->setEnabled(false);
@@ -89,7 +86,7 @@ void PanelControl::endProgram() {
 }
 
 void PanelControl::SSTCfg_ExitProgram_Click() {
-    form_.state.flagCmdButton = 2;
+    form_.state.flagCmdButton = codes::command::kEnd;
 }
 
 void PanelControl::btTermina_Click() {
@@ -115,5 +112,5 @@ void PanelControl::setPanelButtons(bool idle) {
         w->setVisible(!idle);
         w->setEnabled(!idle);
     }
-    p.SSTCfg_ExitProgram2->setText(idle ? QStringLiteral("Exit Progr.") : QStringLiteral("Wait.."));
+    p.SSTCfg_ExitProgram2->setText(idle ? i18n::text::kExitProgr : i18n::text::kWaitCaption);
 }

@@ -1,6 +1,7 @@
 #include "core/Placeholders.h"
 
 #include "base/ClickLabel.h"
+#include "base/Codes.h"
 #include "core/FormPicture.h"
 #include "i18n/Language.h"
 #include "storage/TownSettings.h"
@@ -27,7 +28,7 @@ void Placeholders::Apre_Setup() {
     if (form_.state.clockStatus == 0) {
         form_.parts().bar.whoWeAre->setEnabled(false);
         form_.parts().bar.btSetup->setEnabled(false);
-        form_.state.flagCmdButton = 1;
+        form_.state.flagCmdButton = codes::command::kOpenPanel;
     }
 }
 

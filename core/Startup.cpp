@@ -10,6 +10,7 @@
 #include "core/PanelControl.h"
 #include "core/Placeholders.h"
 #include "i18n/Language.h"
+#include "i18n/Messages.h"
 #include "platform/TwipsGeometry.h"
 #include "slideshow/Presentation.h"
 #include "storage/ConfigFiles.h"
@@ -26,8 +27,6 @@
 
 namespace {
 
-const QString kTooManyFields =
-    QStringLiteral("Errore. troppi parametri nella linea di comando file EXE");
 const QString kPortableSuffix = QStringLiteral("/App/Nimbrisco");
 
 QString endpointOn(const QString& host,
@@ -136,7 +135,7 @@ void Startup::resetCatalogueAndStore() {
         s.listImageSELECTED[i].clear();
         s.listOLDImageSELECTED[i].clear();
         s.listIMAGEnotLoaded[i] = 0;
-        s.listPictureKind[i] = 0;
+        s.listPictureKind[i] = codes::picture::kNone;
     }
     s.pictureCount = 0;
     s.GLOBAL_IMAGE_CURRENT_POINTER = 0;
@@ -196,8 +195,7 @@ void Startup::CheckPortableLocation() {
     if (programDir.right(kPortableSuffix.size()) == kPortableSuffix) {
         s.PortablesPath = programDir.left(programDir.size() - (kPortableSuffix.size() - 1));
     } else {
-        form_.platform().messages->showMessage(
-            QStringLiteral("ERRORE, LA DIR DELL'EXE PORTABLE DEVE CHIAMARSI \\App\\Nimbrisco"));
+        form_.platform().messages->showMessage(i18n::text::kWrongProgramFolder);
     }
 }
 
@@ -206,9 +204,8 @@ bool Startup::PrepareWorkDirectories() {
     auto make = [this](const QString& dir) {
         if (QDir(dir).exists() || QDir().mkpath(dir))
             return true;
-        form_.platform().messages->showMessage(
-            QStringLiteral("Nimbrisco cannot create the folder ") + dir, platform::kAppTitle,
-            platform::MsgIcon::Critical);
+        form_.platform().messages->showMessage(i18n::text::kCannotCreateFolder + dir,
+                                               platform::kAppTitle, platform::MsgIcon::Critical);
         return false;
     };
     s.Nimbrisco_Work_Dir = s.PortablesPath + QStringLiteral("/Data");
@@ -256,7 +253,7 @@ void Startup::ApplyFirstRunDefaults() {
     if (s.RUNNING_MODE == 2) {
         form_.parts().panel.SSTCfg_timeDwLoad->setText(QStringLiteral("15"));
         form_.parts().panel.SSTCfg_timeRefresh->setText(QStringLiteral("8"));
-        form_.parts().panel.txtDisplay->setText(QStringLiteral("Full_Screen"));
+        form_.parts().panel.txtDisplay->setText(codes::kFullScreen);
         form_.parts().language->ShowDisplayModeName();
         config.SaveConfiguration();
         config.LoadConfiguration(true);
@@ -269,13 +266,13 @@ void Startup::ApplyFirstRunDefaults() {
 void Startup::Splitta10() {
     const int overflows = splitAtDashes(commandLine_, form_.state.listSplit10.data(), 10);
     for (int i = 0; i < overflows; ++i)
-        form_.platform().messages->showMessage(kTooManyFields);
+        form_.platform().messages->showMessage(i18n::text::kTooManyFields);
 }
 
 void Startup::Splitta5(const QString& ToSplit) {
     const int overflows = splitAtDashes(ToSplit, form_.state.listSplit5.data(), 5);
     for (int i = 0; i < overflows; ++i)
-        form_.platform().messages->showMessage(kTooManyFields);
+        form_.platform().messages->showMessage(i18n::text::kTooManyFields);
 }
 
 void Startup::layoutPanel() {

@@ -1,6 +1,7 @@
 #include "i18n/Language.h"
 
 #include "base/AppState.h"
+#include "base/Codes.h"
 #include "base/Shape.h"
 #include "i18n/CaptionTargets.h"
 #include "i18n/TextTables.h"
@@ -68,7 +69,7 @@ void Language::ApplyHelpTexts() {
     p.Pallino_Rosso_Timers->hide();
     setTextIfAny(p.Box_Help_Display_Timer, kBoxHelpDisplayTimer, lingua);
     p.Pallino_Rosso_Run_Exit->hide();
-    p.Pallino_Rosso_Run_Exit->setFillColor(255);
+    p.Pallino_Rosso_Run_Exit->setFillColor(codes::colour::kRed);
     setTextIfAny(p.Box_Help_Run_Exit, kBoxHelpRunExit, lingua);
     p.Pallino_Rosso_Tools->hide();
     setTextIfAny(p.LeftTipText, kLeftTipText, lingua);
@@ -77,7 +78,7 @@ void Language::ApplyHelpTexts() {
 void Language::ShowDisplayModeName() {
     const LanguageTargets& p = targets_;
     p.txtDisplay->hide();
-    const bool fullScreen = p.txtDisplay->text() == QLatin1String("Full_Screen");
+    const bool fullScreen = p.txtDisplay->text() == codes::kFullScreen;
     if (const auto name = fourLanguage(fullScreen ? kFullScreenName : kNormalName, state_.Lingua))
         p.txtDisplay2->setText(*name);
 }

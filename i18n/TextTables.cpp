@@ -280,4 +280,101 @@ const FourLanguageRow kFullScreenName = {
     {"Full_Screen", "Tutto_schermo", "Plein_écran", "Pleno_Video"}};
 const FourLanguageRow kNormalName = {{"Normal", "In_scala", "Normal", "Dimensión Original"}};
 
+// ---- The connection wait and the download progress ----
+
+const FourLanguageRow kConnectionWait = {{
+    "Waiting for Internet connection (have to be active!).....",
+    "Attesa di connessione ad Internet (deve essere attiva).....",
+    "Attente de la connexion à Internet (doit être active !).....",
+    "Espera de conexión a Internet (tiene que ser activa!).....",
+}};
+
+const FourLanguageRow kConnectionRetry = {{
+    "Waiting Internet Connection......??????",
+    "Attesa di connessione ad Internet.....??????",
+    "Attente de la connexion à Internet......??????",
+    "Espera de conexión a Internet.....??????",
+}};
+
+const FourLanguageRow kProgressPhrase = {{
+    "Loading Pictures from WEB...",
+    "Caricamento immagini dal WEB...",
+    "Téléchargement des images à partir du web...",
+    "Carga imagina del WEB...",
+}};
+
+const FourLanguageRow kProgressOf = {{" of ", " di ", " du ", " de "}};
+
+// ---- The connection choice's options ----
+
+const FourLanguageRow kDirectConnection = {{
+    "Internet Connection: Adsl, Wi-Fi, Modem, Lan",
+    "Connessione via Adsl, Wi-Fi, Modem, Lan",
+    "Connexion Internet: Adsl, Wi-Fi, Modem, Lan",
+    "Conexión a Internet: Adsl, Wi-Fi, Modem, Lan",
+}};
+
+const FourLanguageRow kProxyConnection = {{
+    "Internet Connection: Proxy Server",
+    "Connessione via Proxy Server",
+    "Connexion Internet: serveur proxy",
+    "Conexión a Internet: Servidor Proxy",
+}};
+
+// ---- The configuration clean-up ----
+
+const FourLanguageRow kCleanupQuestionTitle = {
+    {"WARNING!", "Attenzione!", "ATTENTION!!", "¡ADVERTENCIA! !"}};
+
+const FourLanguageRow kCleanupQuestion = {{
+    "If you confirm, all configuration files will be deleted",
+    "Se confermi verranno cancellati tutti i files di configurazione.",
+    " Si vous confirmez, tous les fichiers de configuration seront supprimés",
+    "Si confirma, todos los archivos de configuración serán borrados.",
+}};
+
+const FourLanguageRow kCleanupHeading = {{"WARNING", "ATTENZIONE", "ATTENTION", "¡ADVERTENCIA"}};
+
+const FourLanguageRow kCleanupInfoTitle = {{"Warning!", "Attenzione!", "Attention !", "Atención!"}};
+
+const FourLanguageRow kCleanupDone = {{
+    "Configuration cleaned, please restart Nimbrisco",
+    "La configurazione è stata azzerata. Rilanciare Nimbrisco",
+    "Configuration cleaned, please restart Nimbrisco",
+    "La impostación borrarse. Reencaminar Nimbrisco",
+}};
+
+const FourLanguageRow kCleanupNotDone = {
+    {"Restart Not executed", "Restart annullato", "Restart Not executed", "Restart Not executed"}};
+
+// ---- The fetch pass ----
+
+const FourLanguageRow kMsgNoSelection = {{
+    "Error: you have to check at least one Image from list!",
+    "Errore: occorre selezionare almeno una immagine dalla lista!",
+    "Erreur : vous devez sélectionner au moins une image dans la liste !",
+    "Error: hace falta seleccionar al menos una imagen de la lista!",
+}};
+
+// ---- The remote help ----
+
+const TwoLanguageRow kMsgRemoteHelp = {
+    "You are incoming to run TeamViewer, a Remote Control software.\r\n"
+    "It is freeware fon no profit use. \r\n"
+    "You have to be connected by phone with our operator that \r\n"
+    "try to hel you for Nimbrisco configuration, and under your authorization,\r\n"
+    "try to remote control your computer.",
+
+    "Stai per lanciare il software di assistenza Remota TeamViewer\r\n"
+    "Il software è freeware per usi non professionali \r\n"
+    "E' necessario essere in collegamento telefonico con un operatore che \r\n"
+    "provvederà ad aiutarti a configurare Nimbrisco e su tua autorizzazione,\r\n"
+    "prenderà il controllo remoto del tuo computer.",
+};
+
+const TwoLanguageRow kMsgRemoteHelpMissing = {
+    "The remote-help program is not available:\r\n",
+    "Il programma di assistenza remota non è disponibile:\r\n",
+};
+
 } // namespace i18n

@@ -55,6 +55,31 @@ struct CaptionRow {
 extern const CaptionRow kCaptionRows[];
 extern const int kCaptionRowCount;
 
+// ---- The connection wait and the download progress ----
+extern const FourLanguageRow kConnectionWait;  // the countdown follows it directly
+extern const FourLanguageRow kConnectionRetry; // a reply without the marker: a new probe
+extern const FourLanguageRow kProgressPhrase;
+extern const FourLanguageRow kProgressOf; // between the count and the total
+
+// ---- The connection choice's options ----
+extern const FourLanguageRow kDirectConnection;
+extern const FourLanguageRow kProxyConnection;
+
+// ---- The configuration clean-up ----
+extern const FourLanguageRow kCleanupQuestionTitle;
+extern const FourLanguageRow kCleanupQuestion;
+extern const FourLanguageRow kCleanupHeading; // below the question, after an empty line
+extern const FourLanguageRow kCleanupInfoTitle;
+extern const FourLanguageRow kCleanupDone;
+extern const FourLanguageRow kCleanupNotDone;
+
+// ---- The fetch pass ----
+extern const FourLanguageRow kMsgNoSelection;
+
+// ---- The remote help ----
+extern const TwoLanguageRow kMsgRemoteHelp;
+extern const TwoLanguageRow kMsgRemoteHelpMissing; // the program's path follows it directly
+
 // ---- Display-mode names ----
 extern const FourLanguageRow kFullScreenName;
 extern const FourLanguageRow kNormalName;

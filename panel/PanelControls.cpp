@@ -1,6 +1,7 @@
 #include "panel/PanelControls.h"
 
 #include "base/ClickLabel.h"
+#include "base/Codes.h"
 #include "base/Shape.h"
 #include "platform/TwipsGeometry.h"
 
@@ -37,7 +38,7 @@ public:
     Shape* marker() {
         auto* s = add(new Shape);
         s->setFixedSize(12, 12);
-        s->setFillColor(255);
+        s->setFillColor(codes::colour::kRed);
         return s;
     }
 

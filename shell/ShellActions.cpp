@@ -1,6 +1,7 @@
 #include "shell/ShellActions.h"
 
 #include "base/AppState.h"
+#include "i18n/TextTables.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
@@ -10,27 +11,6 @@
 namespace {
 
 constexpr qint32 kErrorBase = -2147220456;
-
-// The remote-help warning, by language: Italian for code 2, English otherwise.
-const char* const kRemoteHelpItalian[] = {
-    "Stai per lanciare il software di assistenza Remota TeamViewer",
-    "Il software è freeware per usi non professionali ",
-    "E' necessario essere in collegamento telefonico con un operatore che ",
-    "provvederà ad aiutarti a configurare Nimbrisco e su tua autorizzazione,",
-    "prenderà il controllo remoto del tuo computer."};
-const char* const kRemoteHelpEnglish[] = {
-    "You are incoming to run TeamViewer, a Remote Control software.",
-    "It is freeware fon no profit use. ",
-    "You have to be connected by phone with our operator that ",
-    "try to hel you for Nimbrisco configuration, and under your authorization,",
-    "try to remote control your computer."};
-
-QString joinLines(const char* const (&lines)[5]) {
-    QStringList l;
-    for (const char* line : lines)
-        l << QString::fromUtf8(line);
-    return l.join(QStringLiteral("\r\n"));
-}
 
 } // namespace
 
@@ -103,16 +83,15 @@ Boolean ShellActions::ShellOpen(const QString& document, ShellError* error) {
 }
 
 void ShellActions::RunTeamViewer_Click() {
-    const bool italian = state_.Lingua == 2;
-    platform_.messages->showMessage(joinLines(italian ? kRemoteHelpItalian : kRemoteHelpEnglish));
+    const int lingua = state_.Lingua;
+    const bool italian = lingua == 2;
+    platform_.messages->showMessage(i18n::twoLanguage(i18n::kMsgRemoteHelp, lingua));
     const QString program = state_.appPath + (italian ? QStringLiteral("/TeamViewer.exe")
                                                       : QStringLiteral("/TeamViewerEng.exe"));
     if (!platform_.shell->startProgram(program, true)) {
         // The remote-help program comes from its own maker; without it the program goes on.
-        platform_.messages->showMessage(
-            italian ? QStringLiteral("Il programma di assistenza remota non è disponibile:\r\n") +
-                          program
-                    : QStringLiteral("The remote-help program is not available:\r\n") + program,
-            platform::kAppTitle, platform::MsgIcon::Exclamation);
+        platform_.messages->showMessage(i18n::twoLanguage(i18n::kMsgRemoteHelpMissing, lingua) +
+                                            program,
+                                        platform::kAppTitle, platform::MsgIcon::Exclamation);
     }
 }

@@ -3,6 +3,7 @@
 #include "anigif/ucAniGIF.h"
 #include "bar/ControlBar.h"
 #include "base/AppState.h"
+#include "base/Codes.h"
 #include "i18n/Language.h"
 #include "platform/Platform.h"
 #include "platform/TwipsGeometry.h"
@@ -16,9 +17,6 @@
 namespace tw = platform::twips;
 
 namespace {
-
-const QString kFullScreen = QStringLiteral("Full_Screen");
-const QString kNormal = QStringLiteral("Normal");
 
 FitRect toTwips(const FitRect& hm) {
     using platform::Units;
@@ -39,7 +37,7 @@ Presentation::Presentation(ViewControls& views, ControlBar& controlBar, QLineEdi
       window_(window), state_(state), platform_(platform), language_(language) {}
 
 bool Presentation::fullScreenMode() const {
-    return txtDisplay_->text() == kFullScreen;
+    return txtDisplay_->text() == codes::kFullScreen;
 }
 
 FitRect Presentation::fullScreenPlacement(const Picture& picture) const {
@@ -84,14 +82,14 @@ void Presentation::ShowPicture(const Picture& picture) {
     }
 
     const Integer kind = s.listPictureKind[s.GLOBAL_IMAGE_CURRENT_POINTER];
-    if (kind == 2) {
+    if (kind == codes::picture::kPage) {
         v.fotoBrowser->setStretch(false);
         tw::setGeometry(v.fotoBrowser, u, 0, 0, platform_.screenWidthTwips(),
                         platform_.screenHeightTwips());
         bar_.whoWeAre->setVisible(true);
         bar_.whoWeAre->raise();
     }
-    if (kind != 4) {
+    if (kind != codes::picture::kAnimated) {
         controlBar_.BarButtonsIdle();
         ShowPictureView();
         return;
@@ -107,10 +105,10 @@ void Presentation::ShowPicture(const Picture& picture) {
 }
 
 void Presentation::prepare(const Picture& picture, Integer kind) {
-    if (kind == 4 || picture.isNull())
+    if (kind == codes::picture::kAnimated || picture.isNull())
         return;
     QSize size = picture.naturalSize;
-    if (kind != 2 && fullScreenMode()) {
+    if (kind != codes::picture::kPage && fullScreenMode()) {
         const platform::Units u = platform_.units();
         const FitRect r = fullScreenPlacement(picture);
         size = QSize(u.twipsToPixels(r.width), u.twipsToPixels(r.height));
@@ -148,7 +146,7 @@ void Presentation::HideRenderViews() {
 
 void Presentation::dyMode_Click() {
     QLineEdit* mode = txtDisplay_;
-    mode->setText(mode->text() != kNormal ? kNormal : kFullScreen);
+    mode->setText(mode->text() != codes::kNormal ? codes::kNormal : codes::kFullScreen);
     language_.ShowDisplayModeName();
     state_.configDirty = 1;
 }

@@ -3,6 +3,7 @@
 #include "bar/ControlBar.h"
 #include "base/AppState.h"
 #include "base/ClickLabel.h"
+#include "base/Codes.h"
 #include "base/DownloadLimit.h"
 #include "base/StatusText.h"
 #include "base/TimerHandlers.h"
@@ -10,6 +11,7 @@
 #include "catalogue/CatalogueClient.h"
 #include "catalogue/PictureFetcher.h"
 #include "i18n/Language.h"
+#include "i18n/Messages.h"
 #include "platform/Platform.h"
 #include "slideshow/PictureView.h"
 #include "slideshow/Presentation.h"
@@ -27,14 +29,7 @@
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kFullScreen = QStringLiteral("Full_Screen");
 const QString kSelectionFound = QStringLiteral("1");
-const QString kQuestionTitle = QStringLiteral("?");
-const QString kNoSelectionAtLoad = QStringLiteral("1 F");
-const QString kNoSelectionAtStep = QStringLiteral("2 T");
-const QString kCodeUnchanged = QStringLiteral("99");
-const QString kCodeQuick = QStringLiteral("95");
-const QString kCodeLong = QStringLiteral("200");
 constexpr int kLongFactor = 4;
 // Animated pictures of a pass are numbered 1..99.
 constexpr int kAniGifFiles = 99;
@@ -52,7 +47,7 @@ Slideshow::Slideshow(QWidget* window, AppState& state, platform::Platform& platf
 
 void Slideshow::imgClock_Timer() {
     AppState& s = state_;
-    if (s.flagCmdButton != 0)
+    if (s.flagCmdButton != codes::command::kRun)
         return;
     timers_.imgClock.stop();
     s.clockStatus = 1;
@@ -96,7 +91,7 @@ void Slideshow::imgClock_Timer() {
     s.GLOBAL_IMAGE_CURRENT_POINTER = saturatedInteger(p + 1);
 
     if (s.catalogueStatus != kSelectionFound) {
-        endWithoutSelection(kNoSelectionAtStep);
+        endWithoutSelection(i18n::text::kNoSelectionAtStep);
         return;
     }
     s.clockStatus = 0;
@@ -114,7 +109,7 @@ bool Slideshow::firstLoad() {
         return false;
     s.flagDownloadRunning = 0;
     if (s.catalogueStatus != kSelectionFound) {
-        endWithoutSelection(kNoSelectionAtLoad);
+        endWithoutSelection(i18n::text::kNoSelectionAtLoad);
         return false;
     }
     return true;
@@ -160,11 +155,10 @@ bool Slideshow::runFetch(const std::function<void()>& fetch) {
 void Slideshow::FetchPassFailed() {
     const QString& entry = state_.tmpStrUrl;
     platform::MessageBoxes& boxes = *platform_.messages;
-    boxes.showMessage(QStringLiteral("Picture Error on PIC code:") + kCrLf +
-                      QStringLiteral(" ____") + entry + QStringLiteral("___"));
-    boxes.showMessage(QStringLiteral("Please open a ticket on our website and cite this string:") +
-                      kCrLf + entry);
-    boxes.showMessage(QStringLiteral("Execute cleanup before restart Nimbrisco"));
+    boxes.showMessage(i18n::text::kPictureErrorOnCode + kCrLf + QStringLiteral(" ____") + entry +
+                      QStringLiteral("___"));
+    boxes.showMessage(i18n::text::kOpenATicket + kCrLf + entry);
+    boxes.showMessage(i18n::text::kExecuteCleanup);
     panel_.endNow();
 }
 
@@ -179,11 +173,11 @@ void Slideshow::showDownloadState(bool disableSetup) {
 
 void Slideshow::askForPanel() {
     AppState& s = state_;
-    s.flagCmdButton = 1;
+    s.flagCmdButton = codes::command::kOpenPanel;
     controlBar_.controls().whoWeAre->setEnabled(false);
     controlBar_.controls().btSetup->setEnabled(false);
     s.fullScreenFlag = 1;
-    panel_.txtDisplay->setText(kFullScreen);
+    panel_.txtDisplay->setText(codes::kFullScreen);
     language_.ShowDisplayModeName();
     s.clockStatus = 0;
 }
@@ -217,12 +211,12 @@ void Slideshow::showCredit(Integer p) {
 
     const QString& code = s.listSplit5[2];
     ClickLabel* animation = controlBar_.controls().BtAnimation;
-    if (code == kCodeUnchanged)
+    if (code == codes::display::kUnchanged)
         return;
-    if (code == kCodeQuick) {
+    if (code == codes::display::kQuick) {
         setStepInterval(kQuickIntervalMs);
         animation->show();
-    } else if (code == kCodeLong) {
+    } else if (code == codes::display::kLong) {
         setStepInterval(Long(qMin<qint64>(qint64(s.slideIntervalMs) * kLongFactor,
                                           std::numeric_limits<Long>::max())));
         animation->show();
@@ -257,7 +251,7 @@ void Slideshow::showUserMessage(Integer p) {
 void Slideshow::showMissingNotice(Integer p) {
     QLabel* notice = controlBar_.controls().lCountDown;
     if (state_.listIMAGEnotLoaded[p] == -1) {
-        notice->setText(kMissingPictureNotice);
+        notice->setText(i18n::text::kImageMissing);
         notice->setVisible(true);
     } else {
         notice->setVisible(false);
@@ -266,12 +260,13 @@ void Slideshow::showMissingNotice(Integer p) {
 
 void Slideshow::endWithoutSelection(const QString& code) {
     AppState& s = state_;
-    platform_.messages->showMessage(code, kQuestionTitle, platform::MsgIcon::Information);
+    platform_.messages->showMessage(code, i18n::text::kNoSelectionTitle,
+                                    platform::MsgIcon::Information);
     views_.fotoBrowser->clearPicture();
     configFiles_.DeleteConfigurationFiles();
     // The orderly end must not write the files back: the next start is to be a first run.
     s.FlagRestart = kTrue;
-    s.flagCmdButton = 2;
+    s.flagCmdButton = codes::command::kEnd;
     s.clockStatus = 0;
 }
 
@@ -284,9 +279,7 @@ bool Slideshow::ResetAniGifFiles() {
         if (!QFile::exists(name))
             continue;
         if (!QFile::remove(name) || !QFile::copy(placeholder, name)) {
-            platform_.messages->showMessage(
-                QStringLiteral("ERROR! ") + kCrLf + QStringLiteral("File ") + placeholder +
-                QStringLiteral(" MISSING ") + kCrLf + QStringLiteral("Program Quit"));
+            platform_.messages->showMessage(i18n::text::kPlaceholderMissing.arg(placeholder));
             panel_.endNow();
             return false;
         }

@@ -34,8 +34,6 @@ struct StepPanel {
 
 class Slideshow {
 public:
-    static inline const QString kMissingPictureNotice =
-        QStringLiteral("IMAGE MISSING - PLEASE OPEN A TICKET ON OUR WEBSITE");
     // Step interval of a picture whose credit asks to be passed over almost at once.
     static constexpr int kQuickIntervalMs = 100;
 

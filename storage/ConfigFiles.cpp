@@ -2,9 +2,11 @@
 
 #include "base/AppState.h"
 #include "base/ClickLabel.h"
+#include "base/Codes.h"
 #include "base/NumericText.h"
 #include "base/StatusText.h"
 #include "i18n/Language.h"
+#include "i18n/TextTables.h"
 #include "platform/Platform.h"
 #include "storage/LanguageSettings.h"
 #include "storage/ProxySettings.h"
@@ -20,8 +22,6 @@
 
 namespace {
 
-const QString kFullScreen = QStringLiteral("Full_Screen");
-const QString kNormal = QStringLiteral("Normal");
 const QString kDefaultDownloadMinutes = QStringLiteral("15");
 const QString kDefaultSlideSeconds = QStringLiteral("8");
 constexpr double kMinDownloadMinutes = 15;
@@ -36,34 +36,6 @@ const QStringList kDefaultSelection = {
 // Both files end with two empty lines; readers of the selection stop at the first one.
 void appendTerminator(QStringList& lines) {
     lines << QString() << QString();
-}
-
-struct CleanupTexts {
-    const char* questionTitle;
-    const char* question;
-    const char* heading;
-    const char* infoTitle;
-    const char* cleaned;
-    const char* notDone;
-};
-
-// Indexed by Lingua - 1.
-const CleanupTexts kCleanupTexts[] = {
-    {"WARNING!", "If you confirm, all configuration files will be deleted", "WARNING", "Warning!",
-     "Configuration cleaned, please restart Nimbrisco", "Restart Not executed"},
-    {"Attenzione!", "Se confermi verranno cancellati tutti i files di configurazione.",
-     "ATTENZIONE", "Attenzione!", "La configurazione è stata azzerata. Rilanciare Nimbrisco",
-     "Restart annullato"},
-    {"ATTENTION!!", " Si vous confirmez, tous les fichiers de configuration seront supprimés",
-     "ATTENTION", "Attention !", "Configuration cleaned, please restart Nimbrisco",
-     "Restart Not executed"},
-    {"¡ADVERTENCIA! !", "Si confirma, todos los archivos de configuración serán borrados.",
-     "¡ADVERTENCIA", "Atención!", "La impostación borrarse. Reencaminar Nimbrisco",
-     "Restart Not executed"},
-};
-
-const CleanupTexts* cleanupTextsFor(Integer lingua) {
-    return lingua >= 1 && lingua <= 4 ? &kCleanupTexts[lingua - 1] : nullptr;
 }
 
 } // namespace
@@ -95,9 +67,9 @@ bool ConfigFiles::LoadConfiguration(bool /*firstRead*/) {
     p.SSTCfg_LblinserisciImg->setText(ownPicture);
     s.OwnPicturePath = ownPicture;
 
-    const bool fullScreen = mode == kFullScreen;
+    const bool fullScreen = mode == codes::kFullScreen;
     s.fullScreenFlag = fullScreen ? 1 : 0;
-    p.txtDisplay->setText(fullScreen ? kFullScreen : kNormal);
+    p.txtDisplay->setText(fullScreen ? codes::kFullScreen : codes::kNormal);
     language_.ShowDisplayModeName();
     return true;
 }
@@ -173,7 +145,8 @@ QStringList ConfigFiles::checkedConfigLines() {
     }
 
     QStringList lines = {p.SSTCfg_timeDwLoad->text(), p.SSTCfg_timeRefresh->text(),
-                         p.txtDisplay->text() == kFullScreen ? kFullScreen : kNormal};
+                         p.txtDisplay->text() == codes::kFullScreen ? codes::kFullScreen
+                                                                    : codes::kNormal};
     if (!p.SSTCfg_LblinserisciImg->text().isEmpty())
         lines << p.SSTCfg_LblinserisciImg->text();
     appendTerminator(lines);
@@ -225,12 +198,14 @@ void ConfigFiles::DeleteConfigurationFiles() {
 }
 
 void ConfigFiles::ConfirmCleanup() {
-    const CleanupTexts* t = cleanupTextsFor(state_.Lingua);
-    if (!t)
+    const int lingua = state_.Lingua;
+    const auto question = i18n::fourLanguage(i18n::kCleanupQuestion, lingua);
+    if (!question)
         return;
     const QString prompt =
-        QString::fromUtf8(t->question) + QStringLiteral("\r\n\r\n") + QString::fromUtf8(t->heading);
-    if (platform_.messages->askYesNo(prompt, QString::fromUtf8(t->questionTitle))) {
+        *question + QStringLiteral("\r\n\r\n") + *i18n::fourLanguage(i18n::kCleanupHeading, lingua);
+    if (platform_.messages->askYesNo(prompt,
+                                     *i18n::fourLanguage(i18n::kCleanupQuestionTitle, lingua))) {
         DeleteConfigurationFiles();
         state_.FlagRestart = kTrue;
     }
@@ -238,15 +213,15 @@ void ConfigFiles::ConfirmCleanup() {
 
 void ConfigFiles::Cleanup_Click() {
     ConfirmCleanup();
-    const CleanupTexts* t = cleanupTextsFor(state_.Lingua);
+    const int lingua = state_.Lingua;
     const bool cleaned = state_.FlagRestart == kTrue;
-    if (t) {
-        platform_.messages->showMessage(QString::fromUtf8(cleaned ? t->cleaned : t->notDone),
-                                        QString::fromUtf8(t->infoTitle),
+    if (const auto text =
+            i18n::fourLanguage(cleaned ? i18n::kCleanupDone : i18n::kCleanupNotDone, lingua)) {
+        platform_.messages->showMessage(*text, *i18n::fourLanguage(i18n::kCleanupInfoTitle, lingua),
                                         platform::MsgIcon::Information);
     }
     if (cleaned)
-        state_.flagCmdButton = 2;
+        state_.flagCmdButton = codes::command::kEnd;
 }
 
 void ConfigFiles::Cleanup2_Click() {

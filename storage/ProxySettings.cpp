@@ -2,6 +2,7 @@
 
 #include "base/AppState.h"
 #include "i18n/Language.h"
+#include "i18n/TextTables.h"
 #include "platform/HttpControl.h"
 #include "platform/Platform.h"
 #include "platform/ScreenPlacement.h"
@@ -18,19 +19,6 @@
 #include <QTabWidget>
 
 namespace {
-
-struct ConnectionCaptions {
-    const char* direct;
-    const char* proxy;
-};
-
-// Indexed by Lingua - 1.
-const ConnectionCaptions kCaptions[] = {
-    {"Internet Connection: Adsl, Wi-Fi, Modem, Lan", "Internet Connection: Proxy Server"},
-    {"Connessione via Adsl, Wi-Fi, Modem, Lan", "Connessione via Proxy Server"},
-    {"Connexion Internet: Adsl, Wi-Fi, Modem, Lan", "Connexion Internet: serveur proxy"},
-    {"Conexión a Internet: Adsl, Wi-Fi, Modem, Lan", "Conexión a Internet: Servidor Proxy"},
-};
 
 constexpr int kWaitStepMs = 200;
 
@@ -99,10 +87,9 @@ void ProxySettings::LoadProxySettings() {
 void ProxySettings::AskConnectionType(int closesAfterMs, const std::function<bool()>& stillNeeded) {
     AppState& s = state_;
     const ConnectionFrame& f = frame_;
-    if (s.Lingua >= 1 && s.Lingua <= 4) {
-        const ConnectionCaptions& c = kCaptions[s.Lingua - 1];
-        f.No_Proxy->setText(QString::fromUtf8(c.direct));
-        f.Proxy->setText(QString::fromUtf8(c.proxy));
+    if (const auto direct = i18n::fourLanguage(i18n::kDirectConnection, s.Lingua)) {
+        f.No_Proxy->setText(*direct);
+        f.Proxy->setText(*i18n::fourLanguage(i18n::kProxyConnection, s.Lingua));
         f.Frame_Select_Connection->adjustSize();
     }
     const platform::Units u = platform_.units();

@@ -2,6 +2,7 @@
 
 #include "base/AppState.h"
 #include "i18n/Language.h"
+#include "i18n/Messages.h"
 #include "platform/Platform.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/TwipsGeometry.h"
@@ -72,7 +73,7 @@ void TownSettings::ReadTownFile() {
 }
 
 void TownSettings::showReadError() {
-    platform_.messages->showMessage(QStringLiteral("Error FileTown - Cleanup Please"));
+    platform_.messages->showMessage(i18n::text::kTownFileError);
 }
 
 bool TownSettings::CreateDefaultTownFile() {

@@ -9,7 +9,6 @@
 #include "base/NumericText.h"
 #include "core/ClockLoop.h"
 #include "core/PanelControl.h"
-#include "core/WaitTexts.h"
 #include "platform/HttpControl.h"
 #include "slideshow/Slideshow.h"
 #include "storage/ProxySettings.h"
@@ -29,29 +28,6 @@ namespace {
 const QString kWaitEnglish =
     QStringLiteral("Waiting for Internet connection (have to be active!).....");
 const QString kRetryEnglish = QStringLiteral("Waiting Internet Connection......??????");
-
-TEST(WaitTexts, CountdownRetryAndProgressInFourLanguages) {
-    const QStringList wait = {kWaitEnglish,
-                              "Attesa di connessione ad Internet (deve essere attiva).....",
-                              "Attente de la connexion à Internet (doit être active !).....",
-                              "Espera de conexión a Internet (tiene que ser activa!)....."};
-    const QStringList retry = {kRetryEnglish, "Attesa di connessione ad Internet.....??????",
-                               "Attente de la connexion à Internet......??????",
-                               "Espera de conexión a Internet.....??????"};
-    const QStringList progress = {
-        "Loading Pictures from WEB... 3 of 12", "Caricamento immagini dal WEB... 3 di 12",
-        "Téléchargement des images à partir du web... 3 du 12", "Carga imagina del WEB... 3 de 12"};
-    for (Integer code = 1; code <= 4; ++code) {
-        EXPECT_EQ(waittexts::connectionWait(code), wait[code - 1]);
-        EXPECT_EQ(waittexts::connectionRetry(code), retry[code - 1]);
-        EXPECT_EQ(waittexts::downloadProgress(code, 3, 12), progress[code - 1]);
-    }
-    for (Integer code : {Integer(0), Integer(5)}) {
-        EXPECT_TRUE(waittexts::connectionWait(code).isNull());
-        EXPECT_TRUE(waittexts::connectionRetry(code).isNull());
-        EXPECT_TRUE(waittexts::downloadProgress(code, 1, 1).isNull());
-    }
-}
 
 // A window past its start-up files, pointed at a loopback catalogue service.
 class ClockLoopTest : public FormFixture {

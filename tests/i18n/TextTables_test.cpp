@@ -1,5 +1,7 @@
-// The text tables: language lookups, line structure of the help texts, texts easy to get wrong.
+// The text tables: language lookups, line structure of the help texts, texts easy to get wrong,
+// and the waiting and progress texts.
 #include "i18n/TextTables.h"
+#include "i18n/WaitTexts.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -57,4 +59,29 @@ TEST(TextTables, HelpTextsHaveTheirLinesAndOnlyCrLfBreaks) {
     EXPECT_EQ(linesOf(kLeftTipText, 4)[2],
               QString::fromUtf8("_Visual. Temporz.: impuesto tiempos por conexión, puesta al "
                                 "día, velocidad' y modo de visualización."));
+}
+
+TEST(WaitTexts, CountdownRetryAndProgressInFourLanguages) {
+    const QStringList wait = {
+        QStringLiteral("Waiting for Internet connection (have to be active!)....."),
+        "Attesa di connessione ad Internet (deve essere attiva).....",
+        "Attente de la connexion à Internet (doit être active !).....",
+        "Espera de conexión a Internet (tiene que ser activa!)....."};
+    const QStringList retry = {"Waiting Internet Connection......??????",
+                               "Attesa di connessione ad Internet.....??????",
+                               "Attente de la connexion à Internet......??????",
+                               "Espera de conexión a Internet.....??????"};
+    const QStringList progress = {
+        "Loading Pictures from WEB... 3 of 12", "Caricamento immagini dal WEB... 3 di 12",
+        "Téléchargement des images à partir du web... 3 du 12", "Carga imagina del WEB... 3 de 12"};
+    for (Integer code = 1; code <= 4; ++code) {
+        EXPECT_EQ(waittexts::connectionWait(code), wait[code - 1]);
+        EXPECT_EQ(waittexts::connectionRetry(code), retry[code - 1]);
+        EXPECT_EQ(waittexts::downloadProgress(code, 3, 12), progress[code - 1]);
+    }
+    for (Integer code : {Integer(0), Integer(5)}) {
+        EXPECT_TRUE(waittexts::connectionWait(code).isNull());
+        EXPECT_TRUE(waittexts::connectionRetry(code).isNull());
+        EXPECT_TRUE(waittexts::downloadProgress(code, 1, 1).isNull());
+    }
 }

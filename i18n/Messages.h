@@ -1,0 +1,47 @@
+#pragma once
+// The texts the program shows in one language whatever the language in force: messages of its
+// failures, notices and captions the panel's language does not change.
+
+#include <QString>
+
+namespace i18n::text {
+
+// ---- Start-up ----
+inline const QString kTooManyFields =
+    QStringLiteral("Errore. troppi parametri nella linea di comando file EXE");
+inline const QString kWrongProgramFolder =
+    QStringLiteral("ERRORE, LA DIR DELL'EXE PORTABLE DEVE CHIAMARSI \\App\\Nimbrisco");
+inline const QString kCannotCreateFolder = QStringLiteral("Nimbrisco cannot create the folder ");
+
+// ---- The slideshow step ----
+inline const QString kPictureErrorOnCode = QStringLiteral("Picture Error on PIC code:");
+inline const QString kOpenATicket =
+    QStringLiteral("Please open a ticket on our website and cite this string:");
+inline const QString kExecuteCleanup = QStringLiteral("Execute cleanup before restart Nimbrisco");
+inline const QString kImageMissing =
+    QStringLiteral("IMAGE MISSING - PLEASE OPEN A TICKET ON OUR WEBSITE");
+inline const QString kPlaceholderMissing =
+    QStringLiteral("ERROR! \r\nFile %1 MISSING \r\nProgram Quit");
+// The end without a selection: where it was found, in a box titled "?".
+inline const QString kNoSelectionAtLoad = QStringLiteral("1 F");
+inline const QString kNoSelectionAtStep = QStringLiteral("2 T");
+inline const QString kNoSelectionTitle = QStringLiteral("?");
+
+// ---- The fetch pass ----
+inline const QString kBadPhpNavigate = QStringLiteral("BadPhpNavigate: Error on ");
+inline const QString kNavigationError = QStringLiteral("Navigation Error");
+inline const QString kMeteoNetworkError = QStringLiteral("Proc MeteoNetwork Error ");
+inline const QString kPageNotLoaded = QStringLiteral("The page did not finish loading in time.");
+inline const QString kPageNoAnswer = QStringLiteral("The page did not answer in time.");
+inline const QString kPageWithoutImage = QStringLiteral("The page holds no image.");
+inline const QString kImageNotFetched = QStringLiteral("The image %1 could not be fetched.");
+inline const QString kImageNotWritten = QStringLiteral("The image could not be written to %1.");
+
+// ---- Settings files ----
+inline const QString kTownFileError = QStringLiteral("Error FileTown - Cleanup Please");
+
+// ---- The panel's quit button ----
+inline const QString kExitProgr = QStringLiteral("Exit Progr.");
+inline const QString kWaitCaption = QStringLiteral("Wait..");
+
+} // namespace i18n::text
