@@ -1,5 +1,12 @@
 #pragma once
 // One pass over the selected entries: every picture fetched by its source kind into the store.
+//
+// The class is split over three files:
+//   PictureFetcher.cpp   FetchPass and its entries by source kind, FetchImageSeries, the own
+//                        and folder pictures, the update notice
+//   PageRender.cpp       RenderWebPage, CaptureScreenToFile, CloseBrowserWindows, the browser
+//                        page and the render's bounded waits
+//   ScriptPageImage.cpp  SaveFirstPageImage and SaveImageFromUrl: a script page's first image
 
 #include "base/VbTypes.h"
 

@@ -10,6 +10,7 @@
 #include "i18n/LanguageChoice.h"
 #include "i18n/WaitTexts.h"
 #include "platform/HttpControl.h"
+#include "platform/Trace.h"
 #include "slideshow/Presentation.h"
 #include "storage/ProxySettings.h"
 #include "storage/TownSettings.h"
@@ -107,6 +108,8 @@ void ClockLoop::noteLostProbe() {
     if (inet.StillExecuting() || (s.flagReplyArrived != kFalse && !inet.LastRequestFailed()))
         return;
     s.flagReplyArrived = kFalse;
+    if (!probeLost_)
+        platform::trace(QStringLiteral("probe lost: the catalogue service did not answer"));
     probeLost_ = true;
 }
 

@@ -1,6 +1,8 @@
 // The real program on the real catalogue service's demo catalogue: a first run until the first
 // fetch pass is done and pictures are shown, then the orderly end by SIGTERM; SIGTERM in the
 // middle of the first pass and during the connection wait.
+#include "WaitUntil.h"
+
 #include <QAbstractSocket>
 #include <QDir>
 #include <QEventLoop>
@@ -52,25 +54,6 @@ struct Child {
     QByteArray err;
 };
 
-// Runs the event loop until `done`, the child's end, or `ms` have passed; looks again whenever
-// the child writes to stderr and every 50 ms (for files another process writes).
-bool waitUntil(const std::function<bool()>& done, int ms, Child& watched) {
-    QEventLoop loop;
-    const auto check = [&] {
-        if (done())
-            loop.quit();
-    };
-    QObject::connect(&watched.process, &QProcess::readyReadStandardError, &loop, check);
-    QObject::connect(&watched.process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, check);
-    poll.start(50);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    if (!done())
-        loop.exec();
-    return done();
-}
-
 class EndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -84,8 +67,8 @@ protected:
         service_.process.start(kService,
                                {"--port", "0", "--log", tempDir_.filePath("service.log")});
         ASSERT_TRUE(service_.process.waitForStarted(kStartMs));
-        ASSERT_TRUE(
-            waitUntil([this] { return service_.err.contains("catalogue at"); }, kStartMs, service_))
+        ASSERT_TRUE(testsupport::waitUntil([this] { return service_.err.contains("catalogue at"); },
+                                           kStartMs, 50))
             << service_.err.toStdString();
         const QRegularExpressionMatch port =
             QRegularExpression(QStringLiteral("catalogue at http://[^:]+:(\\d+)/"))
@@ -110,8 +93,8 @@ protected:
     // SIGTERM: the program ends by itself, in order, within a few seconds.
     void terminateAndExpectAnOrderlyEnd() {
         program_.process.terminate();
-        ASSERT_TRUE(waitUntil([this] { return program_.process.state() == QProcess::NotRunning; },
-                              kEndMs, program_))
+        ASSERT_TRUE(testsupport::waitUntil(
+            [this] { return program_.process.state() == QProcess::NotRunning; }, kEndMs, 50))
             << diagnostics();
         EXPECT_EQ(program_.process.exitStatus(), QProcess::NormalExit) << diagnostics();
         EXPECT_EQ(program_.process.exitCode(), 0) << diagnostics();
@@ -168,8 +151,8 @@ protected:
 TEST_F(EndToEndTest, FirstRunShowsTheDemoPicturesAndEndsInOrderOnSigterm) {
     startProgram();
     // The first picture follows the first fetch pass.
-    ASSERT_TRUE(
-        waitUntil([this] { return program_.err.contains(kShownMark); }, kFirstPassMs, program_))
+    ASSERT_TRUE(testsupport::waitUntil([this] { return program_.err.contains(kShownMark); },
+                                       kFirstPassMs, 50))
         << diagnostics();
     const QList<QByteArray> log = serviceLog().split('\n');
     // The position of the first logged request whose target holds `part`, -1 when none.
@@ -211,8 +194,8 @@ TEST_F(EndToEndTest, FirstRunShowsTheDemoPicturesAndEndsInOrderOnSigterm) {
 TEST_F(EndToEndTest, SigtermInTheMiddleOfTheFirstPassEndsInOrder) {
     startProgram();
     // The pass has begun once the first picture source was asked for.
-    ASSERT_TRUE(waitUntil([this] { return serviceLog().contains("/demo/satellite.jpg"); },
-                          kFirstPassMs, program_))
+    ASSERT_TRUE(testsupport::waitUntil(
+        [this] { return serviceLog().contains("/demo/satellite.jpg"); }, kFirstPassMs, 50))
         << diagnostics();
     ASSERT_TRUE(QFile::remove(workPath("Nimbrisco7_Config.dat")));
     terminateAndExpectAnOrderlyEnd();
@@ -228,9 +211,10 @@ TEST_F(EndToEndTest, SigtermDuringTheConnectionWaitEndsInOrder) {
     const QString deadPort = QString::number(reserve.serverPort());
     reserve.close();
     startProgram(deadPort);
-    QEventLoop settle;
-    QTimer::singleShot(3000, &settle, &QEventLoop::quit);
-    settle.exec();
+    // Its probe has gone out and found nobody: the wait is on.
+    ASSERT_TRUE(testsupport::waitUntil(
+        [this] { return program_.err.contains("nimbrisco: probe lost"); }, kStartMs, 50))
+        << diagnostics();
     ASSERT_EQ(program_.process.state(), QProcess::Running) << diagnostics();
     ASSERT_TRUE(QFile::remove(workPath("Nimbrisco7_Config.dat")));
     terminateAndExpectAnOrderlyEnd();

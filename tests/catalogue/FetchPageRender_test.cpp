@@ -3,6 +3,7 @@
 // dialogs, script pages' first image saved as "PHP.gif", the view emptied after each page, the
 // engine's render process gone after the pass, and the bounds of every browser wait.
 #include "CatalogueTestSupport.h"
+#include "WaitUntil.h"
 
 #include "catalogue/PictureFetcher.h"
 #include "catalogue/SilentWebPage.h"
@@ -12,7 +13,6 @@
 #include "storage/TownSettings.h"
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -149,11 +149,7 @@ TEST_F(FetchPageRenderTest, TheViewIsEmptiedAfterEachPageAndTheEngineReleasedAft
     // After the pass no page is left, and the engine's render process ends.
     EXPECT_EQ(view->findChild<SilentWebPage*>(), nullptr);
     EXPECT_GT(renderers, 0);
-    QElapsedTimer waited;
-    waited.start();
-    while (renderProcesses() > 0 && waited.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
-    EXPECT_EQ(renderProcesses(), 0);
+    EXPECT_TRUE(testsupport::waitUntil([] { return renderProcesses() == 0; }, 20000, 100));
 
     // The next pass makes a page of its own again.
     fetchEntries({coded('6', "/script.php")});

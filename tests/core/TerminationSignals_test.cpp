@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include "WaitUntil.h"
 #include "storage/ProxySettings.h"
 #include <csignal>
 
@@ -113,7 +114,7 @@ TEST_F(TerminationSignalsTest, SigintWaitsForTheRunningStepAndThenForTheFetchPas
 
     ASSERT_EQ(std::raise(SIGINT), 0);
     ASSERT_TRUE(requested.wait(kWaitMs));
-    ASSERT_TRUE(postponed.count() > 0 || postponed.wait(kWaitMs));
+    ASSERT_TRUE(testsupport::signalSeen(postponed, kWaitMs));
     EXPECT_EQ(closes->closeRequests, 0);
     EXPECT_FALSE(workFileExists(kConfig));
 
@@ -162,7 +163,7 @@ TEST_F(TerminationSignalsTest, SigtermClosesTheBoxAStepWaitsOnAndEndsInOrder) {
     // The step went on to its end once the box had closed; the second box never opened.
     EXPECT_EQ(boxes, 1);
     EXPECT_EQ(state().clockStatus, 0);
-    ASSERT_TRUE(ended.count() > 0 || ended.wait(kWaitMs));
+    ASSERT_TRUE(testsupport::signalSeen(ended, kWaitMs));
     EXPECT_EQ(readWorkFile(kConfig), config);
     EXPECT_EQ(closes->closeRequests, 1);
 }
@@ -178,7 +179,7 @@ TEST_F(EndDuringAPassTest, SigtermAbortsTheDownloadInFlightAndEndsInOrder) {
     form().parts().slideshow->imgClock_Timer();
     EXPECT_EQ(server.requestCount("/slow.jpg"), 1);
     EXPECT_EQ(server.requestCount("/next.jpg"), 0);
-    ASSERT_TRUE(ended.count() > 0 || ended.wait(kWaitMs));
+    ASSERT_TRUE(testsupport::signalSeen(ended, kWaitMs));
     EXPECT_EQ(state().flagDownloadRunning, 0);
     // The configuration is saved as it was; the picture the download would have replaced is
     // still the previous one.
@@ -199,7 +200,7 @@ TEST_F(EndDuringAPassTest, TheWindowClosedFromOutsideEndsThePassAtOnceAndLeavesE
     EXPECT_TRUE(ending().requested());
     EXPECT_NE(state().ExitToProgram, 0);
     // The download was dropped by the program, not finished by the server.
-    EXPECT_TRUE(aborted.count() > 0 || aborted.wait(kWaitMs));
+    EXPECT_TRUE(testsupport::signalSeen(aborted, kWaitMs));
     EXPECT_EQ(server.requestCount("/next.jpg"), 0);
     EXPECT_EQ(state().clockStatus, 0);
     for (QTimer* t : {&form().parts().timers.generalClock, &form().parts().timers.utilityTmr,
@@ -232,7 +233,7 @@ TEST_F(TerminationSignalsTest, SigtermDuringTheConnectionWaitsQuestionEndsInOrde
     QSignalSpy ended(termination.get(), &TerminationSignals::ended);
     for (int tick = 0; tick < 10 && ended.count() == 0; ++tick)
         form().parts().clockLoop->generalClock_Timer();
-    ASSERT_TRUE(ended.count() > 0 || ended.wait(kWaitMs));
+    ASSERT_TRUE(testsupport::signalSeen(ended, kWaitMs));
     EXPECT_TRUE(question->isHidden());
     EXPECT_LT(stepsAfterSignal, 3);
     EXPECT_EQ(readWorkFile(kConfig), config);
