@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     if (form.state.ExitToProgram != 0)
         return 1;
     // A wall screen is stopped from outside: the end then runs in order, without a word.
-    TerminationSignals termination(form);
+    TerminationSignals termination(form.window());
     if (!termination.install())
         qWarning("termination signals: %s", qPrintable(termination.errorString()));
     form.showFullScreen();

@@ -1,15 +1,18 @@
 #include "core/ClockLoop.h"
 
 #include "bar/ControlBar.h"
+#include "base/AppState.h"
 #include "base/ClickLabel.h"
 #include "base/Codes.h"
 #include "base/Shape.h"
 #include "base/TimerHandlers.h"
 #include "base/VisibleLike.h"
-#include "core/FormPicture.h"
+#include "core/Window.h"
+#include "core/WindowParts.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/WaitTexts.h"
 #include "platform/HttpControl.h"
+#include "platform/Platform.h"
 #include "platform/Trace.h"
 #include "slideshow/Presentation.h"
 #include "storage/ProxySettings.h"
@@ -32,20 +35,20 @@ constexpr int kLogoStepMs = 10;
 } // namespace
 
 QString ClockLoop::probeAddress() const {
-    const AppState& s = form_.state;
+    const AppState& s = window_.state;
     return s.endpointBase + kProbeSelector + kVersionParameter + s.versionText;
 }
 
 void ClockLoop::connActive(Boolean& connected) {
     try {
-        connected = toBoolean(form_.platform().connectivity->isConnected());
+        connected = toBoolean(window_.platform.connectivity->isConnected());
     } catch (...) {
         connected = kFalse;
     }
 }
 
 void ClockLoop::generalClock_Timer() {
-    AppState& s = form_.state;
+    AppState& s = window_.state;
     showConnectionState();
     if (probePhase == codes::probe::kNotSent)
         sendProbe();
@@ -68,7 +71,7 @@ void ClockLoop::generalClock_Timer() {
 }
 
 void ClockLoop::showConnectionState() {
-    BarControls& b = form_.parts().bar;
+    BarControls& b = window_.parts.bar;
     Boolean connected = kFalse;
     connActive(connected);
     b.connectStatus->setPixmap(connected != kFalse ? b.ImageConnesso->pixmap()
@@ -85,26 +88,26 @@ void ClockLoop::showConnectionState() {
 }
 
 void ClockLoop::sendProbe() {
-    AppState& s = form_.state;
-    form_.parts().timers.generalClock.stop();
-    form_.raise();
-    form_.activateWindow();
-    form_.parts().presentation->ShowPicture(form_.parts().views.ImageLogoPRO);
-    form_.parts().languageChoice->StartupLanguage();
-    form_.parts().proxySettings->LoadProxySettings();
-    form_.parts().townSettings->LoadTownSettings();
+    AppState& s = window_.state;
+    window_.parts.timers.generalClock.stop();
+    window_.widget.raise();
+    window_.widget.activateWindow();
+    window_.parts.presentation->ShowPicture(window_.parts.views.ImageLogoPRO);
+    window_.parts.languageChoice->StartupLanguage();
+    window_.parts.proxySettings->LoadProxySettings();
+    window_.parts.townSettings->LoadTownSettings();
     s.flagReplyArrived = kFalse;
     probePhase = codes::probe::kSent;
     probeLost_ = false;
-    lastProbeAt_ = form_.platform().clock->now();
-    form_.parts().Inet1->Execute(probeAddress());
-    if (!form_.platform().endingRequested())
-        form_.parts().timers.generalClock.start();
+    lastProbeAt_ = window_.platform.clock->now();
+    window_.parts.Inet1->Execute(probeAddress());
+    if (!window_.platform.endingRequested())
+        window_.parts.timers.generalClock.start();
 }
 
 void ClockLoop::noteLostProbe() {
-    AppState& s = form_.state;
-    const platform::HttpControl& inet = *form_.parts().Inet1;
+    AppState& s = window_.state;
+    const platform::HttpControl& inet = *window_.parts.Inet1;
     if (inet.StillExecuting() || (s.flagReplyArrived != kFalse && !inet.LastRequestFailed()))
         return;
     s.flagReplyArrived = kFalse;
@@ -114,17 +117,17 @@ void ClockLoop::noteLostProbe() {
 }
 
 void ClockLoop::resendLostProbe() {
-    if (!probeLost_ || form_.parts().Inet1->StillExecuting() || form_.platform().endingRequested())
+    if (!probeLost_ || window_.parts.Inet1->StillExecuting() || window_.platform.endingRequested())
         return;
     probeLost_ = false;
-    form_.state.flagReplyArrived = kFalse;
-    lastProbeAt_ = form_.platform().clock->now();
-    form_.parts().Inet1->Execute(probeAddress());
+    window_.state.flagReplyArrived = kFalse;
+    lastProbeAt_ = window_.platform.clock->now();
+    window_.parts.Inet1->Execute(probeAddress());
 }
 
 void ClockLoop::showWaitingTick() {
-    AppState& s = form_.state;
-    BarControls& b = form_.parts().bar;
+    AppState& s = window_.state;
+    BarControls& b = window_.parts.bar;
     const QString wait = waittexts::connectionWait(s.Lingua);
     if (!wait.isNull())
         b.lCountDown->setText(wait + QString::number(s.connectWaitCount));
@@ -140,7 +143,7 @@ void ClockLoop::showWaitingTick() {
 
     b.lCountDown->setVisible(true);
     b.lCountDown->raise();
-    form_.parts().controlBar->BarButtonsBusy();
+    window_.parts.controlBar->BarButtonsBusy();
     b.btTermina->setVisible(true);
     b.BtAnimation->setVisible(true);
     b.btHelp->setVisible(false);
@@ -149,41 +152,41 @@ void ClockLoop::showWaitingTick() {
 void ClockLoop::runFallback() {
     // The question waits in the event loop: the clock stays off meanwhile, or its next tick
     // would ask again on top. The probe goes on behind the question.
-    form_.parts().timers.generalClock.stop();
-    ProxySettings& proxy = *form_.parts().proxySettings;
+    window_.parts.timers.generalClock.stop();
+    ProxySettings& proxy = *window_.parts.proxySettings;
     const bool choiceOnFile = proxy.ReadProxyFile();
     proxy.AskConnectionType(choiceOnFile ? kFallbackQuestionMs : -1,
                             [this] { return probeWhileAsking(); });
     proxy.ApplyProxySettings();
-    if (!form_.platform().endingRequested())
-        form_.parts().timers.generalClock.start();
+    if (!window_.platform.endingRequested())
+        window_.parts.timers.generalClock.start();
 }
 
 bool ClockLoop::probeWhileAsking() {
-    const AppState& s = form_.state;
+    const AppState& s = window_.state;
     noteLostProbe();
     if (s.flagReplyArrived != kFalse)
         return !s.replyText.contains(kReplyMarker);
-    if (probeLost_ && form_.platform().clock->now() >= lastProbeAt_.addMSecs(kProbeRetryMs))
+    if (probeLost_ && window_.platform.clock->now() >= lastProbeAt_.addMSecs(kProbeRetryMs))
         resendLostProbe();
     return true;
 }
 
 void ClockLoop::applyConnectedState() {
     serviceAnswered_ = true;
-    BarControls& b = form_.parts().bar;
+    BarControls& b = window_.parts.bar;
     b.lCountDown->setVisible(false);
-    form_.parts().controlBar->BarButtonsIdle();
+    window_.parts.controlBar->BarButtonsIdle();
     b.btTermina->setVisible(false);
     b.btHelp->setVisible(true);
-    timers::enable(form_.parts().timers.utilityTmr);
+    timers::enable(window_.parts.timers.utilityTmr);
 }
 
 void ClockLoop::showRetryNotice() {
-    const QString retry = waittexts::connectionRetry(form_.state.Lingua);
+    const QString retry = waittexts::connectionRetry(window_.state.Lingua);
     if (!retry.isNull())
-        form_.parts().bar.lCountDown->setText(retry);
-    form_.parts().bar.lCountDown->raise();
+        window_.parts.bar.lCountDown->setText(retry);
+    window_.parts.bar.lCountDown->raise();
     probePhase = codes::probe::kNotSent;
 }
 
@@ -193,35 +196,35 @@ void ClockLoop::utilityTmr_Timer() {
     if (utilityRunning_)
         return;
     utilityRunning_ = true;
-    AppState& s = form_.state;
-    form_.parts().timers.utilityTmr.stop();
+    AppState& s = window_.state;
+    window_.parts.timers.utilityTmr.stop();
     if (s.firstLaunch == 0) {
         showStartLogo();
     } else {
         if (s.firstLaunch == 1) {
-            form_.parts().timers.utilityTmr.setInterval(kUtilityIntervalMs);
-            timers::enable(form_.parts().timers.panControl);
-            form_.parts().bar.timerflag->setFillColor(codes::colour::kGreen);
+            window_.parts.timers.utilityTmr.setInterval(kUtilityIntervalMs);
+            timers::enable(window_.parts.timers.panControl);
+            window_.parts.bar.timerflag->setFillColor(codes::colour::kGreen);
             s.firstLaunch = 2;
         }
         if (s.flagDownloadRunning == 1)
             showDownloadProgress();
     }
-    form_.parts().timers.utilityTmr.start();
+    window_.parts.timers.utilityTmr.start();
     utilityRunning_ = false;
 }
 
 void ClockLoop::showStartLogo() {
-    form_.parts().timers.utilityTmr.setInterval(kUtilityIntervalMs);
-    form_.parts().presentation->ShowPicture(form_.parts().views.ImageLogoPRO);
+    window_.parts.timers.utilityTmr.setInterval(kUtilityIntervalMs);
+    window_.parts.presentation->ShowPicture(window_.parts.views.ImageLogoPRO);
     for (int i = 0; i < kLogoSteps; ++i)
-        form_.platform().clock->sleepAndYield(kLogoStepMs);
-    form_.state.firstLaunch = 1;
+        window_.platform.clock->sleepAndYield(kLogoStepMs);
+    window_.state.firstLaunch = 1;
 }
 
 void ClockLoop::showDownloadProgress() {
-    const AppState& s = form_.state;
-    BarControls& b = form_.parts().bar;
+    const AppState& s = window_.state;
+    BarControls& b = window_.parts.bar;
     // While a page is captured the bar is hidden and must stay out of the picture.
     if (s.Http2BmpRunning == 0) {
         b.lCountDown->setVisible(true);
@@ -236,5 +239,5 @@ void ClockLoop::showDownloadProgress() {
 }
 
 void ClockLoop::Timer4000_Timer() {
-    form_.parts().timers.Timer4000.stop();
+    window_.parts.timers.Timer4000.stop();
 }

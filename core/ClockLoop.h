@@ -8,7 +8,7 @@
 #include <QDateTime>
 #include <QString>
 
-class FormPicture;
+struct Window;
 
 class ClockLoop {
 public:
@@ -22,7 +22,7 @@ public:
     // long: nobody may be at a wall screen that starts before its network does.
     static constexpr int kFallbackQuestionMs = 20000;
 
-    explicit ClockLoop(FormPicture& form) : form_(form) {}
+    explicit ClockLoop(Window& window) : window_(window) {}
 
     void generalClock_Timer();
     void utilityTmr_Timer();
@@ -54,7 +54,7 @@ private:
     void showDownloadProgress();
     void showStartLogo();
 
-    FormPicture& form_;
+    Window& window_;
     // The logo wait yields to the event loop, where the general clock switches this timer on.
     bool utilityRunning_ = false;
     // The probe was answered with the marker: the connection wait is over for good.

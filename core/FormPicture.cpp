@@ -207,25 +207,26 @@ void FormPicture::setupCatalogue() {
 
 void FormPicture::setupSlideshow() {
     PanelControls& p = parts_.panel;
-    StepPanel panel;
-    panel.SSTCfg_timeDwLoad = p.SSTCfg_timeDwLoad;
-    panel.SSTCfg_timeRefresh = p.SSTCfg_timeRefresh;
-    panel.txtDisplay = p.txtDisplay;
-    panel.Splitta5 = [this](const QString& record) { parts_.startup->Splitta5(record); };
-    panel.endNow = [this] { programend::endNow(*this); };
+    StepLinks links;
+    links.SSTCfg_timeDwLoad = p.SSTCfg_timeDwLoad;
+    links.SSTCfg_timeRefresh = p.SSTCfg_timeRefresh;
+    links.txtDisplay = p.txtDisplay;
+    links.Splitta5 = [this](const QString& record) { parts_.startup->Splitta5(record); };
+    links.endNow = [this] { programend::endNow(window_); };
+    links.LoadCatalogue = [this](Integer mode) { parts_.catalogueClient->LoadCatalogue(mode); };
+    links.FetchPass = [this](Integer type) { parts_.pictureFetcher->FetchPass(type); };
     parts_.slideshow = std::make_unique<Slideshow>(
         this, state, platform_, parts_.timers, parts_.views, *parts_.controlBar,
-        *parts_.presentation, *parts_.catalogueClient, *parts_.pictureFetcher, *parts_.configFiles,
-        *parts_.language, std::move(panel));
+        *parts_.presentation, *parts_.configFiles, *parts_.language, std::move(links));
     Slideshow& slideshow = *parts_.slideshow;
     onTick(parts_.timers.imgClock, "imgClock", this, [&slideshow] { slideshow.imgClock_Timer(); });
 }
 
 void FormPicture::setupCore(const QString& commandLine) {
-    parts_.placeholders = std::make_unique<Placeholders>(*this);
-    parts_.panelControl = std::make_unique<PanelControl>(*this);
-    parts_.clockLoop = std::make_unique<ClockLoop>(*this);
-    parts_.startup = std::make_unique<Startup>(*this, commandLine);
+    parts_.placeholders = std::make_unique<Placeholders>(window_);
+    parts_.panelControl = std::make_unique<PanelControl>(window_);
+    parts_.clockLoop = std::make_unique<ClockLoop>(window_);
+    parts_.startup = std::make_unique<Startup>(window_, commandLine);
 
     Timers& t = parts_.timers;
     ClockLoop& clock = *parts_.clockLoop;
@@ -246,7 +247,7 @@ void FormPicture::closeEvent(QCloseEvent* event) {
     if (state.ExitToProgram == kFalse) {
         platform_.ending->request();
         state.ExitToProgram = kTrue;
-        programend::stopTimers(*this);
+        programend::stopTimers(window_);
         programend::quitEventLoop();
     }
     QWidget::closeEvent(event);

@@ -4,6 +4,7 @@
 // event to its handler. The subsystems never see the window: each is given what it uses.
 
 #include "base/AppState.h"
+#include "core/Window.h"
 #include "core/WindowParts.h"
 #include "platform/Platform.h"
 
@@ -24,6 +25,8 @@ public:
 
     WindowParts& parts() { return parts_; }
     platform::Platform& platform() { return platform_; }
+    // The window as the start-up, the clock loop, the panel control and the end work on it.
+    Window& window() { return window_; }
 
 protected:
     // A window closed from outside (the window manager, a logout) ends the program at once,
@@ -45,4 +48,5 @@ private:
 
     platform::Platform& platform_;
     WindowParts parts_;
+    Window window_{*this, state, platform_, parts_};
 };

@@ -1,14 +1,17 @@
 #include "core/PanelControl.h"
 
+#include "base/AppState.h"
 #include "base/ClickLabel.h"
 #include "base/Codes.h"
 #include "base/Shape.h"
 #include "base/TimerHandlers.h"
-#include "core/FormPicture.h"
 #include "core/Placeholders.h"
 #include "core/ProgramEnd.h"
+#include "core/Window.h"
+#include "core/WindowParts.h"
 #include "i18n/Language.h"
 #include "i18n/Messages.h"
+#include "platform/Platform.h"
 #include "slideshow/PictureView.h"
 #include "storage/ConfigFiles.h"
 #include "storage/TownSettings.h"
@@ -23,14 +26,14 @@ const QString PanelControl::kInfoPage =
 namespace {} // namespace
 
 void PanelControl::panControl_Timer() {
-    AppState& s = form_.state;
+    AppState& s = window_.state;
     s.panelTick = s.panelTick >= kPanelTickMax ? Integer(1) : Integer(s.panelTick + 1);
     // A running step decides for itself; the command waits for its end.
     if (s.clockStatus != 0)
         return;
     switch (s.flagCmdButton) {
     case codes::command::kRun:
-        timers::enable(form_.parts().timers.imgClock);
+        timers::enable(window_.parts.timers.imgClock);
         break;
     case codes::command::kOpenPanel:
         openPanel();
@@ -47,29 +50,29 @@ void PanelControl::panControl_Timer() {
 }
 
 void PanelControl::openPanel() {
-    AppState& s = form_.state;
+    AppState& s = window_.state;
     PanelButtonsBusy();
-    form_.parts().panel.SSTCfg_ExitProgram2->setVisible(true);
+    window_.parts.panel.SSTCfg_ExitProgram2->setVisible(true);
     s.cntCounterDwLoadImage = 0;
     // Loading the catalogue yields to the event loop: this timer must not tick meanwhile.
-    form_.parts().timers.panControl.stop();
-    form_.parts().townSettings->ReadTownFile();
-    form_.parts().bar.timerflag->setFillColor(codes::colour::kRed);
-    form_.parts().placeholders->OpenConfigPanel();
-    form_.parts().timers.panControl.start();
-    form_.parts().bar.timerflag->setFillColor(codes::colour::kGreen);
+    window_.parts.timers.panControl.stop();
+    window_.parts.townSettings->ReadTownFile();
+    window_.parts.bar.timerflag->setFillColor(codes::colour::kRed);
+    window_.parts.placeholders->OpenConfigPanel();
+    window_.parts.timers.panControl.start();
+    window_.parts.bar.timerflag->setFillColor(codes::colour::kGreen);
     s.flagCmdButton = codes::command::kPanelOpen;
 }
 
 void PanelControl::endProgram() {
-    PanelControls& p = form_.parts().panel;
-    form_.parts().views.fotoBrowser->clearPicture();
+    PanelControls& p = window_.parts.panel;
+    window_.parts.views.fotoBrowser->clearPicture();
     for (QWidget* w : {static_cast<QWidget*>(p.SSTCfg), p.BrowserImgPreview,
                        static_cast<QWidget*>(p.FrameDescPreview),
                        static_cast<QWidget*>(p.DescPreview), static_cast<QWidget*>(p.FrameWizard)})
         w->hide();
-    form_.parts().timers.panControl.stop();
-    form_.parts().bar.timerflag->setFillColor(codes::colour::kRed);
+    window_.parts.timers.panControl.stop();
+    window_.parts.bar.timerflag->setFillColor(codes::colour::kRed);
     p.lVersion->hide();
     p.SSTCfg_cmdConferma->setEnabled(false);
     p.SSTCfg_ExitProgram->setEnabled(false);
@@ -77,21 +80,21 @@ void PanelControl::endProgram() {
     p.SSTCfg_ExitProgram_BW->setEnabled(true);
     // After a clean-up the files stay deleted, so that the next start is a first run. A failed
     // save shows its own message and removes the files; the end goes on.
-    if (form_.state.FlagRestart != kTrue)
-        form_.parts().configFiles->SaveConfiguration();
-    programend::closeWindow(form_);
-    form_.parts().language->MsgProgramEnded();
-    form_.platform().shell->openDocument(kInfoPage);
+    if (window_.state.FlagRestart != kTrue)
+        window_.parts.configFiles->SaveConfiguration();
+    programend::closeWindow(window_);
+    window_.parts.language->MsgProgramEnded();
+    window_.platform.shell->openDocument(kInfoPage);
     programend::quitEventLoop();
 }
 
 void PanelControl::SSTCfg_ExitProgram_Click() {
-    form_.state.flagCmdButton = codes::command::kEnd;
+    window_.state.flagCmdButton = codes::command::kEnd;
 }
 
 void PanelControl::btTermina_Click() {
-    form_.parts().timers.generalClock.stop();
-    programend::endNow(form_);
+    window_.parts.timers.generalClock.stop();
+    programend::endNow(window_);
 }
 
 void PanelControl::PanelButtonsIdle() {
@@ -103,7 +106,7 @@ void PanelControl::PanelButtonsBusy() {
 }
 
 void PanelControl::setPanelButtons(bool idle) {
-    PanelControls& p = form_.parts().panel;
+    PanelControls& p = window_.parts.panel;
     for (QWidget* w : {p.SSTCfg_ExitProgram, p.SSTCfg_cmdConferma}) {
         w->setVisible(idle);
         w->setEnabled(idle);

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-class FormPicture;
+struct Window;
 
 class PanelControl {
 public:
@@ -12,7 +12,7 @@ public:
     // panelTick restarts at 1 after this value.
     static constexpr int kPanelTickMax = 31999;
 
-    explicit PanelControl(FormPicture& form) : form_(form) {}
+    explicit PanelControl(Window& window) : window_(window) {}
 
     void panControl_Timer();
     void SSTCfg_ExitProgram_Click();
@@ -27,5 +27,5 @@ private:
     // Shows the start and quit buttons (`idle`) or their greyed twins.
     void setPanelButtons(bool idle);
 
-    FormPicture& form_;
+    Window& window_;
 };

@@ -3,11 +3,11 @@
 // configuration panel's pages, the version check and the diagnostics windows. Each keeps its
 // call in place and does the least that keeps the window consistent.
 
-class FormPicture;
+struct Window;
 
 class Placeholders {
 public:
-    explicit Placeholders(FormPicture& form) : form_(form) {}
+    explicit Placeholders(Window& window) : window_(window) {}
 
     // Reads the version page and sets the update notice.
     void CheckVersion();
@@ -21,5 +21,5 @@ public:
     void hidePanel();
 
 private:
-    FormPicture& form_;
+    Window& window_;
 };

@@ -1,35 +1,40 @@
 #include "core/ProgramEnd.h"
 
-#include "core/FormPicture.h"
+#include <QWidget>
+
+#include "base/AppState.h"
+#include "core/Window.h"
+#include "core/WindowParts.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace programend {
 
-void stopTimers(FormPicture& form) {
-    for (QTimer* t : {&form.parts().timers.generalClock, &form.parts().timers.utilityTmr,
-                      &form.parts().timers.panControl, &form.parts().timers.imgClock,
-                      &form.parts().timers.Timer4000})
+void stopTimers(Window& window) {
+    for (QTimer* t : {&window.parts.timers.generalClock, &window.parts.timers.utilityTmr,
+                      &window.parts.timers.panControl, &window.parts.timers.imgClock,
+                      &window.parts.timers.Timer4000})
         t->stop();
 }
 
-void closeWindow(FormPicture& form) {
-    form.state.ExitToProgram = kTrue;
-    stopTimers(form);
+void closeWindow(Window& window) {
+    window.state.ExitToProgram = kTrue;
+    stopTimers(window);
     // Closing the last window would otherwise post the application's quit at once, and the
     // end message shown after the close would vanish with it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    form.close();
+    window.widget.close();
 }
 
 void quitEventLoop() {
     QCoreApplication::quit();
 }
 
-void endNow(FormPicture& form) {
-    form.platform().ending->request();
-    closeWindow(form);
+void endNow(Window& window) {
+    window.platform.ending->request();
+    closeWindow(window);
     quitEventLoop();
 }
 

@@ -2,15 +2,18 @@
 
 #include "anigif/ucAniGIF.h"
 #include "bar/ControlBar.h"
+#include "base/AppState.h"
 #include "base/ClickLabel.h"
 #include "base/Codes.h"
 #include "base/Shape.h"
 #include "base/Splitter.h"
-#include "core/FormPicture.h"
 #include "core/PanelControl.h"
 #include "core/Placeholders.h"
+#include "core/Window.h"
+#include "core/WindowParts.h"
 #include "i18n/Language.h"
 #include "i18n/Messages.h"
+#include "platform/Platform.h"
 #include "platform/TwipsGeometry.h"
 #include "slideshow/Presentation.h"
 #include "storage/ConfigFiles.h"
@@ -69,13 +72,13 @@ QString Startup::localEndpoint(const QString& port) {
 }
 
 bool Startup::Form_Load() {
-    WindowParts& p = form_.parts();
-    AppState& s = form_.state;
-    s.Ratio_X_Y = static_cast<float>(form_.platform().screenWidthTwips()) /
-                  static_cast<float>(form_.platform().screenHeightTwips());
+    WindowParts& p = window_.parts;
+    AppState& s = window_.state;
+    s.Ratio_X_Y = static_cast<float>(window_.platform.screenWidthTwips()) /
+                  static_cast<float>(window_.platform.screenHeightTwips());
     CheckPortableLocation();
     s.WizardActive = kTrue;
-    form_.setStyleSheet(QStringLiteral("FormPicture { background: black; }"));
+    window_.widget.setStyleSheet(QStringLiteral("FormPicture { background: black; }"));
     p.townSettings->ParkTownFrame();
     s.Mirror_Type_Connection = kFalse;
     s.flagSilent = kTrue;
@@ -106,28 +109,28 @@ bool Startup::Form_Load() {
     startGeneralClock();
     s.helpFile = s.appPath + QStringLiteral("/Nimbrisco.html");
     p.placeholders->CheckVersion();
-    form_.platform().windows->closeBrowserFrames();
+    window_.platform.windows->closeBrowserFrames();
     return true;
 }
 
 void Startup::resetRenderState() {
-    AppState& s = form_.state;
+    AppState& s = window_.state;
     s.WebPageToImgEnd = 0;
     s.aniGifNumber = 1;
     s.aniGifTag = QStringLiteral("_ANIGIF_");
 }
 
 void Startup::setBannerAndPaths() {
-    AppState& s = form_.state;
+    AppState& s = window_.state;
     s.weAre =
         spacedOut(QStringLiteral(NIMBRISCO_CATALOGUE_HOST)) + QStringLiteral("  Ver. 7.8.12P ");
-    s.appPath = form_.platform().programDir;
+    s.appPath = window_.platform.programDir;
     s.WORK_PATH_FILE_LIST = s.Nimbrisco_Work_Dir.trimmed() + QLatin1Char('/');
     s.imageFilePrefix = s.Nimbrisco_Work_Dir + QStringLiteral("/Nimbrisco7_Img");
 }
 
 void Startup::resetCatalogueAndStore() {
-    AppState& s = form_.state;
+    AppState& s = window_.state;
     for (int i = 0; i < SlotList<QString>::kClearCount; ++i) {
         s.listData[i].clear();
         s.listURL[i].clear();
@@ -140,7 +143,7 @@ void Startup::resetCatalogueAndStore() {
     s.pictureCount = 0;
     s.GLOBAL_IMAGE_CURRENT_POINTER = 0;
     s.pictureTotal = 0;
-    form_.parts().panel.SSTCfg_LblinserisciImg->clear();
+    window_.parts.panel.SSTCfg_LblinserisciImg->clear();
     s.userMessage.clear();
     s.cntCounterDwLoadImage = 0;
     s.fullCatalogueWanted = 0;
@@ -150,25 +153,25 @@ void Startup::resetCatalogueAndStore() {
 }
 
 void Startup::resetRunFlags() {
-    AppState& s = form_.state;
+    AppState& s = window_.state;
     s.flagReplyArrived = 1;
     s.flagCmdButton = codes::command::kRun;
     s.flagDownloadRunning = 0;
     s.firstLaunch = 0;
     s.flagFetchFromStep = 0;
-    s.timerClockSave = saturatedInteger(form_.parts().timers.imgClock.interval());
+    s.timerClockSave = saturatedInteger(window_.parts.timers.imgClock.interval());
     s.clockFromDebugSet = 0;
 }
 
 void Startup::startGeneralClock() {
-    WindowParts& p = form_.parts();
+    WindowParts& p = window_.parts;
     p.timers.panControl.stop();
     p.bar.timerflag->setFillColor(codes::colour::kRed);
     p.timers.generalClock.start();
 }
 
 void Startup::applyCommandLine() {
-    AppState& s = form_.state;
+    AppState& s = window_.state;
     if (!commandLine_.isEmpty())
         Splitta10();
     for (int i = 0; i <= 9; ++i) {
@@ -189,22 +192,22 @@ void Startup::applyCommandLine() {
 }
 
 void Startup::CheckPortableLocation() {
-    AppState& s = form_.state;
-    const QString programDir = form_.platform().programDir;
+    AppState& s = window_.state;
+    const QString programDir = window_.platform.programDir;
     s.PortablesPath = programDir;
     if (programDir.right(kPortableSuffix.size()) == kPortableSuffix) {
         s.PortablesPath = programDir.left(programDir.size() - (kPortableSuffix.size() - 1));
     } else {
-        form_.platform().messages->showMessage(i18n::text::kWrongProgramFolder);
+        window_.platform.messages->showMessage(i18n::text::kWrongProgramFolder);
     }
 }
 
 bool Startup::PrepareWorkDirectories() {
-    AppState& s = form_.state;
+    AppState& s = window_.state;
     auto make = [this](const QString& dir) {
         if (QDir(dir).exists() || QDir().mkpath(dir))
             return true;
-        form_.platform().messages->showMessage(i18n::text::kCannotCreateFolder + dir,
+        window_.platform.messages->showMessage(i18n::text::kCannotCreateFolder + dir,
                                                platform::kAppTitle, platform::MsgIcon::Critical);
         return false;
     };
@@ -227,14 +230,14 @@ bool Startup::PrepareWorkDirectories() {
 }
 
 void Startup::HideHelpCaller() {
-    const int offScreen = form_.platform().screenWidthTwips() + 100;
-    platform::twips::move(form_.parts().bar.HelpCaller, form_.platform().units(), offScreen,
+    const int offScreen = window_.platform.screenWidthTwips() + 100;
+    platform::twips::move(window_.parts.bar.HelpCaller, window_.platform.units(), offScreen,
                           offScreen);
 }
 
 void Startup::ApplyFirstRunDefaults() {
-    AppState& s = form_.state;
-    ConfigFiles& config = *form_.parts().configFiles;
+    AppState& s = window_.state;
+    ConfigFiles& config = *window_.parts.configFiles;
     const QString listFile = s.WORK_PATH_FILE_LIST + ConfigFiles::kPictureListFile;
     if (QFile::exists(listFile)) {
         QFile f(listFile);
@@ -251,10 +254,10 @@ void Startup::ApplyFirstRunDefaults() {
     }
     config.LoadConfiguration(true);
     if (s.RUNNING_MODE == 2) {
-        form_.parts().panel.SSTCfg_timeDwLoad->setText(QStringLiteral("15"));
-        form_.parts().panel.SSTCfg_timeRefresh->setText(QStringLiteral("8"));
-        form_.parts().panel.txtDisplay->setText(codes::kFullScreen);
-        form_.parts().language->ShowDisplayModeName();
+        window_.parts.panel.SSTCfg_timeDwLoad->setText(QStringLiteral("15"));
+        window_.parts.panel.SSTCfg_timeRefresh->setText(QStringLiteral("8"));
+        window_.parts.panel.txtDisplay->setText(codes::kFullScreen);
+        window_.parts.language->ShowDisplayModeName();
         config.SaveConfiguration();
         config.LoadConfiguration(true);
     }
@@ -264,25 +267,25 @@ void Startup::ApplyFirstRunDefaults() {
 }
 
 void Startup::Splitta10() {
-    const int overflows = splitAtDashes(commandLine_, form_.state.listSplit10.data(), 10);
+    const int overflows = splitAtDashes(commandLine_, window_.state.listSplit10.data(), 10);
     for (int i = 0; i < overflows; ++i)
-        form_.platform().messages->showMessage(i18n::text::kTooManyFields);
+        window_.platform.messages->showMessage(i18n::text::kTooManyFields);
 }
 
 void Startup::Splitta5(const QString& ToSplit) {
-    const int overflows = splitAtDashes(ToSplit, form_.state.listSplit5.data(), 5);
+    const int overflows = splitAtDashes(ToSplit, window_.state.listSplit5.data(), 5);
     for (int i = 0; i < overflows; ++i)
-        form_.platform().messages->showMessage(i18n::text::kTooManyFields);
+        window_.platform.messages->showMessage(i18n::text::kTooManyFields);
 }
 
 void Startup::layoutPanel() {
     // Computed in 32 bits: on screens wider than about 2180 pixels the twips no longer fit a
     // 16-bit value.
     namespace tw = platform::twips;
-    const platform::Units u = form_.platform().units();
-    PanelControls& p = form_.parts().panel;
-    const int sw = form_.platform().screenWidthTwips();
-    const int sh = form_.platform().screenHeightTwips();
+    const platform::Units u = window_.platform.units();
+    PanelControls& p = window_.parts.panel;
+    const int sw = window_.platform.screenWidthTwips();
+    const int sh = window_.platform.screenHeightTwips();
     const int panelWidth = tw::width(p.SSTCfg, u);
     const int panelHeight = tw::height(p.SSTCfg, u);
     const int versionWidth = tw::width(p.lVersion, u);
@@ -306,13 +309,13 @@ void Startup::layoutPanel() {
 
 void Startup::layoutStatusLabels() {
     namespace tw = platform::twips;
-    const platform::Units u = form_.platform().units();
-    BarControls& b = form_.parts().bar;
-    const int sw = form_.platform().screenWidthTwips();
+    const platform::Units u = window_.platform.units();
+    BarControls& b = window_.parts.bar;
+    const int sw = window_.platform.screenWidthTwips();
     tw::setLeft(b.lCountDown, u, 0);
     tw::setWidth(b.lCountDown, u, sw);
     tw::setTop(b.lCountDown, u,
-               form_.platform().screenHeightTwips() - tw::height(b.whoWeAre, u) -
+               window_.platform.screenHeightTwips() - tw::height(b.whoWeAre, u) -
                    tw::height(b.lCountDown, u));
     b.lCountDown->setFont(b.whoWeAre->font());
     tw::setGeometry(b.lGeneric, u, tw::left(b.lCountDown, u), tw::top(b.lCountDown, u), sw,

@@ -3,12 +3,12 @@
 
 #include <QString>
 
-class FormPicture;
+struct Window;
 
 class Startup {
 public:
-    Startup(FormPicture& form, const QString& commandLine)
-        : form_(form), commandLine_(commandLine) {}
+    Startup(Window& window, const QString& commandLine)
+        : window_(window), commandLine_(commandLine) {}
 
     // The body of FormPicture::Form_Load. False when the work directories could not be made,
     // after the user has been told; the program then ends.
@@ -36,7 +36,7 @@ private:
     void layoutStatusLabels();
     void applyCommandLine();
 
-    FormPicture& form_;
+    Window& window_;
     // The program's arguments as one text, separated by single blanks.
     QString commandLine_;
 };

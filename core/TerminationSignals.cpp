@@ -1,7 +1,10 @@
 #include "core/TerminationSignals.h"
 
-#include "core/FormPicture.h"
+#include "base/AppState.h"
 #include "core/ProgramEnd.h"
+#include "core/Window.h"
+#include "core/WindowParts.h"
+#include "platform/Platform.h"
 #include "storage/ConfigFiles.h"
 #include "storage/TextFile.h"
 
@@ -42,8 +45,8 @@ void closePipe() {
 
 } // namespace
 
-TerminationSignals::TerminationSignals(FormPicture& form, QObject* parent)
-    : QObject(parent), form_(form) {
+TerminationSignals::TerminationSignals(Window& window, QObject* parent)
+    : QObject(parent), window_(window) {
     retry_.setInterval(kRetryMs);
     connect(&retry_, &QTimer::timeout, this, &TerminationSignals::tryEnd);
 }
@@ -114,19 +117,19 @@ void TerminationSignals::requestEnd() {
     pending_ = true;
     // Whatever runs now (a step, a pass, a page render, an open message box, the connection
     // wait) stops waiting and returns; no new tick begins.
-    programend::stopTimers(form_);
-    form_.platform().ending->request();
+    programend::stopTimers(window_);
+    window_.platform.ending->request();
     emit endRequested();
     tryEnd();
 }
 
 bool TerminationSignals::workRunning() const {
-    const AppState& s = form_.state;
+    const AppState& s = window_.state;
     return s.clockStatus != 0 || s.flagDownloadRunning != 0;
 }
 
 void TerminationSignals::tryEnd() {
-    if (!pending_ || form_.state.ExitToProgram != kFalse) {
+    if (!pending_ || window_.state.ExitToProgram != kFalse) {
         retry_.stop();
         return;
     }
@@ -144,9 +147,9 @@ void TerminationSignals::tryEnd() {
 
 void TerminationSignals::endInOrder() {
     // After a clean-up the files stay deleted, so that the next start is a first run.
-    if (form_.state.FlagRestart != kTrue)
-        form_.parts().configFiles->SaveConfiguration();
-    programend::closeWindow(form_);
+    if (window_.state.FlagRestart != kTrue)
+        window_.parts.configFiles->SaveConfiguration();
+    programend::closeWindow(window_);
     emit ended();
     programend::quitEventLoop();
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QTimer>
 
-class FormPicture;
+struct Window;
 class QSocketNotifier;
 
 class TerminationSignals : public QObject {
@@ -15,7 +15,7 @@ public:
     // How often a postponed end looks again whether the running work is over.
     static constexpr int kRetryMs = 100;
 
-    explicit TerminationSignals(FormPicture& form, QObject* parent = nullptr);
+    explicit TerminationSignals(Window& window, QObject* parent = nullptr);
     // Puts the handlers found at install() back.
     ~TerminationSignals() override;
 
@@ -43,7 +43,7 @@ private:
     void endInOrder();
     void restoreHandlers();
 
-    FormPicture& form_;
+    Window& window_;
     QSocketNotifier* notifier_ = nullptr;
     QTimer retry_;
     bool pending_ = false;

@@ -8,8 +8,6 @@
 #include "base/StatusText.h"
 #include "base/TimerHandlers.h"
 #include "base/Timers.h"
-#include "catalogue/CatalogueClient.h"
-#include "catalogue/PictureFetcher.h"
 #include "i18n/Language.h"
 #include "i18n/Messages.h"
 #include "platform/Platform.h"
@@ -38,12 +36,10 @@ constexpr int kAniGifFiles = 99;
 
 Slideshow::Slideshow(QWidget* window, AppState& state, platform::Platform& platform, Timers& timers,
                      ViewControls& views, ControlBar& controlBar, Presentation& presentation,
-                     CatalogueClient& catalogueClient, PictureFetcher& pictureFetcher,
-                     ConfigFiles& configFiles, Language& language, StepPanel panel)
+                     ConfigFiles& configFiles, Language& language, StepLinks links)
     : window_(window), state_(state), platform_(platform), timers_(timers), views_(views),
-      controlBar_(controlBar), presentation_(presentation), catalogueClient_(catalogueClient),
-      pictureFetcher_(pictureFetcher), configFiles_(configFiles), language_(language),
-      panel_(std::move(panel)) {}
+      controlBar_(controlBar), presentation_(presentation), configFiles_(configFiles),
+      language_(language), links_(std::move(links)) {}
 
 void Slideshow::imgClock_Timer() {
     AppState& s = state_;
@@ -105,7 +101,7 @@ bool Slideshow::firstLoad() {
     showDownloadState(false);
     s.flagDownloadRunning = 1;
     timers::enable(timers_.utilityTmr);
-    if (!runFetch([this] { catalogueClient_.LoadCatalogue(0); }) || platform_.endingRequested())
+    if (!runFetch([this] { links_.LoadCatalogue(0); }) || platform_.endingRequested())
         return false;
     s.flagDownloadRunning = 0;
     if (s.catalogueStatus != kSelectionFound) {
@@ -117,7 +113,7 @@ bool Slideshow::firstLoad() {
 
 bool Slideshow::downloadIfDue() {
     AppState& s = state_;
-    const StepPanel& panel = panel_;
+    const StepLinks& panel = links_;
     s.cntCounterDwLoadImage =
         downloadlimit::advance(s.cntCounterDwLoadImage, panel.SSTCfg_timeRefresh->text());
     if (!downloadlimit::passDue(s.cntCounterDwLoadImage, panel.SSTCfg_timeDwLoad->text()))
@@ -132,7 +128,7 @@ bool Slideshow::downloadIfDue() {
     s.flagDownloadRunning = 1;
     timers::enable(timers_.utilityTmr);
     s.flagFetchFromStep = 1;
-    if (!runFetch([this] { pictureFetcher_.FetchPass(1); }) || platform_.endingRequested())
+    if (!runFetch([this] { links_.FetchPass(1); }) || platform_.endingRequested())
         return false;
     s.flagFetchFromStep = 0;
     s.flagDownloadRunning = 0;
@@ -159,7 +155,7 @@ void Slideshow::FetchPassFailed() {
                       QStringLiteral("___"));
     boxes.showMessage(i18n::text::kOpenATicket + kCrLf + entry);
     boxes.showMessage(i18n::text::kExecuteCleanup);
-    panel_.endNow();
+    links_.endNow();
 }
 
 void Slideshow::showDownloadState(bool disableSetup) {
@@ -177,7 +173,7 @@ void Slideshow::askForPanel() {
     controlBar_.controls().whoWeAre->setEnabled(false);
     controlBar_.controls().btSetup->setEnabled(false);
     s.fullScreenFlag = 1;
-    panel_.txtDisplay->setText(codes::kFullScreen);
+    links_.txtDisplay->setText(codes::kFullScreen);
     language_.ShowDisplayModeName();
     s.clockStatus = 0;
 }
@@ -204,7 +200,7 @@ void Slideshow::showCredit(Integer p) {
         return;
     }
     s.creditRecord = s.listCopyright[id - 1];
-    panel_.Splitta5(s.creditRecord);
+    links_.Splitta5(s.creditRecord);
     s.statusLine1 = s.listSplit5[1] + s.Aggiornare + s.LastUpdate;
     s.statusLine2 = s.listSplit5[3];
     ShowStatusText(s, controlBar_.controls().whoWeAre);
@@ -280,7 +276,7 @@ bool Slideshow::ResetAniGifFiles() {
             continue;
         if (!QFile::remove(name) || !QFile::copy(placeholder, name)) {
             platform_.messages->showMessage(i18n::text::kPlaceholderMissing.arg(placeholder));
-            panel_.endNow();
+            links_.endNow();
             return false;
         }
     }

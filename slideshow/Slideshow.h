@@ -7,11 +7,9 @@
 #include <functional>
 
 struct AppState;
-class CatalogueClient;
 class ConfigFiles;
 class ControlBar;
 class Language;
-class PictureFetcher;
 class Presentation;
 class QLineEdit;
 class QWidget;
@@ -21,8 +19,9 @@ namespace platform {
 struct Platform;
 }
 
-// What the slideshow step uses of the panel, and the window's procedures it calls.
-struct StepPanel {
+// What the slideshow step uses of the panel, and the procedures of the parts above it that it
+// calls: the catalogue's and the start-up's.
+struct StepLinks {
     QLineEdit* SSTCfg_timeDwLoad = nullptr;  // download minutes
     QLineEdit* SSTCfg_timeRefresh = nullptr; // slide seconds
     QLineEdit* txtDisplay = nullptr;         // the display-mode key
@@ -30,6 +29,10 @@ struct StepPanel {
     std::function<void(const QString&)> Splitta5;
     // Ends the program at once, without saving.
     std::function<void()> endNow;
+    // The catalogue sequence (the first step's load of the saved selection).
+    std::function<void(Integer mode)> LoadCatalogue;
+    // One fetch pass over the selected entries.
+    std::function<void(Integer type)> FetchPass;
 };
 
 class Slideshow {
@@ -40,8 +43,7 @@ public:
     // The user message is centred on `window`.
     Slideshow(QWidget* window, AppState& state, platform::Platform& platform, Timers& timers,
               ViewControls& views, ControlBar& controlBar, Presentation& presentation,
-              CatalogueClient& catalogueClient, PictureFetcher& pictureFetcher,
-              ConfigFiles& configFiles, Language& language, StepPanel panel);
+              ConfigFiles& configFiles, Language& language, StepLinks links);
 
     void imgClock_Timer();
     // Replaces the animated-picture files of the last pass by the placeholder; false (after
@@ -73,9 +75,7 @@ private:
     ViewControls& views_;
     ControlBar& controlBar_;
     Presentation& presentation_;
-    CatalogueClient& catalogueClient_;
-    PictureFetcher& pictureFetcher_;
     ConfigFiles& configFiles_;
     Language& language_;
-    StepPanel panel_;
+    StepLinks links_;
 };

@@ -46,7 +46,7 @@ protected:
             t->stop();
         messages().clear();
         closes = std::make_unique<WindowCloseSpy>(&form());
-        termination = std::make_unique<TerminationSignals>(form());
+        termination = std::make_unique<TerminationSignals>(form().window());
         ASSERT_TRUE(termination->install()) << termination->errorString().toStdString();
     }
 
@@ -252,7 +252,7 @@ TEST_F(TerminationSignalsTest, AfterACleanUpTheFilesStayDeleted) {
 }
 
 TEST_F(TerminationSignalsTest, OneInstanceAtATimeAndTheHandlersFoundAtInstallComeBack) {
-    TerminationSignals second(form());
+    TerminationSignals second(form().window());
     EXPECT_FALSE(second.install());
     EXPECT_FALSE(second.errorString().isEmpty());
     termination.reset();
@@ -261,7 +261,7 @@ TEST_F(TerminationSignalsTest, OneInstanceAtATimeAndTheHandlersFoundAtInstallCom
     ASSERT_EQ(::sigaction(SIGINT, &other, &saved), 0);
     otherHandlerCalls = 0;
     {
-        TerminationSignals scoped(form());
+        TerminationSignals scoped(form().window());
         ASSERT_TRUE(scoped.install());
     }
     ASSERT_EQ(std::raise(SIGINT), 0);
