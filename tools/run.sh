@@ -5,7 +5,7 @@
 # With a display the program runs until you quit it. Without one it runs under a virtual
 # display for NIMBRISCO_RUN_SECONDS (default 150): the first-run questions are answered by
 # preparing the language and connection files (English, direct connection), and screenshots of
-# the screen are saved every 10 seconds into <build>/screenshots.
+# the screen are saved every 5 seconds into <build>/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -47,8 +47,8 @@ SECONDS_TO_RUN=${NIMBRISCO_RUN_SECONDS:-150}
 xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     "$1" -LOCALHOST &
     PID=$!
-    for ((t = 10; t <= $2; t += 10)); do
-        sleep 10
+    for ((t = 5; t <= $2; t += 5)); do
+        sleep 5
         kill -0 $PID 2>/dev/null || break
         import -window root "$3/screen-$(printf %03d $t)s.png" 2>/dev/null || true
     done

@@ -59,6 +59,20 @@ QImage DrawSatellite(const QDateTime& when) {
     return picture;
 }
 
+QImage DrawCloudCover(const QDateTime& when) {
+    // An infrared look: cold cloud tops bright over a dark land, drawn apart from the visible
+    // satellite picture so that a viewer can tell the two entries apart.
+    const QSize size(1024, 768);
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(QColor(20, 20, 24));
+    QPainter painter(&picture);
+    DrawLand(painter, QRectF(QPointF(0, 0), size), QColor(58, 58, 64), QColor(96, 96, 104));
+    const double phase = DayPhase(when);
+    painter.drawImage(0, 0, CloudLayer(size, phase * 0.2 + 3.1, phase * 0.07 + 1.7, 5, 0.55));
+    DrawTitleBand(painter, picture.rect(), QStringLiteral("DEMO CLOUD COVER  infrared"), when);
+    return picture;
+}
+
 QImage DrawTemperatureMap(const QDateTime& when) {
     const QSize size(800, 600);
     const QImage field =

@@ -8,6 +8,8 @@ namespace catalogueservice::demo {
 
 // Clouds over land and sea, drifting with the time of day.
 QImage DrawSatellite(const QDateTime& when);
+// Cloud cover in infrared, 1024 x 768.
+QImage DrawCloudCover(const QDateTime& when);
 // A temperature map with transparent corners (the client shows them on its background colour).
 QImage DrawTemperatureMap(const QDateTime& when);
 // A surface pressure chart with highs, lows and isobars.

@@ -60,7 +60,7 @@ const QHash<QString, Producer>& FixedSources() {
         // A source announced as an animated GIF that serves a still PNG.
         {QStringLiteral("cloudcover.gif"),
          [](const Request& r) {
-             return DemoContent{EncodePicture(DrawSatellite(r.when), "PNG"), kPng};
+             return DemoContent{EncodePicture(DrawCloudCover(r.when), "PNG"), kPng};
          }},
         {QStringLiteral("forecast.html"),
          [](const Request& r) {
