@@ -37,7 +37,11 @@ request = function()
     return wrk.format("GET", paths[next])
 end
 LUA
-echo "service: $SERVICE ($(git log -1 --format=%h 2>/dev/null || echo '?'))"
+if [ -n "${2:-}" ]; then
+    echo "service: $SERVICE"
+else
+    echo "service: $SERVICE, built from $(git log -1 --format=%h 2>/dev/null || echo '?')"
+fi
 echo "$CONNECTIONS connections for $DURATION s on 127.0.0.1:$SERVICE_PORT"
 # The timeout is above the slowest answer before the cache, so that slow answers are measured
 # rather than dropped.
