@@ -59,6 +59,7 @@ chmod 777 "$run_dir"
 service_pid="" program_pid=""
 cleanup() {
     for pid in $program_pid $service_pid; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
     rm -rf "$run_dir"
 }
 trap cleanup EXIT
@@ -94,7 +95,7 @@ sleep 1
 program_pid=$(cat "$run_dir/program.pid" 2>/dev/null || true)
 wait_for "$run_dir/program.err" 240 "nimbrisco: picture shown: " ||
     { tail -20 "$run_dir/program.err"; fail "no picture shown within 240 s"; }
-grep -m1 "nimbrisco: picture shown: " "$run_dir/program.err"
+phase "$(grep -m1 "nimbrisco: picture shown: " "$run_dir/program.err")"
 kill -TERM "$program_pid"
 for _ in $(seq 30); do kill -0 "$program_pid" 2>/dev/null || break; sleep 1; done
 kill -0 "$program_pid" 2>/dev/null && fail "the program did not end on SIGTERM"
