@@ -15,10 +15,6 @@ namespace {
 // The client splits a credit record at "-" into five fields and shows a message (which closes by
 // itself) for every further "-": such a record is served, with a warning to the operator.
 constexpr int kMaxCreditSeparators = 4;
-// The client converts identifiers to 16-bit integers.
-constexpr int kMaxId = 32767;
-// The client keeps 2000 catalogue positions.
-constexpr int kMaxEntries = 2000;
 
 bool IsLatin1(const QString& text) {
     for (QChar c : text) {
@@ -56,22 +52,10 @@ bool ReadEntry(const QJsonObject& object, int position, CatalogueEntry& entry, Q
     entry.description = object.value(QLatin1String("description")).toString();
     entry.credit = object.value(QLatin1String("credit")).toString();
 
-    const struct {
-        const char* name;
-        const QString& text;
-        bool mayBeEmpty;
-    } fields[] = {{"address", entry.address, false},
-                  {"description", entry.description, false},
-                  {"credit", entry.credit, true}};
-    for (const auto& field : fields) {
-        const QString problem = ItemProblem(field.text, field.mayBeEmpty);
-        if (!problem.isEmpty()) {
-            error = QStringLiteral("%1 (id %2): \"%3\" %4")
-                        .arg(where)
-                        .arg(entry.id)
-                        .arg(QLatin1String(field.name), problem);
-            return false;
-        }
+    const QString problem = EntryProblem(entry);
+    if (!problem.isEmpty()) {
+        error = QStringLiteral("%1 (id %2): %3").arg(where, QString::number(entry.id), problem);
+        return false;
     }
     if (entry.credit.count(QLatin1Char('-')) > kMaxCreditSeparators) {
         warnings << QStringLiteral("%1 (id %2): \"credit\" has more than %3 \"-\"; the "
@@ -84,6 +68,22 @@ bool ReadEntry(const QJsonObject& object, int position, CatalogueEntry& entry, Q
 }
 
 } // namespace
+
+QString EntryProblem(const CatalogueEntry& entry) {
+    const struct {
+        const char* name;
+        const QString& text;
+        bool mayBeEmpty;
+    } fields[] = {{"address", entry.address, false},
+                  {"description", entry.description, false},
+                  {"credit", entry.credit, true}};
+    for (const auto& field : fields) {
+        const QString problem = ItemProblem(field.text, field.mayBeEmpty);
+        if (!problem.isEmpty())
+            return QStringLiteral("\"%1\" %2").arg(QLatin1String(field.name), problem);
+    }
+    return {};
+}
 
 const CatalogueEntry* Catalogue::findById(int id) const {
     for (const CatalogueEntry& entry : entries) {

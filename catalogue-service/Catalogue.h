@@ -8,6 +8,11 @@
 
 namespace catalogueservice {
 
+// The client converts identifiers to 16-bit integers.
+inline constexpr int kMaxId = 32767;
+// The client keeps 2000 catalogue positions.
+inline constexpr int kMaxEntries = 2000;
+
 struct CatalogueEntry {
     int id = 0;
     // Source-kind-coded address; may hold the tokens of ExpandAddress.
@@ -29,6 +34,10 @@ struct Catalogue {
 
     const CatalogueEntry* findById(int id) const;
 };
+
+// Why the client would misread this entry's texts in a reply (naming the field), empty when it
+// would not.
+QString EntryProblem(const CatalogueEntry& entry);
 
 // Parses a catalogue from JSON text. Relative paths inside it are taken from baseDir. On
 // failure returns false and says why in error (first problem found, naming the entry).

@@ -1,7 +1,6 @@
 #include "CatalogueServer.h"
 
 #include "HostBase.h"
-#include "ServiceRoutes.h"
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
@@ -62,9 +61,9 @@ bool CatalogueServer::handleRequest(const QHttpServerRequest& request, QTcpSocke
     serviceRequest.path = url.path(QUrl::FullyDecoded);
     serviceRequest.rawQuery = url.query(QUrl::FullyEncoded).toLatin1();
     serviceRequest.base = BaseFromHost(HeaderValue(request, "Host"), fallbackBase());
-    serviceRequest.when = QDateTime::currentDateTime();
+    serviceRequest.when = clock_();
 
-    const ServiceResponse response = Route(catalogue_, serviceRequest);
+    const ServiceResponse response = Route(catalogue_, serviceRequest, &memory_);
     QHttpServerResponder responder = makeResponder(request, socket);
     responder.write(response.body,
                     {{"Content-Type", response.mimeType},

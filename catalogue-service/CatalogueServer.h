@@ -3,9 +3,13 @@
 
 #include "Catalogue.h"
 #include "RequestLog.h"
+#include "ServiceRoutes.h"
 
 #include <QAbstractHttpServer>
+#include <QDateTime>
 #include <QHostAddress>
+
+#include <functional>
 
 namespace catalogueservice {
 
@@ -18,6 +22,9 @@ public:
     quint16 start(const QHostAddress& address, quint16 port);
 
     const Catalogue& catalogue() const { return catalogue_; }
+    ServiceMemory& memory() { return memory_; }
+    // The time requests are answered at; tests set their own.
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -27,6 +34,8 @@ private:
     QString fallbackBase() const;
 
     Catalogue catalogue_;
+    ServiceMemory memory_;
+    std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
     RequestLog& log_;
     QHostAddress address_;
     quint16 port_ = 0;

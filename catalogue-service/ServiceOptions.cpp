@@ -28,9 +28,14 @@ bool ParseServiceOptions(const QStringList& arguments, ServiceOptions& out, QStr
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Append one line per request to this file."),
                                  QStringLiteral("file"));
+    const QCommandLineOption pictures(
+        QStringLiteral("pictures"),
+        QStringLiteral("Serve the pictures of this folder to every screen: a file named "
+                       "<id>_<title>.<jpg|png|gif|bmp> becomes a catalogue entry."),
+        QStringLiteral("folder"));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
                                    QStringLiteral("Do not echo the request log to stderr."));
-    parser.addOptions({helpOption, port, bind, catalogue, log, quiet});
+    parser.addOptions({helpOption, port, bind, catalogue, log, pictures, quiet});
 
     help = false;
     if (!parser.parse(arguments)) {
@@ -60,6 +65,7 @@ bool ParseServiceOptions(const QStringList& arguments, ServiceOptions& out, QStr
     }
     options.cataloguePath = parser.value(catalogue);
     options.logPath = parser.value(log);
+    options.picturesFolder = parser.value(pictures);
     options.quiet = parser.isSet(quiet);
     out = options;
     return true;

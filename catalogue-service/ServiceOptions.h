@@ -15,6 +15,8 @@ struct ServiceOptions {
     // Empty: the demo catalogue.
     QString cataloguePath;
     QString logPath;
+    // Empty: no folder of the site's own pictures.
+    QString picturesFolder;
     bool quiet = false;
 };
 

@@ -35,10 +35,21 @@ ServiceResponse IndexPage() {
 
 } // namespace
 
-ServiceResponse Route(const Catalogue& catalogue, const ServiceRequest& request) {
+ServiceResponse Route(const Catalogue& base, const ServiceRequest& request, ServiceMemory* memory) {
     if (request.method != "GET" && request.method != "HEAD")
         return PlainText(405, QStringLiteral("only GET is served"));
     const QString& path = request.path;
+    SitePictures* site = memory ? memory->site.get() : nullptr;
+    const Catalogue& catalogue = site ? site->catalogue(base, request.when) : base;
+    if (site && path.startsWith(QLatin1String(kSitePrefix))) {
+        ServedContent picture;
+        if (!site->serve(path.mid(int(qstrlen(kSitePrefix))), request.when, memory->pictures,
+                         picture))
+            return PlainText(404, QStringLiteral("no such picture: ") + path);
+        if (picture.body.isEmpty())
+            return PlainText(500, QStringLiteral("cannot read the picture ") + path);
+        return {200, picture.mimeType, picture.body};
+    }
     if (path == QLatin1String(kCataloguePath)) {
         const QString reply = HandleCatalogueQuery(catalogue, request.rawQuery, request.base);
         return {200, kLatin1Html, reply.toLatin1()};
@@ -56,7 +67,8 @@ ServiceResponse Route(const Catalogue& catalogue, const ServiceRequest& request)
         return IndexPage();
     demo::DemoContent content;
     const QUrlQuery query(QString::fromLatin1(request.rawQuery));
-    if (demo::ServeDemo(path, query, request.base, request.when, content))
+    if (demo::ServeDemo(path, query, request.base, request.when, content,
+                        memory ? &memory->pictures : nullptr))
         return {200, content.mimeType, content.body};
     return PlainText(404, QStringLiteral("no such address: ") + path);
 }

@@ -2,10 +2,14 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "PictureCache.h"
+#include "SitePictures.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+
+#include <memory>
 
 namespace catalogueservice {
 
@@ -29,6 +33,15 @@ struct ServiceResponse {
     QByteArray body;
 };
 
-ServiceResponse Route(const Catalogue& catalogue, const ServiceRequest& request);
+// What the running service keeps from one request to the next.
+struct ServiceMemory {
+    PictureCache pictures;
+    // The site's own pictures, when the service serves a folder of them.
+    std::unique_ptr<SitePictures> site;
+};
+
+// Without memory every picture is drawn for its request and no site folder is served.
+ServiceResponse Route(const Catalogue& catalogue, const ServiceRequest& request,
+                      ServiceMemory* memory = nullptr);
 
 } // namespace catalogueservice

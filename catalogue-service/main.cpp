@@ -2,6 +2,7 @@
 #include "CatalogueServer.h"
 #include "ServiceOptions.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -54,6 +55,24 @@ int main(int argc, char** argv) {
     }
 
     CatalogueServer server(catalogue, log);
+    if (!options.picturesFolder.isEmpty()) {
+        if (!QFileInfo(options.picturesFolder).isDir()) {
+            Print(stderr, QStringLiteral("nimbrisco-catalogue: --pictures: no folder ") +
+                              options.picturesFolder);
+            return 1;
+        }
+        server.memory().site = std::make_unique<SitePictures>(
+            QFileInfo(options.picturesFolder).absoluteFilePath(), [](const QString& line) {
+                Print(stderr, QStringLiteral("nimbrisco-catalogue: warning: ") + line);
+            });
+        const qsizetype all = server.memory()
+                                  .site->catalogue(server.catalogue(), QDateTime::currentDateTime())
+                                  .entries.size();
+        Print(stderr, QStringLiteral("nimbrisco-catalogue: the pictures of %1 at /site/, %2 of "
+                                     "them in the catalogue")
+                          .arg(options.picturesFolder)
+                          .arg(all - server.catalogue().entries.size()));
+    }
     const quint16 port = server.start(options.bind, options.port);
     if (port == 0) {
         Print(stderr, QStringLiteral("nimbrisco-catalogue: cannot listen on %1:%2")

@@ -8,6 +8,13 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
     clang libclang-rt-14-dev
     xvfb xauth fonts-dejavu-core imagemagick
+    # The screen-saver hold over D-Bus, and the private session bus its test runs on.
+    libqt6dbus6 dbus-daemon dbus-bin
+    # The packages (cpack reads the programs with file and dpkg-shlibdeps), and the checks of the
+    # desktop entry and the AppStream metadata.
+    file dpkg-dev desktop-file-utils appstream
+    # The catalogue service benchmark.
+    wrk
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -25,22 +25,10 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exit 0
 fi
 
-# No display: answer the first-run questions with files, as a first run leaves them (without
-# the settings the start would take itself for a first run and ask again), then watch the screen.
-WORK="$BUILD_DIR/portable/Data/Nimbrisco7_Work"
-mkdir -p "$WORK"
-[ -f "$WORK/Nimbrisco7_Config.dat" ] || printf '15\r\n8\r\nFull_Screen\r\n\r\n\r\n' > "$WORK/Nimbrisco7_Config.dat"
-# The first run's selection (positions 0 to 3) and the two animated entries at the end of the
-# demo catalogue: the radar loop under an upper-case ".GIF" name and an animated source that
-# serves a PNG.
-[ -f "$WORK/Nimbrisco7_Picture_List.dat" ] ||
-    printf '0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n10\r\n11\r\n11\r\n12\r\n\r\n\r\n' \
-        > "$WORK/Nimbrisco7_Picture_List.dat"
-[ -f "$WORK/Nimbrisco7_Language.dat" ] || printf ' 1' > "$WORK/Nimbrisco7_Language.dat"
-if [ ! -f "$WORK/Nimbrisco7_Proxy.dat" ]; then
-    printf '\r\n\r\n\r\n\r\n0\r\n' > "$WORK/Nimbrisco7_Proxy.dat"
-    chmod 600 "$WORK/Nimbrisco7_Proxy.dat"
-fi
+# No display: answer the first-run questions with files. The selection adds the two animated
+# entries at the end of the demo catalogue: the radar loop under an upper-case ".GIF" name and an
+# animated source that serves a PNG.
+tools/first-run-answers.sh "$BUILD_DIR/portable/Data/Nimbrisco7_Work" "10 11 11 12"
 SHOTS="$BUILD_DIR/screenshots"
 mkdir -p "$SHOTS"
 SECONDS_TO_RUN=${NIMBRISCO_RUN_SECONDS:-150}

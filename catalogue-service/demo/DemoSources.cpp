@@ -24,7 +24,8 @@ struct Request {
     const QDateTime& when;
 };
 
-using Producer = std::function<DemoContent(const Request&)>;
+using PageProducer = std::function<DemoContent(const Request&)>;
+using PictureProducer = std::function<DemoContent(const QDateTime&)>;
 
 // Town fields are written for web addresses, with "+" for a blank.
 QString QueryValue(const QUrlQuery& query, const char* key) {
@@ -33,35 +34,43 @@ QString QueryValue(const QUrlQuery& query, const char* key) {
     return QUrl::fromPercentEncoding(value.toLatin1());
 }
 
-const QHash<QString, Producer>& FixedSources() {
-    const Producer radarLoop = [](const Request& r) {
-        return DemoContent{EncodeRadarLoop(r.when), kGif};
+// Pictures depend on the time alone, so one drawing serves every client.
+const QHash<QString, PictureProducer>& FixedPictures() {
+    const PictureProducer radarLoop = [](const QDateTime& when) {
+        return DemoContent{EncodeRadarLoop(when), kGif};
     };
-    static const QHash<QString, Producer> sources = {
+    static const QHash<QString, PictureProducer> pictures = {
         {QStringLiteral("satellite.jpg"),
-         [](const Request& r) {
-             return DemoContent{EncodePicture(DrawSatellite(r.when), "JPG"), kJpeg};
+         [](const QDateTime& when) {
+             return DemoContent{EncodePicture(DrawSatellite(when), "JPG"), kJpeg};
          }},
         {QStringLiteral("temperature.png"),
-         [](const Request& r) {
-             return DemoContent{EncodePicture(DrawTemperatureMap(r.when), "PNG"), kPng};
+         [](const QDateTime& when) {
+             return DemoContent{EncodePicture(DrawTemperatureMap(when), "PNG"), kPng};
          }},
         {QStringLiteral("pressure.gif"),
-         [](const Request& r) {
-             return DemoContent{EncodeStillGif(DrawPressureChart(r.when)), kGif};
+         [](const QDateTime& when) {
+             return DemoContent{EncodeStillGif(DrawPressureChart(when)), kGif};
          }},
         {QStringLiteral("station.gif"),
-         [](const Request& r) {
-             return DemoContent{EncodeStillGif(DrawStationReport(r.when)), kGif};
+         [](const QDateTime& when) {
+             return DemoContent{EncodeStillGif(DrawStationReport(when)), kGif};
          }},
         {QStringLiteral("radar.gif"), radarLoop},
         // The same loop under the capitals some sources use.
         {QStringLiteral("RADAR.GIF"), radarLoop},
         // A source announced as an animated GIF that serves a still PNG.
         {QStringLiteral("cloudcover.gif"),
-         [](const Request& r) {
-             return DemoContent{EncodePicture(DrawCloudCover(r.when), "PNG"), kPng};
+         [](const QDateTime& when) {
+             return DemoContent{EncodePicture(DrawCloudCover(when), "PNG"), kPng};
          }},
+    };
+    return pictures;
+}
+
+// Pages carry the town asked for and the address the client reached.
+const QHash<QString, PageProducer>& FixedPages() {
+    static const QHash<QString, PageProducer> pages = {
         {QStringLiteral("forecast.html"),
          [](const Request& r) {
              return DemoContent{
@@ -77,35 +86,46 @@ const QHash<QString, Producer>& FixedSources() {
              return DemoContent{ScriptPage(r.base, r.when), kHtml};
          }},
     };
-    return sources;
+    return pages;
 }
 
-bool ServeSeriesFrame(const QString& name, const QDateTime& when, DemoContent& out) {
+// The producer of a picture name: a fixed picture or a frame of the numbered series.
+PictureProducer PictureNamed(const QString& name) {
+    const auto fixed = FixedPictures().constFind(name);
+    if (fixed != FixedPictures().constEnd())
+        return fixed.value();
     static const QRegularExpression frameName(QStringLiteral("^series/frame_(\\d{1,6})\\.jpg$"));
     const QRegularExpressionMatch match = frameName.match(name);
     if (!match.hasMatch())
-        return false;
+        return {};
     const int number = match.captured(1).toInt();
     if (number < 1 || number > kSeriesFrameCount)
-        return false;
-    out = {EncodePicture(DrawSeriesFrame(number, when), "JPG"), kJpeg};
-    return true;
+        return {};
+    return [number](const QDateTime& when) {
+        return DemoContent{EncodePicture(DrawSeriesFrame(number, when), "JPG"), kJpeg};
+    };
 }
 
 } // namespace
 
 bool ServeDemo(const QString& path, const QUrlQuery& query, const QString& base,
-               const QDateTime& when, DemoContent& out) {
+               const QDateTime& when, DemoContent& out, PictureCache* cache) {
     const QLatin1String prefix(kDemoPrefix);
     if (!path.startsWith(prefix))
         return false;
     const QString name = path.mid(prefix.size());
-    const auto found = FixedSources().constFind(name);
-    if (found != FixedSources().constEnd()) {
-        out = found.value()(Request{query, base, when});
+    const auto page = FixedPages().constFind(name);
+    if (page != FixedPages().constEnd()) {
+        out = page.value()(Request{query, base, when});
         return !out.body.isEmpty();
     }
-    return ServeSeriesFrame(name, when, out);
+    const PictureProducer picture = PictureNamed(name);
+    if (!picture)
+        return false;
+    out = cache ? cache->get(QLatin1String(kDemoPrefix) + name, when,
+                             [&picture, &when] { return picture(when); })
+                : picture(when);
+    return !out.body.isEmpty();
 }
 
 } // namespace catalogueservice::demo

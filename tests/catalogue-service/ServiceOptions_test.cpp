@@ -28,10 +28,11 @@ TEST(ServiceOptions, ReadsEveryOptionAndRefusesBadValuesWithAMessage) {
     }
     EXPECT_EQ(options.port, 8377);
     ASSERT_TRUE(parse({"--port", "9000", "--bind", "0.0.0.0", "--catalogue", "c.json", "--log",
-                       "r.log", "--quiet"}));
+                       "r.log", "--quiet", "--pictures", "/srv/site"}));
     EXPECT_EQ(options.port, 9000);
     EXPECT_EQ(options.bind, QHostAddress("0.0.0.0"));
     EXPECT_EQ(options.cataloguePath, "c.json");
+    EXPECT_EQ(options.picturesFolder, "/srv/site");
     EXPECT_TRUE(options.quiet);
 }
 
