@@ -25,11 +25,8 @@ prepare_root() {
     ln "$PROGRAM_DIR/nimbrisco" "$ROOT/App/Nimbrisco/" 2>/dev/null ||
         cp "$PROGRAM_DIR/nimbrisco" "$ROOT/App/Nimbrisco/"
     cp "$PROGRAM_DIR/pic_not_available.gif" "$PROGRAM_DIR/Nimbrisco.html" "$ROOT/App/Nimbrisco/"
-    printf ' 1' > "$WORK/Nimbrisco7_Language.dat"
-    printf '\r\n\r\n\r\n\r\n0\r\n' > "$WORK/Nimbrisco7_Proxy.dat"
-    chmod 600 "$WORK/Nimbrisco7_Proxy.dat"
     printf '%s\r\n%s\r\nFull_Screen\r\n\r\n\r\n' "$1" "$2" > "$WORK/Nimbrisco7_Config.dat"
-    printf '0\r\n1\r\n1\r\n2\r\n2\r\n3\r\n3\r\n4\r\n\r\n\r\n' > "$WORK/Nimbrisco7_Picture_List.dat"
+    "$(dirname "${BASH_SOURCE[0]}")/../tools/first-run-answers.sh" "$WORK"
 }
 
 start_service() {
