@@ -247,7 +247,7 @@ void FormPicture::closeEvent(QCloseEvent* event) {
     if (state.ExitToProgram == kFalse) {
         platform_.ending->request();
         state.ExitToProgram = kTrue;
-        programend::stopTimers(window_);
+        programend::stopShow(window_);
         programend::quitEventLoop();
     }
     QWidget::closeEvent(event);

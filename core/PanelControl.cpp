@@ -33,6 +33,7 @@ void PanelControl::panControl_Timer() {
         return;
     switch (s.flagCmdButton) {
     case codes::command::kRun:
+        keepScreenOn();
         timers::enable(window_.parts.timers.imgClock);
         break;
     case codes::command::kOpenPanel:
@@ -49,6 +50,15 @@ void PanelControl::panControl_Timer() {
     }
 }
 
+void PanelControl::keepScreenOn() {
+    // Asked once per slideshow run: where the desktop offers no hold, asking at every step would
+    // cost a call each time for nothing.
+    if (screenKeptOn_)
+        return;
+    screenKeptOn_ = true;
+    window_.platform.screenSaver->hold();
+}
+
 void PanelControl::openPanel() {
     AppState& s = window_.state;
     PanelButtonsBusy();
@@ -56,6 +66,9 @@ void PanelControl::openPanel() {
     s.cntCounterDwLoadImage = 0;
     // Loading the catalogue yields to the event loop: this timer must not tick meanwhile.
     window_.parts.timers.panControl.stop();
+    // The panel waits for a person, who may leave it: the screen may blank meanwhile.
+    window_.platform.screenSaver->release();
+    screenKeptOn_ = false;
     window_.parts.townSettings->ReadTownFile();
     window_.parts.bar.timerflag->setFillColor(codes::colour::kRed);
     window_.parts.placeholders->OpenConfigPanel();

@@ -22,10 +22,13 @@ public:
     void PanelButtonsBusy();
 
 private:
+    // Holds the screen saver off while the slideshow runs.
+    void keepScreenOn();
     void openPanel();
     void endProgram();
     // Shows the start and quit buttons (`idle`) or their greyed twins.
     void setPanelButtons(bool idle);
 
     Window& window_;
+    bool screenKeptOn_ = false;
 };

@@ -12,16 +12,17 @@
 
 namespace programend {
 
-void stopTimers(Window& window) {
+void stopShow(Window& window) {
     for (QTimer* t : {&window.parts.timers.generalClock, &window.parts.timers.utilityTmr,
                       &window.parts.timers.panControl, &window.parts.timers.imgClock,
                       &window.parts.timers.Timer4000})
         t->stop();
+    window.platform.screenSaver->release();
 }
 
 void closeWindow(Window& window) {
     window.state.ExitToProgram = kTrue;
-    stopTimers(window);
+    stopShow(window);
     // Closing the last window would otherwise post the application's quit at once, and the
     // end message shown after the close would vanish with it.
     QGuiApplication::setQuitOnLastWindowClosed(false);

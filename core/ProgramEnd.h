@@ -6,8 +6,9 @@ struct Window;
 
 namespace programend {
 
-// Stops the five timers, so that no new step, tick or pass begins.
-void stopTimers(Window& window);
+// Stops the five timers, so that no new step, tick or pass begins, and lets the screen saver
+// have the screen again.
+void stopShow(Window& window);
 // Marks the program as ending, stops the timers and sends the window its close request.
 void closeWindow(Window& window);
 // Ends the event loop, nested waits included, once control returns to it.

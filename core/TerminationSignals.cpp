@@ -117,7 +117,7 @@ void TerminationSignals::requestEnd() {
     pending_ = true;
     // Whatever runs now (a step, a pass, a page render, an open message box, the connection
     // wait) stops waiting and returns; no new tick begins.
-    programend::stopTimers(window_);
+    programend::stopShow(window_);
     window_.platform.ending->request();
     emit endRequested();
     tryEnd();

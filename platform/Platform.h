@@ -9,6 +9,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
+#include "platform/ScreenSaver.h"
 #include "platform/Shell.h"
 #include "platform/UrlDownloader.h"
 #include "platform/WindowSystem.h"
@@ -33,6 +34,8 @@ struct Platform {
     std::unique_ptr<Connectivity> connectivity;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<WindowSystem> windows;
+    // Holds the screen saver off while the slideshow is on screen.
+    std::unique_ptr<ScreenSaver> screenSaver;
     // The directory the program file lives in.
     QString programDir;
 

@@ -15,6 +15,7 @@ std::unique_ptr<platform::Platform> makeFakePlatform(QString programDir,
     p->connectivity = std::make_unique<FakeConnectivity>();
     p->shell = std::make_unique<FakeShell>();
     p->windows = std::make_unique<FakeWindowSystem>();
+    p->screenSaver = std::make_unique<FakeScreenSaver>();
     p->programDir = std::move(programDir);
     if (handles)
         *handles = fakeHandles(*p);
@@ -29,5 +30,6 @@ FakePlatformHandles fakeHandles(const platform::Platform& p) {
             dynamic_cast<FakeScreen*>(p.screen.get()),
             dynamic_cast<FakeConnectivity*>(p.connectivity.get()),
             dynamic_cast<FakeShell*>(p.shell.get()),
-            dynamic_cast<FakeWindowSystem*>(p.windows.get())};
+            dynamic_cast<FakeWindowSystem*>(p.windows.get()),
+            dynamic_cast<FakeScreenSaver*>(p.screenSaver.get())};
 }

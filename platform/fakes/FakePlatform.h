@@ -8,6 +8,7 @@
 #include "platform/fakes/FakeFileDialogs.h"
 #include "platform/fakes/FakeMessageBoxes.h"
 #include "platform/fakes/FakeScreen.h"
+#include "platform/fakes/FakeScreenSaver.h"
 #include "platform/fakes/FakeShell.h"
 #include "platform/fakes/FakeWindowSystem.h"
 
@@ -23,6 +24,7 @@ struct FakePlatformHandles {
     platform::FakeConnectivity* connectivity = nullptr;
     platform::FakeShell* shell = nullptr;
     platform::FakeWindowSystem* windows = nullptr;
+    platform::FakeScreenSaver* screenSaver = nullptr;
 };
 
 // `programDir` becomes Platform::programDir. When `handles` is given it receives the fakes.

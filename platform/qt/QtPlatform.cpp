@@ -6,6 +6,7 @@
 #include "platform/qt/QtHttpControl.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtScreen.h"
+#include "platform/qt/QtScreenSaver.h"
 #include "platform/qt/QtShell.h"
 #include "platform/qt/QtUrlDownloader.h"
 #include "platform/qt/QtWindowSystem.h"
@@ -26,6 +27,7 @@ std::unique_ptr<Platform> makeQtPlatform() {
     p->connectivity = std::make_unique<QtConnectivity>();
     p->shell = std::make_unique<QtShell>();
     p->windows = std::make_unique<QtWindowSystem>();
+    p->screenSaver = makeQtScreenSaver();
     p->programDir = QCoreApplication::applicationDirPath();
     return p;
 }

@@ -1,5 +1,10 @@
 // The screen-saver hold over D-Bus against a fake org.freedesktop.ScreenSaver on a private
-// session bus: taken and given back once, given back at the end, a missing service said once.
+// session bus: taken and given back once, given back at the end, a missing service said once;
+// and the real window holding it while its slideshow runs.
+#include "FormFixture.h"
+
+#include "base/Codes.h"
+#include "core/PanelControl.h"
 #include "platform/qt/QtScreenSaver.h"
 
 #include <QDBusConnection>
@@ -210,3 +215,38 @@ TEST_F(ScreenSaverTest, WithoutASessionBusItIsSaidOnce) {
 } // namespace
 
 #include "ScreenSaverTest.moc"
+
+class SlideshowScreenHold : public FormFixture {};
+
+TEST_F(SlideshowScreenHold, TheSlideshowHoldsTheScreenThePanelAndTheEndGiveItBack) {
+    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
+    FakeDesktop desktop;
+    ASSERT_TRUE(desktop.registered());
+    QStringList reports;
+    form().platform().screenSaver = std::make_unique<QtScreenSaver>(
+        QDBusConnection::sessionBus(), [&](const QString& line) { reports << line; });
+    prepareDirectoriesOnly();
+    PanelControl& control = *form().parts().panelControl;
+    const auto desktopSees = [&desktop](int inhibits, int active) {
+        QMutexLocker lock(&desktop.calls.mutex);
+        EXPECT_EQ(desktop.calls.inhibits, inhibits);
+        EXPECT_EQ(desktop.calls.active.size(), active);
+    };
+
+    // The slideshow's ticks: one hold, not one per tick.
+    for (int tick = 0; tick < 5; ++tick)
+        control.panControl_Timer();
+    desktopSees(1, 1);
+    // The panel is up: a person may walk away from it, the screen may blank.
+    state().flagCmdButton = codes::command::kOpenPanel;
+    control.panControl_Timer();
+    desktopSees(1, 0);
+    // Back to the slideshow, then its end.
+    state().flagCmdButton = codes::command::kRun;
+    control.panControl_Timer();
+    desktopSees(2, 1);
+    state().flagCmdButton = codes::command::kEnd;
+    control.panControl_Timer();
+    desktopSees(2, 0);
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
