@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A soak of the running program in real time: the real program on the real catalogue service's
 # demo catalogue, one second per picture, a download pass every 15 minutes (the shortest the
-# program allows), for NIMBRISCO_SOAK_PASSES passes (default 4, the first one included: about an hour). Every
+# program allows), for NIMBRISCO_SOAK_PASSES passes (default 5, the first one included: about an hour). Every
 # NIMBRISCO_SOAK_SAMPLE seconds (default 10) it samples the resident memory of the whole process
 # tree (the program and the browser engine's processes, RSS and PSS), the program's open file
 # descriptors and the pictures shown so far. It prints the samples, the figures a minute after
@@ -10,7 +10,7 @@
 #   bench/soak.sh [build-dir]
 set -euo pipefail
 BUILD_DIR=$(cd "${1:-build}" && pwd)
-PASSES=${NIMBRISCO_SOAK_PASSES:-4}
+PASSES=${NIMBRISCO_SOAK_PASSES:-5}
 SAMPLE=${NIMBRISCO_SOAK_SAMPLE:-10}
 # Measured this long after a pass ended, when the program has settled between passes.
 SETTLE=60

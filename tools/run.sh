@@ -43,4 +43,4 @@ xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     kill $PID 2>/dev/null || true
     wait $PID 2>/dev/null || true
 ' run-nimbrisco "$PROGRAM" "$SECONDS_TO_RUN" "$SHOTS"
-echo "Screenshots in $SHOTS"
+echo "$(ls "$SHOTS" | grep -c "\.png$") screenshots in $SHOTS"

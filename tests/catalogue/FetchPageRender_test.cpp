@@ -238,3 +238,22 @@ TEST_F(FetchPageRenderTest, PagesThatNeverCompleteAreGivenUp) {
     EXPECT_EQ(messages().shown.size(), 1u);
     EXPECT_EQ(state().listIMAGEnotLoaded[1], -1);
 }
+
+TEST_F(FetchPageRenderTest, TheEndOfTheRunStopsAPageRenderAtOnceAndWritesNoCapture) {
+    // Without the end, this page would hold the render for the whole of a long bound.
+    form().parts().pictureFetcher->pageLoadTimeoutMs = 600000;
+    server.route("/hang.html", HttpResponse::hang());
+    QObject::connect(&server, &testsupport::LoopbackHttpServer::requestReceived, &server,
+                     [this](const QString& path) {
+                         if (path == "/hang.html")
+                             ending().request();
+                     });
+    int sleepsAfterTheEnd = 0;
+    clock().onSleep = [&](int) { sleepsAfterTheEnd += ending().requested(); };
+    setCatalogue({coded('2', "/hang.html"), server.url("/next.jpg")});
+    EXPECT_FALSE(form().parts().pictureFetcher->FetchPass(2));
+    EXPECT_TRUE(ending().requested());
+    EXPECT_LT(sleepsAfterTheEnd, 50);
+    EXPECT_FALSE(workFileExists("Nimbrisco7_ImgHTTP_IMG.bmp"));
+    EXPECT_EQ(server.requestCount("/next.jpg"), 0);
+}
