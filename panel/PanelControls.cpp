@@ -259,10 +259,10 @@ void makeToolsPage(PanelControls& c, PageMaker& m) {
     // Below the tip text: the connection settings of the first start.
     NIMBRISCO_NAMED(
         Connection,
-        m.placed(m.sized(new QPushButton("Modif. Connection", c.pageTools), 1500, 360), 234, 4380));
+        m.placed(m.sized(new QPushButton("Modif. Connection", c.pageTools), 1650, 360), 234, 4380));
     NIMBRISCO_NAMED(
         TestReadProxy,
-        m.placed(m.sized(new QPushButton("Test Read Proxy", c.pageTools), 1500, 360), 1854, 4380));
+        m.placed(m.sized(new QPushButton("Test Read Proxy", c.pageTools), 1650, 360), 1974, 4380));
     NIMBRISCO_NAMED(Pallino_Rosso_Tools, m.placed(m.marker(), 3240, 600));
 }
 
@@ -343,7 +343,7 @@ void styleThePanel(PanelControls& c) {
                        " border-top-right-radius: 6px; padding: 0px 9px; margin-right: 2px;"
                        " height: %2px; }"
                        "QTabBar::tab:selected { background: #f7f9fc; font-weight: bold; }"
-                       "QPushButton { padding: 2px 4px; }")
+                       "QPushButton { padding: 2px 1px; }")
             .arg(kTextColour)
             .arg(c.SSTCfg->tabBar()->height() - 2));
     for (QFrame* f : {c.FrameWizard, c.FormWait, c.FrameDescPreview}) {
