@@ -18,9 +18,9 @@ namespace tw = platform::twips;
 
 ControlBar::ControlBar(BarControls& bar, QWidget* window, AppState& state,
                        platform::Platform& platform, QLineEdit* downloadMinutes,
-                       std::function<void()> apreSetup)
+                       std::function<void()> apreSetup, std::function<void()> help)
     : window_(window), state_(state), platform_(platform), downloadMinutes_(downloadMinutes),
-      apreSetup_(std::move(apreSetup)), bar_(bar) {}
+      apreSetup_(std::move(apreSetup)), help_(std::move(help)), bar_(bar) {}
 
 std::array<QWidget*, 10> ControlBar::barControls() const {
     const BarControls& b = bar_;
@@ -137,9 +137,7 @@ void ControlBar::btSetup_Click() {
 }
 
 void ControlBar::btHelp_Click() {
-    state_.WizardActive = kTrue;
-    platform_.clock->yield();
-    apreSetup_();
+    help_();
 }
 
 void ControlBar::ImageConnesso_Click() {

@@ -18,10 +18,11 @@ struct Platform;
 class ControlBar {
 public:
     // SetAlwaysOnTop keeps `window` in front. The indicator's click reads the download minutes
-    // from `downloadMinutes`; the setup and help buttons ask for the configuration panel
-    // through `apreSetup`.
+    // from `downloadMinutes`; the setup button asks for the configuration panel through
+    // `apreSetup`, the help button through `help` (the panel's help, which opens it too).
     ControlBar(BarControls& bar, QWidget* window, AppState& state, platform::Platform& platform,
-               QLineEdit* downloadMinutes, std::function<void()> apreSetup);
+               QLineEdit* downloadMinutes, std::function<void()> apreSetup,
+               std::function<void()> help);
 
     BarControls& controls() { return bar_; }
 
@@ -58,5 +59,6 @@ private:
     platform::Platform& platform_;
     QLineEdit* downloadMinutes_;
     std::function<void()> apreSetup_;
+    std::function<void()> help_;
     BarControls& bar_;
 };

@@ -57,6 +57,9 @@ inline const QString kLong = QStringLiteral("200");     // four slide intervals
 namespace colour {
 constexpr int kRed = 255;
 constexpr int kGreen = 65280;
+// The text boxes of the timers page: the one being edited, and all others.
+constexpr int kFocus = 8454143;    // pale yellow
+constexpr int kResting = 15111037; // greyish blue
 } // namespace colour
 
 } // namespace codes

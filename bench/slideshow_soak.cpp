@@ -107,12 +107,12 @@ int main(int argc, char** argv) {
     int passes = 0;
     for (int step = 1; step <= steps; ++step) {
         const Long counterBefore = s.cntCounterDwLoadImage;
-        form->slideshow().imgClock_Timer();
+        form->parts().slideshow->imgClock_Timer();
         // The file was read by the first load; the limit applies from then on.
         if (step == 1) {
             afterFirstPass = residentKiB();
-            form->panel.SSTCfg_timeDwLoad->setText(kDownloadMinutes);
-            form->panel.SSTCfg_timeRefresh->setText(kSlideSeconds);
+            form->parts().panel.SSTCfg_timeDwLoad->setText(kDownloadMinutes);
+            form->parts().panel.SSTCfg_timeRefresh->setText(kSlideSeconds);
         } else if (s.cntCounterDwLoadImage < counterBefore) {
             ++passes;
             std::printf("download pass %d at step %d: RSS %ld KiB\n", passes, step, residentKiB());

@@ -134,9 +134,14 @@ void CatalogueClient::fillList(Integer mode, const QStringList& items) {
     }
 }
 
+bool CatalogueClient::RequestUserMessage() {
+    return CatalogueRequest(requestAddress(kUserMessageSelector), kUserMessage);
+}
+
 void CatalogueClient::LoadCatalogue(Integer mode) {
     AppState& s = state_;
     ConfigFiles& config = configFiles_;
+    lastLoad_ = Load::NotRequested;
     s.catalogueStatus = QStringLiteral("1");
     if (s.catalogueLoaded != 0)
         return;
@@ -162,16 +167,24 @@ void CatalogueClient::LoadCatalogue(Integer mode) {
     }
     s.strIdForBrowser = catalogue::selectionIdList(pairs);
 
-    CatalogueRequest(requestAddress(kUserMessageSelector), kUserMessage);
+    RequestUserMessage();
     if (!config.LoadConfiguration())
         return;
     if (s.fullCatalogueWanted == 1) {
-        CatalogueRequest(requestAddress(kCatalogueSelector), kAddresses);
-        CatalogueRequest(requestAddress(kIdentifierSelector), kIdentifiers);
-        CatalogueRequest(requestAddress(kDescriptionSelector), kDescriptions);
-        // The catalogue list box is filled and its selection marked by the panel's page.
+        // All three, or the list would pair addresses, ids and descriptions of different
+        // catalogues (or of the saved selection only), and a save would store the wrong ids.
+        const bool addresses = CatalogueRequest(requestAddress(kCatalogueSelector), kAddresses);
+        const bool ids = CatalogueRequest(requestAddress(kIdentifierSelector), kIdentifiers);
+        const bool descriptions =
+            CatalogueRequest(requestAddress(kDescriptionSelector), kDescriptions);
+        lastLoad_ = addresses && ids && descriptions ? Load::Arrived : Load::Failed;
+        if (lastLoad_ == Load::Arrived && FillPictureList_)
+            FillPictureList_();
     } else {
-        CatalogueRequest(requestAddress(kSelectionSelector + s.strIdForBrowser), kAddresses);
+        lastLoad_ =
+            CatalogueRequest(requestAddress(kSelectionSelector + s.strIdForBrowser), kAddresses)
+                ? Load::Arrived
+                : Load::Failed;
         pictureFetcher_.FetchPass(2);
     }
     CatalogueRequest(requestAddress(kCreditSelector), kCredits);

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct AppState;
 class ConfigFiles;
@@ -16,16 +17,28 @@ struct Platform;
 
 class CatalogueClient {
 public:
+    // What the last LoadCatalogue got of the lists it asked for.
+    enum class Load {
+        NotRequested, // it stopped before asking (no selection, no configuration)
+        Arrived,      // every list it asked for
+        Failed,       // a list it asked for did not come
+    };
+
     // Requests go through `Inet1`; the window hands its completion event to Inet1_StateChanged.
+    // A full catalogue is handed to `FillPictureList` (the panel's list).
     CatalogueClient(AppState& state, platform::Platform& platform, platform::HttpControl& Inet1,
-                    ConfigFiles& configFiles, PictureFetcher& pictureFetcher)
+                    ConfigFiles& configFiles, PictureFetcher& pictureFetcher,
+                    std::function<void()> FillPictureList = {})
         : state_(state), platform_(platform), Inet1_(Inet1), configFiles_(configFiles),
-          pictureFetcher_(pictureFetcher) {}
+          pictureFetcher_(pictureFetcher), FillPictureList_(std::move(FillPictureList)) {}
 
     // Sends one request and fills the list of `mode` from its reply. False for an error reply,
     // a failed or timed-out request, or while another request is still outstanding.
     bool CatalogueRequest(const QString& address, Integer mode);
     void LoadCatalogue(Integer mode);
+    Load lastLoad() const { return lastLoad_; }
+    // Asks for the service's message to the user (into userMessage).
+    bool RequestUserMessage();
     static QString NameAfterLastSlash(const QString& s);
     // The state-change event of Inet1.
     void Inet1_StateChanged(int state);
@@ -48,6 +61,8 @@ private:
     platform::HttpControl& Inet1_;
     ConfigFiles& configFiles_;
     PictureFetcher& pictureFetcher_;
+    std::function<void()> FillPictureList_;
+    Load lastLoad_ = Load::NotRequested;
     bool outstanding_ = false;
     bool replyFailed_ = false;
 };

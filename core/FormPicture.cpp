@@ -13,6 +13,10 @@
 #include "core/Startup.h"
 #include "i18n/Language.h"
 #include "i18n/LanguageChoice.h"
+#include "panel/ConfigPanel.h"
+#include "panel/DisplayTimersPage.h"
+#include "panel/HoverHelp.h"
+#include "panel/PictureSelectionPage.h"
 #include "platform/HttpControl.h"
 #include "shell/ShellActions.h"
 #include "slideshow/Presentation.h"
@@ -22,9 +26,12 @@
 #include "storage/ProxySettings.h"
 #include "storage/TownSettings.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -36,10 +43,44 @@ WindowParts::~WindowParts() = default;
 
 namespace {
 
-// A click on `control` runs `handler`.
+// A click on `control` runs `handler`, whose exceptions stay inside it.
 template <typename Handler> void onClick(ClickLabel* control, QObject* context, Handler handler) {
-    QObject::connect(control, &ClickLabel::clicked, context, std::move(handler));
+    QObject::connect(control, &ClickLabel::clicked, context,
+                     [handler] { timers::runGuarded("click", handler); });
 }
+
+// Clicks on every control of `controls` run `handler`.
+template <typename Handler>
+void onClicks(std::initializer_list<ClickLabel*> controls, QObject* context, Handler handler) {
+    for (ClickLabel* control : controls)
+        onClick(control, context, handler);
+}
+
+// Hands the mouse presses and releases over a list's items area to the window's handlers.
+class ListMouse : public QObject {
+public:
+    ListMouse(QWidget* area, std::function<void()> pressed, std::function<void()> released)
+        : QObject(area), pressed_(std::move(pressed)), released_(std::move(released)) {
+        area->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress)
+            timers::runGuarded("list press", pressed_);
+        else if (event->type() == QEvent::MouseButtonRelease &&
+                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            // After the list has made the item under the mouse current.
+            QMetaObject::invokeMethod(
+                this, [this] { timers::runGuarded("list click", released_); },
+                Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> pressed_;
+    std::function<void()> released_;
+};
 
 // Every tick of `timer` runs `handler`, whose exceptions stay inside it.
 template <typename Handler>
@@ -53,7 +94,7 @@ void onTick(QTimer& timer, const char* name, QObject* context, Handler handler) 
 FormPicture::FormPicture(platform::Platform& platform, const QString& commandLine, QWidget* parent)
     : QWidget(parent), platform_(platform) {
     setupWindow();
-    setupPanel();
+    setupPanelControls();
     setupBar();
     setupLanguage();
     setupStorage();
@@ -61,6 +102,7 @@ FormPicture::FormPicture(platform::Platform& platform, const QString& commandLin
     setupShell();
     setupCatalogue();
     setupSlideshow();
+    setupPanel();
     setupCore(commandLine);
 }
 
@@ -80,15 +122,16 @@ void FormPicture::setupWindow() {
     t.Timer4000.setInterval(4000);
 }
 
-void FormPicture::setupPanel() {
+void FormPicture::setupPanelControls() {
     parts_.panel = createPanelControls(this, platform_.units());
 }
 
 void FormPicture::setupBar() {
     parts_.bar = createBarControls(this, platform_.units());
-    parts_.controlBar = std::make_unique<ControlBar>(parts_.bar, this, state, platform_,
-                                                     parts_.panel.SSTCfg_timeDwLoad,
-                                                     [this] { parts_.placeholders->Apre_Setup(); });
+    parts_.controlBar = std::make_unique<ControlBar>(
+        parts_.bar, this, state, platform_, parts_.panel.SSTCfg_timeDwLoad,
+        [this] { parts_.configPanel->Apre_Setup(); },
+        [this] { parts_.configPanel->btHelp_Click(); });
     ControlBar& c = *parts_.controlBar;
     BarControls& b = parts_.bar;
     onClick(b.btSetup, this, [&c] { c.btSetup_Click(); });
@@ -162,7 +205,11 @@ void FormPicture::setupStorage() {
     TownSettings& town = *parts_.townSettings;
     connect(town.frame().OkYourTown, &QPushButton::clicked, this,
             [&town] { town.OkYourTown_Click(); });
-    onClick(p.YourTownIco, this, [&town] { town.ShowTownFrame(); });
+    // The town file has no other editor: the icon and its caption show the town frame.
+    onClicks({p.YourTownIco, p.YourTownLbl}, this, [&town] { town.ShowTownFrame(); });
+    ConfigFiles& config = *parts_.configFiles;
+    onClick(p.Cleanup, this, [&config] { config.Cleanup_Click(); });
+    onClick(p.Cleanup2, this, [&config] { config.Cleanup2_Click(); });
 }
 
 void FormPicture::setupPresentation() {
@@ -171,15 +218,16 @@ void FormPicture::setupPresentation() {
         std::make_unique<Presentation>(parts_.views, *parts_.controlBar, parts_.panel.txtDisplay,
                                        this, state, platform_, *parts_.language);
     Presentation& presentation = *parts_.presentation;
-    onClick(parts_.panel.dyMode, this, [&presentation] { presentation.dyMode_Click(); });
-    onClick(parts_.panel.dyMode2, this, [&presentation] { presentation.dyMode2_Click(); });
+    // The caption does what its icon does, as every caption of the panel.
+    onClicks({parts_.panel.dyMode, parts_.panel.dyMode2}, this,
+             [&presentation] { presentation.dyMode_Click(); });
 }
 
 void FormPicture::setupShell() {
     parts_.shellActions = std::make_unique<ShellActions>(state, platform_);
     ShellActions& shell = *parts_.shellActions;
-    onClick(parts_.panel.RunTeamViewer, this, [&shell] { shell.RunTeamViewer_Click(); });
-    onClick(parts_.panel.IcoHelpTools2, this, [&shell] { shell.RunTeamViewer_Click(); });
+    onClicks({parts_.panel.RunTeamViewer, parts_.panel.IcoHelpTools2}, this,
+             [&shell] { shell.RunTeamViewer_Click(); });
 }
 
 void FormPicture::setupCatalogue() {
@@ -188,14 +236,15 @@ void FormPicture::setupCatalogue() {
     FetchPanel panel;
     panel.Tabella_Mappe_Selezionate = p.Tabella_Mappe_Selezionate;
     panel.SSTCfg_timeRefresh = p.SSTCfg_timeRefresh;
-    panel.OpenConfigPanel = [this] { parts_.placeholders->OpenConfigPanel(); };
-    panel.hidePanel = [this] { parts_.placeholders->hidePanel(); };
+    panel.OpenConfigPanel = [this] { parts_.configPanel->OpenConfigPanel(); };
+    panel.hidePanel = [this] { parts_.pictureSelection->hidePanel(); };
     parts_.pictureFetcher = std::make_unique<PictureFetcher>(
         state, platform_, parts_.timers, parts_.views, *parts_.controlBar, *parts_.presentation,
         *parts_.configFiles, *parts_.townSettings, *parts_.pictureLoader, *parts_.Inet1,
         std::move(panel));
     parts_.catalogueClient = std::make_unique<CatalogueClient>(
-        state, platform_, *parts_.Inet1, *parts_.configFiles, *parts_.pictureFetcher);
+        state, platform_, *parts_.Inet1, *parts_.configFiles, *parts_.pictureFetcher,
+        [this] { parts_.pictureSelection->FillPictureList(); });
 
     CatalogueClient& client = *parts_.catalogueClient;
     connect(parts_.Inet1, &platform::HttpControl::StateChanged, this,
@@ -222,6 +271,92 @@ void FormPicture::setupSlideshow() {
     onTick(parts_.timers.imgClock, "imgClock", this, [&slideshow] { slideshow.imgClock_Timer(); });
 }
 
+void FormPicture::setupPanel() {
+    PanelControls& p = parts_.panel;
+    parts_.displayTimers = std::make_unique<DisplayTimersPage>(p, state);
+    parts_.pictureSelection = std::make_unique<PictureSelectionPage>(
+        p, state, platform_, *parts_.controlBar, parts_.timers, *parts_.language,
+        *parts_.configFiles, *parts_.catalogueClient, *parts_.pictureFetcher,
+        [this] { parts_.placeholders->CheckVersion(); });
+    PanelLinks links;
+    links.CheckVersion = [this] { parts_.placeholders->CheckVersion(); };
+    links.UpdateCollections = [this] { parts_.placeholders->UpdateCollections(); };
+    parts_.configPanel = std::make_unique<ConfigPanel>(
+        p, state, platform_,
+        PanelParts{*parts_.controlBar, parts_.views, parts_.timers, *parts_.language,
+                   *parts_.townSettings, *parts_.configFiles, *parts_.catalogueClient,
+                   *parts_.shellActions, *parts_.Inet1, *parts_.displayTimers,
+                   *parts_.pictureSelection},
+        QStringLiteral("http://" NIMBRISCO_CATALOGUE_HOST "/"), std::move(links));
+    parts_.hoverHelp = new HoverHelp(this, p, state);
+
+    ConfigPanel& panel = *parts_.configPanel;
+    connect(p.SSTCfg, &QTabWidget::currentChanged, this,
+            [&panel] { timers::runGuarded("SSTCfg", [&panel] { panel.SSTCfg_Click(); }); });
+    const auto navigate = [this, &panel](std::initializer_list<ClickLabel*> controls,
+                                         QWidget* page) {
+        onClicks(controls, this, [&panel, page] { panel.showPage(page); });
+    };
+    navigate({p.IcoSwapSST0, p.IcoSwapSST02, p.LittleTool00, p.TextDisplayTimers0, p.LittleTool30,
+              p.TextDisplayTimers3},
+             p.pageDisplayTimers);
+    navigate({p.IcoSwapSST2, p.IcoSwapSST22, p.LittleTool02, p.TextPictureSelection0,
+              p.LittleTool32, p.TextPictureSelection3},
+             p.pagePictureSelection);
+    navigate({p.IcoSwapSST3, p.IcoSwapSST32, p.LittleTool03, p.TextRunExit0, p.LittleTool33,
+              p.TextRunExit3},
+             p.pageRunExit);
+    navigate({p.TextTool5, p.TextTool1, p.TextTool3, p.Image3, p.TextTool4,
+              parts_.townSettings->frame().Label5},
+             p.pageTools);
+    onClicks({p.helpTime, p.helpTime2}, this, [&panel] { panel.helpTime_Click(); });
+    onClicks({p.helpImg, p.helpImg2}, this, [&panel] { panel.helpImg_Click(); });
+    onClicks({p.helpEsegui, p.helpEsegui2}, this, [&panel] { panel.helpEsegui_Click(); });
+    onClicks({p.zepStatusBar, p.zepStatusBar2}, this, [&panel] { panel.zepStatusBar_Click(); });
+    onClick(p.SSTCfg_salvaConfig, this, [&panel] { panel.SSTCfg_salvaConfig_Click(); });
+    onClick(p.SSTCfg_salvaConfig2, this, [&panel] { panel.SSTCfg_salvaConfig2_Click(); });
+    // A change of language renames the icons for the accessibility interface too.
+    onClicks({p.IcoSwapSST6, p.LabelLanguage}, this, [&panel] { panel.updateAccessibleNames(); });
+
+    DisplayTimersPage& timersPage = *parts_.displayTimers;
+    connect(p.SSTCfg_timeDwLoad, &TextBox::clicked, this,
+            [&timersPage] { timersPage.SSTCfg_timeDwLoad_Click(); });
+    connect(p.SSTCfg_timeRefresh, &TextBox::clicked, this,
+            [&timersPage] { timersPage.SSTCfg_timeRefresh_Click(); });
+    connect(p.SSTCfg_timeDwLoad, &TextBox::keyPressed, this,
+            [&timersPage](QChar c) { timersPage.SSTCfg_timeDwLoad_KeyPress(c); });
+    connect(p.SSTCfg_timeRefresh, &TextBox::keyPressed, this,
+            [&timersPage](QChar c) { timersPage.SSTCfg_timeRefresh_KeyPress(c); });
+    connect(p.SSTCfg_timeDwLoad, &TextBox::lostFocus, this,
+            [&timersPage] { timersPage.SSTCfg_timeDwLoad_LostFocus(); });
+    connect(p.SSTCfg_timeRefresh, &TextBox::lostFocus, this,
+            [&timersPage] { timersPage.SSTCfg_timeRefresh_LostFocus(); });
+    onClicks({p.SSTCfg_Download, p.SSTCfg_Download2}, this,
+             [&timersPage] { timersPage.SSTCfg_Download_Click(); });
+    onClicks({p.SSTCfg_Aggiorna, p.SSTCfg_Aggiorna2}, this,
+             [&timersPage] { timersPage.SSTCfg_Aggiorna_Click(); });
+    connect(p.txtDisplay, &QLineEdit::textChanged, this,
+            [&timersPage] { timersPage.txtDisplay_Change(); });
+    connect(p.txtDisplay, &TextBox::clicked, this,
+            [&timersPage] { timersPage.txtDisplay_Click(); });
+
+    PictureSelectionPage& pictures = *parts_.pictureSelection;
+    new ListMouse(
+        p.Tabella_Mappe_Selezionate->viewport(),
+        [&pictures] { pictures.Tabella_Mappe_Selezionate_MouseDown(); },
+        [&pictures] { pictures.Tabella_Mappe_Selezionate_Click(); });
+    connect(p.PreViewEnabled, &QCheckBox::clicked, this, [&pictures] {
+        timers::runGuarded("PreViewEnabled", [&pictures] { pictures.PreViewEnabled_Click(); });
+    });
+    onClick(p.Label11, this, [&pictures] { pictures.ClearSelection(); });
+    onClicks({p.SSTCfg_FileUser, p.SSTCfg_FileUser2}, this,
+             [&pictures] { pictures.SSTCfg_FileUser_Click(); });
+    onClicks({p.SSTCfg_resetUserImg, p.SSTCfg_resetUserImg2}, this,
+             [&pictures] { pictures.SSTCfg_resetUserImg_Click(); });
+    onClicks({p.SSTCfg_cmdConferma, p.SSTCfg_cmdConferma2}, this,
+             [&pictures] { pictures.SSTCfg_cmdConferma_Click(); });
+}
+
 void FormPicture::setupCore(const QString& commandLine) {
     parts_.placeholders = std::make_unique<Placeholders>(window_);
     parts_.panelControl = std::make_unique<PanelControl>(window_);
@@ -240,6 +375,10 @@ void FormPicture::setupCore(const QString& commandLine) {
             [&control] { control.SSTCfg_ExitProgram_Click(); });
     onClick(parts_.panel.SSTCfg_ExitProgram2, this,
             [&control] { control.SSTCfg_ExitProgram2_Click(); });
+    Placeholders& later = *parts_.placeholders;
+    onClick(parts_.panel.SSTCfg_BackUpcnf, this, [&later] { later.SSTCfg_BackUpcnf_Click(); });
+    onClicks({parts_.panel.SSTCfg_Loadcnf, parts_.panel.SSTCfg_Loadconf}, this,
+             [&later] { later.SSTCfg_Loadcnf_Click(); });
 }
 
 void FormPicture::closeEvent(QCloseEvent* event) {

@@ -36,7 +36,7 @@ protected:
 
 private:
     void setupWindow();
-    void setupPanel();
+    void setupPanelControls();
     void setupBar();
     void setupLanguage();
     void setupStorage();
@@ -44,6 +44,7 @@ private:
     void setupShell();
     void setupCatalogue();
     void setupSlideshow();
+    void setupPanel();
     void setupCore(const QString& commandLine);
 
     platform::Platform& platform_;

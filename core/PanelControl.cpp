@@ -5,12 +5,13 @@
 #include "base/Codes.h"
 #include "base/Shape.h"
 #include "base/TimerHandlers.h"
-#include "core/Placeholders.h"
 #include "core/ProgramEnd.h"
 #include "core/Window.h"
 #include "core/WindowParts.h"
 #include "i18n/Language.h"
 #include "i18n/Messages.h"
+#include "panel/ConfigPanel.h"
+#include "panel/PictureSelectionPage.h"
 #include "platform/Platform.h"
 #include "slideshow/PictureView.h"
 #include "storage/ConfigFiles.h"
@@ -22,8 +23,6 @@
 
 const QString PanelControl::kInfoPage =
     QStringLiteral("http://" NIMBRISCO_CATALOGUE_HOST "/info.html");
-
-namespace {} // namespace
 
 void PanelControl::panControl_Timer() {
     AppState& s = window_.state;
@@ -71,7 +70,7 @@ void PanelControl::openPanel() {
     screenKeptOn_ = false;
     window_.parts.townSettings->ReadTownFile();
     window_.parts.bar.timerflag->setFillColor(codes::colour::kRed);
-    window_.parts.placeholders->OpenConfigPanel();
+    window_.parts.configPanel->OpenConfigPanel();
     window_.parts.timers.panControl.start();
     window_.parts.bar.timerflag->setFillColor(codes::colour::kGreen);
     s.flagCmdButton = codes::command::kPanelOpen;
@@ -80,10 +79,7 @@ void PanelControl::openPanel() {
 void PanelControl::endProgram() {
     PanelControls& p = window_.parts.panel;
     window_.parts.views.fotoBrowser->clearPicture();
-    for (QWidget* w : {static_cast<QWidget*>(p.SSTCfg), p.BrowserImgPreview,
-                       static_cast<QWidget*>(p.FrameDescPreview),
-                       static_cast<QWidget*>(p.DescPreview), static_cast<QWidget*>(p.FrameWizard)})
-        w->hide();
+    window_.parts.pictureSelection->hidePanel();
     window_.parts.timers.panControl.stop();
     window_.parts.bar.timerflag->setFillColor(codes::colour::kRed);
     p.lVersion->hide();

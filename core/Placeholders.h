@@ -1,7 +1,7 @@
 #pragma once
-// Steps whose real work belongs to parts of the program that are not built yet: the
-// configuration panel's pages, the version check and the diagnostics windows. Each keeps its
-// call in place and does the least that keeps the window consistent.
+// Steps whose real work belongs to parts of the program that are not built yet: the version
+// check and the collections, and the diagnostics windows. Each keeps its call in place and does
+// the least that keeps the window consistent.
 
 struct Window;
 
@@ -11,15 +11,15 @@ public:
 
     // Reads the version page and sets the update notice.
     void CheckVersion();
+    // Fetches and starts the published collections when the version page announces them.
+    void UpdateCollections();
+    // Writes a collection of the selection (the Back Up icon).
+    void SSTCfg_BackUpcnf_Click();
+    // Restores a collection (the Load icon and its label).
+    void SSTCfg_Loadcnf_Click();
     // Shows the diagnostics window of a DEBUG_CODE start.
     void ShowDisplayDebug();
-    // Shows the configuration panel on its Tools page and reloads the full catalogue.
-    void OpenConfigPanel();
-    // Asks for the configuration panel (the bar's setup button).
-    void Apre_Setup();
-    // Puts the panel and the frames around it away (a pass from the panel has run).
-    void hidePanel();
 
 private:
-    Window& window_;
+    [[maybe_unused]] Window& window_;
 };

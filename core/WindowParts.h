@@ -14,13 +14,17 @@
 class CatalogueClient;
 class ClockLoop;
 class ConfigFiles;
+class ConfigPanel;
 class ControlBar;
+class DisplayTimersPage;
+class HoverHelp;
 class Language;
 class LanguageChoice;
 class LanguageSettings;
 class PanelControl;
 class PictureFetcher;
 class PictureLoader;
+class PictureSelectionPage;
 class Placeholders;
 class Presentation;
 class ProxySettings;
@@ -55,6 +59,10 @@ struct WindowParts {
     std::unique_ptr<PictureFetcher> pictureFetcher;
     std::unique_ptr<CatalogueClient> catalogueClient;
     std::unique_ptr<Slideshow> slideshow;
+    std::unique_ptr<DisplayTimersPage> displayTimers;
+    std::unique_ptr<PictureSelectionPage> pictureSelection;
+    std::unique_ptr<ConfigPanel> configPanel;
+    HoverHelp* hoverHelp = nullptr; // owned by the window
     std::unique_ptr<Placeholders> placeholders;
     std::unique_ptr<PanelControl> panelControl;
     std::unique_ptr<ClockLoop> clockLoop;

@@ -39,6 +39,21 @@ inline const QString kImageNotWritten = QStringLiteral("The image could not be w
 
 // ---- Settings files ----
 inline const QString kTownFileError = QStringLiteral("Error FileTown - Cleanup Please");
+// The town frame's hint beside the country field; a click on it leads to the panel's Tools page.
+inline const QString kTownCountryHint =
+    QStringLiteral("State and country as the forecast sites write them (ny, us)");
+
+// ---- The configuration panel ----
+inline const QString kOwnPictureDialogTitle = QStringLiteral("Open");
+// The panel opens without the catalogue: the reason follows.
+inline const QString kCatalogueNotLoaded =
+    QStringLiteral("The picture catalogue could not be loaded: %1\r\nThe list stays empty until "
+                   "the panel is opened again.");
+inline const QString kCatalogueNoAnswer =
+    QStringLiteral("the catalogue service did not answer or sent no catalogue.");
+inline const QString kCatalogueRequestBusy =
+    QStringLiteral("an earlier request to the catalogue service did not end in time.");
+inline const QString kSlideshowStepBusy = QStringLiteral("the slideshow step did not end in time.");
 
 // ---- The panel's quit button ----
 inline const QString kExitProgr = QStringLiteral("Exit Progr.");

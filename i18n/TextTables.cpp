@@ -280,6 +280,129 @@ const FourLanguageRow kFullScreenName = {
     {"Full_Screen", "Tutto_schermo", "Plein_écran", "Pleno_Video"}};
 const FourLanguageRow kNormalName = {{"Normal", "In_scala", "Normal", "Dimensión Original"}};
 
+// ---- Opening the configuration panel ----
+
+const FourLanguageRow kWaitFrameToolTip = {{"Wait Please", "Attendere", "Attendere", "Attendere"}};
+
+const FourLanguageRow kWaitFrameCaption = {{
+    "Loading Database, wait...",
+    "Caricamento Database in corso, attendere...",
+    "Chargement de la base de données, veuillez patienter ...",
+    "Cargando base de datos, por favor espere ...",
+}};
+
+const FourLanguageRow kPreviewCaption = {
+    {"Picture preview", "Anteprima immagini", "Aperçu des images", "Vista previa de imágenes"}};
+
+namespace {
+// French and Spanish users read the English text, unless a row has texts of their own.
+constexpr FourLanguageRow englishAbroad(const char* english, const char* italian) {
+    return {{english, italian, english, english}};
+}
+} // namespace
+
+const FourLanguageRow kHoverIntroduction = englishAbroad(
+    "Hover your mouse over the configuration panel icons to read their meaning here",
+    "Passa il mouse sulle icone del pannello di configurazione per leggere qui il loro "
+    "significato.");
+
+// ---- Hover help ----
+
+// Two texts open a parenthesis they never close, "Quit Nimbrisco" has no full stop and two
+// Italian texts end in a quote mark: they are shown as they always were.
+const HoverRow kHoverRows[] = {
+    {"IcoSwapSST0",
+     englishAbroad("Opens the TIMERS page related to the slide show speed and the ONLINE pictures "
+                   "update rate.",
+                   "Apre la pagina dei TIMERS relativi alla velocità dello slide-show, ed alla "
+                   "frequenza di aggiornamento ONLINE delle immagini.")},
+    {"IcoSwapSST2",
+     englishAbroad("Open the DATABASE page, to select which weather pictures to add to the slide "
+                   "show. It is also possible to add up to 10 own pictures to the slide show, to "
+                   "create an advertisement intercalated to the weather pictures.",
+                   "Apre la pagina del DATABASE, per selezionare quali immagini meteo aggiungere "
+                   "allo slide-show. E' anche possibile aggiungere fino a 10 immagini proprie  "
+                   "allo slide-show, per creare una pubblicità intercalata alle immagini meteo.")},
+    {"IcoSwapSST3",
+     englishAbroad("Open the page to start the SLIDE-SHOW or quit Nimbrisco.",
+                   "Apre la pagina per l'avvio dello SLIDE-SHOW o l'uscita da Nimbrisco.")},
+    {"RunTeamViewer",
+     englishAbroad(
+         "Open TeamViewer for remote assistance from Nimbrisco staff (you must first agree on the "
+         "date and time using the contact page.",
+         "Apre TeamViewer per avere assistenza remota da parte dello staff di Nimbrisco (occorre "
+         "concordare preventivamente data e ora usando la pagina dei contatti.")},
+    {"IcoSwapSST6", englishAbroad("Change Language.", "Cambia lingua dei menù.")},
+    {"SSTCfg_cmdConferma", englishAbroad("Start the slide show with the selected pictures of the "
+                                         "database. After the start will be automatic.",
+                                         "Avvia lo slide show con le immagini selezionate del "
+                                         "database. L'avvio sarà successivamente automatico.")},
+    {"SSTCfg_salvaConfig",
+     englishAbroad("Create a BACKUP file of the selected picture list.",
+                   "Crea un file di BACKUP della configurazione immagini desiderate.")},
+    {"SSTCfg_ExitProgram", englishAbroad("Quit Nimbrisco", "Chiude Nimbrisco.")},
+    {"zepStatusBar", englishAbroad("Information about Nimbrisco version.",
+                                   "Informazioni sulla versione di Nimbrisco.")},
+    {"helpEsegui", englishAbroad("Open the online help.", "Apre l'help online.")},
+    {"YourTownIco", englishAbroad("Set up your city for parametric forecast.",
+                                  "Imposta la tua città per le previsioni parametriche.")},
+    {"Cleanup",
+     {{"All configuration files will be deleted (useful in case of unresolvable errors).",
+       "Azzera la configurazione per ripartire da zero (utile in caso di errori non risolvibili).",
+       "Tous les fichiers de configuration seront supprimés (utile en cas d'erreurs insolubles).",
+       "Todos los archivos de configuración serán borrados (útil en caso de errores no "
+       "resueltos)."}}},
+    {"SSTCfg_FileUser",
+     englishAbroad("Add to the slide show up to 10 of your own pictures, to create an "
+                   "advertisement intercalated to the weather pictures.",
+                   "Aggiunge allo slide show fino a 10 immagini proprie, per creare una pubblicità "
+                   "intercalata alle immagini meteo.")},
+    {"SSTCfg_resetUserImg", englishAbroad("Delete your personal pictures from the slide show",
+                                          "Elimina dallo slide show le tue immagini personali.")},
+    {"helpImg", englishAbroad("Open the help online.", "Apre l'help online.\"")},
+    {"SSTCfg_BackUpcnf", englishAbroad("Create a configuration backup.",
+                                       "Fa una copia di backup della configurazione.")},
+    {"SSTCfg_Loadcnf", englishAbroad("Restore the configuration from a Backup.",
+                                     "Ripristina la configurazione da un Backup.")},
+    {"LabelOwnerImage",
+     {{"List of Local Images vsualized in the slide show.",
+       "Elenco delle Immagini Locali vsualizzate nello slide show.",
+       "Liste des images locales converties en diaporama.",
+       "Lista de imágenes locales vsualizadas en la presentación de diapositivas."}}},
+    {"ClearListDB", englishAbroad("Delete all the pictures selected by the DATABASE.",
+                                  "Elimina tutte le immagini selezionate dal DATABASE.")},
+    {"SSTCfg_Download",
+     englishAbroad("Set the time (in minutes) for updating pictures ONLINE.",
+                   "Imposta il tempo (in minuti) di aggiornamento delle immagini ONLINE.\"")},
+    {"SSTCfg_Aggiorna",
+     englishAbroad(
+         "Set the slide show speed (seconds of persistence of each picture).",
+         "Imposta la velocità dello slide show (secondi di persistenza di ogni immagine).")},
+    {"dyMode",
+     englishAbroad("Swap the display mode between full screen and real size.",
+                   "Commuta la modalità di visualizzazione tra full screen e dimensone reale.")},
+    {"helpTime", englishAbroad("Open the help online.", "Apre l'help online.")},
+};
+
+const int kHoverRowCount = static_cast<int>(sizeof kHoverRows / sizeof kHoverRows[0]);
+
+// ---- The picture-selection page ----
+
+const TwoLanguageRow kMsgListCleared = {
+    "List cleaned - please select min. 2 pictures or load collection",
+    "Lista cancellata - prego selezionare minimo 2 immagini o caricare una collection",
+};
+
+// ---- Pages of the online help ----
+
+// There is one Spanish page only.
+const FourLanguageRow kHelpPagesDisplayTimers = {
+    {"eng_help6.asp", "ita_help6.asp", "fra_help6.asp", "spa_help1.asp"}};
+const FourLanguageRow kHelpPagesPictures = {
+    {"eng_help3.asp", "ita_help3.asp", "fra_help3.asp", "spa_help1.asp"}};
+const FourLanguageRow kHelpPagesRunExit = {
+    {"eng_help1.asp", "ita_help1.asp", "fra_help1.asp", "spa_help1.asp"}};
+
 // ---- The connection wait and the download progress ----
 
 const FourLanguageRow kConnectionWait = {{

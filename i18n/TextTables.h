@@ -84,4 +84,26 @@ extern const TwoLanguageRow kMsgRemoteHelpMissing; // the program's path follows
 extern const FourLanguageRow kFullScreenName;
 extern const FourLanguageRow kNormalName;
 
+// ---- Opening the configuration panel ----
+extern const FourLanguageRow kWaitFrameToolTip;  // FormWait
+extern const FourLanguageRow kWaitFrameCaption;  // LabelWait
+extern const FourLanguageRow kPreviewCaption;    // TextPictureSelection, beside the check box
+extern const FourLanguageRow kHoverIntroduction; // the help button's text in the help frame
+
+// ---- Hover help: what each icon of the panel does ----
+struct HoverRow {
+    const char* control; // the control's name in PanelControls
+    FourLanguageRow texts;
+};
+extern const HoverRow kHoverRows[];
+extern const int kHoverRowCount;
+
+// ---- The picture-selection page ----
+extern const TwoLanguageRow kMsgListCleared;
+
+// ---- Pages of the online help, by icon ----
+extern const FourLanguageRow kHelpPagesDisplayTimers; // helpTime
+extern const FourLanguageRow kHelpPagesPictures;      // helpImg
+extern const FourLanguageRow kHelpPagesRunExit;       // helpEsegui and zepStatusBar
+
 } // namespace i18n

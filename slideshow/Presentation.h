@@ -31,7 +31,6 @@ public:
     // views) and the GIF control, as the start-up leaves them.
     void HideRenderViews();
     void dyMode_Click();
-    void dyMode2_Click() {}
 
     // Decodes `picture` now at the size ShowPicture will give it in the current mode, so that
     // showing it later only draws. The slideshow calls it for the slot after the one it has

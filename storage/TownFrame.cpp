@@ -1,5 +1,8 @@
 #include "storage/TownFrame.h"
 
+#include "base/ClickLabel.h"
+#include "i18n/Messages.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -18,9 +21,13 @@ TownFrame createTownFrame(QWidget* form) {
     f.Farenaith = new QRadioButton("Fahrenheit");
     f.Centigradi = new QRadioButton("Celsius");
     f.OkYourTown = new QPushButton("OK");
-    layout->addWidget(f.Farenaith, 7, 0);
-    layout->addWidget(f.Centigradi, 7, 1);
-    layout->addWidget(f.OkYourTown, 8, 0, 1, 2);
+    f.Label5 = new ClickLabel(i18n::text::kTownCountryHint);
+    f.Label5->setObjectName(QStringLiteral("Label5"));
+    f.Label5->setCursor(Qt::PointingHandCursor);
+    layout->addWidget(f.Label5, 7, 0, 1, 2);
+    layout->addWidget(f.Farenaith, 8, 0);
+    layout->addWidget(f.Centigradi, 8, 1);
+    layout->addWidget(f.OkYourTown, 9, 0, 1, 2);
     // The window is black; the frame keeps the light background of a dialog.
     f.FormYourTown->setAutoFillBackground(true);
     f.FormYourTown->adjustSize();

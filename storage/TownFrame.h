@@ -3,6 +3,7 @@
 
 #include <array>
 
+class ClickLabel;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -15,6 +16,7 @@ struct TownFrame {
     QRadioButton* Farenaith = nullptr;
     QRadioButton* Centigradi = nullptr;
     QPushButton* OkYourTown = nullptr;
+    ClickLabel* Label5 = nullptr; // the country hint; a click leads to the panel's Tools page
 };
 
 TownFrame createTownFrame(QWidget* form);

@@ -43,4 +43,16 @@ xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     kill $PID 2>/dev/null || true
     wait $PID 2>/dev/null || true
 ' run-nimbrisco "$PROGRAM" "$SECONDS_TO_RUN" "$SHOTS"
+
+# The panel tour, on the same selection; the language file is put back afterwards.
+LANGUAGE_FILE="$BUILD_DIR/portable/Data/Nimbrisco7_Work/Nimbrisco7_Language.dat"
+SAVED_LANGUAGE=$(cat "$LANGUAGE_FILE")
+for tour in "en 1" "it 2"; do
+    set -- $tour
+    printf ' %s' "$2" > "$LANGUAGE_FILE"
+    timeout 600 xvfb-run -a -s "-screen 0 1920x1080x24" \
+        "$BUILD_DIR/tools/panel-tour/nimbrisco-panel-tour" "$(dirname "$PROGRAM")" "$SHOTS" "$1" \
+        > /dev/null || echo "The panel tour in $1 did not finish."
+done
+printf '%s' "$SAVED_LANGUAGE" > "$LANGUAGE_FILE"
 echo "$(ls "$SHOTS" | grep -c "\.png$") screenshots in $SHOTS"

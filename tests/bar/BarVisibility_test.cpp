@@ -5,6 +5,7 @@
 #include "base/ClickLabel.h"
 #include "base/DownloadLimit.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -43,13 +44,21 @@ TEST_F(BarVisibility, ConnectionIndicatorForcesADownloadPass) {
     }
 }
 
-TEST_F(BarVisibility, SetupButtonAsksForThePanelUnlessAStepRuns) {
+TEST_F(BarVisibility, SetupButtonAsksForThePanelAlsoWhileAStepRunsButNotAtTheEnd) {
     prepareDirectoriesOnly();
+    // The request made during a step is kept for the panel-control timer, which serves it once
+    // the step has ended; the wait frame stands while it is pending.
     state().clockStatus = 1;
-    bar().btSetup_Click();
-    EXPECT_EQ(state().flagCmdButton, 0);
-    state().clockStatus = 0;
     bar().btSetup_Click();
     EXPECT_EQ(state().flagCmdButton, 1);
     EXPECT_FALSE(form().parts().bar.btSetup->isEnabled());
+    EXPECT_FALSE(form().parts().panel.FormWait->isHidden());
+    state().clockStatus = 0;
+    bar().btSetup_Click();
+    EXPECT_EQ(state().flagCmdButton, 1);
+    // The end of the program outranks it, and leaves no wait frame behind.
+    state().flagCmdButton = 2;
+    bar().btSetup_Click();
+    EXPECT_EQ(state().flagCmdButton, 2);
+    EXPECT_TRUE(form().parts().panel.FormWait->isHidden());
 }

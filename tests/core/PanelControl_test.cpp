@@ -1,6 +1,7 @@
 // Panel-control timer: the four command states, the panel buttons, the orderly end and the
 // bar's exit button.
 #include "FormFixture.h"
+#include "LoopbackHttpServer.h"
 #include "WindowCloseSpy.h"
 
 #include "base/ClickLabel.h"
@@ -22,6 +23,8 @@ protected:
         FormFixture::SetUp();
         loadForm();
         ASSERT_EQ(state().ExitToProgram, 0);
+        // Opening the panel asks for the catalogue: only ever of a server on this machine.
+        state().endpointBase = catalogue.url("/nimbrisco/catalogue?");
         state().Lingua = 1;
         form().parts().timers.panControl.start();
         messages().clear();
@@ -29,6 +32,8 @@ protected:
 
     PanelControl& control() { return *form().parts().panelControl; }
     PanelControls& panel() { return form().parts().panel; }
+
+    testsupport::LoopbackHttpServer catalogue;
 };
 
 TEST_F(PanelControlTest, TheTickWrapsAfter31999AndCommandsWaitForTheRunningStep) {
