@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "platform/Screen.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,7 +115,9 @@ void Diagnostics::showPictureAddress(int slot) {
 }
 
 void Diagnostics::dbDisplay_Timer() {
-    if (state_.ExitToProgram == kTrue && links_.endNow)
+    // The end's own message (the goodbye) closes by itself: the end waits for it, or the message
+    // would vanish within a second.
+    if (state_.ExitToProgram == kTrue && !QApplication::activeModalWidget() && links_.endNow)
         links_.endNow();
 }
 

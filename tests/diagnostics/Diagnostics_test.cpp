@@ -14,7 +14,9 @@
 #include "storage/ConfigFiles.h"
 #include "storage/ProxySettings.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -67,6 +69,13 @@ TEST_F(DiagnosticsTest, OnceTheEndHasBegunTheNextTickEndsTheProgramWithAnotherWi
     EXPECT_EQ(runEventLoop(1500, kWatchdogCode), kWatchdogCode);
     ASSERT_TRUE(other.isVisible());
     state().ExitToProgram = kTrue;
+    // A message of the end is left to close first.
+    QDialog message(&form());
+    message.setModal(true);
+    message.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &message);
+    EXPECT_EQ(runEventLoop(1500, kWatchdogCode), kWatchdogCode);
+    message.hide();
     EXPECT_EQ(runEventLoop(5000, kWatchdogCode), 0);
     // The end takes the other window with it.
     EXPECT_FALSE(other.isVisible());
