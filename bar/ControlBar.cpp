@@ -144,8 +144,6 @@ void ControlBar::ImageConnesso_Click() {
     state_.cntCounterDwLoadImage = downloadlimit::aboveLimit(downloadMinutes_->text(), 100);
 }
 
-void ControlBar::Label12_Click() {}
-
 void ControlBar::BarButtonsBusy() {
     bar_.btSetup->setVisible(false);
     bar_.btWait->setVisible(true);

@@ -34,7 +34,6 @@ public:
     void btSetup_Click();
     void btHelp_Click();
     void ImageConnesso_Click();
-    void Label12_Click();
     void btLogo_Click() {}
     void btLogoPRO_Click() {}
     void whoWeAre_Click() {}

@@ -9,6 +9,7 @@
 #include "base/VisibleLike.h"
 #include "core/Window.h"
 #include "core/WindowParts.h"
+#include "diagnostics/Diagnostics.h"
 #include "i18n/LanguageChoice.h"
 #include "i18n/WaitTexts.h"
 #include "platform/HttpControl.h"
@@ -57,17 +58,16 @@ void ClockLoop::generalClock_Timer() {
     // The reply event sets True (-1); 1 is the value at start. Either means "arrived".
     if (s.flagReplyArrived != kFalse)
         probePhase = codes::probe::kArrived;
+    // Once the slideshow runs, replyText carries catalogue replies, which never hold the marker,
+    // and the bar belongs to the slideshow: only the indicator follows the connection.
+    const bool slideshowRuns = serviceAnswered_ && s.firstLaunch >= 2;
     if (probePhase == codes::probe::kSent)
         showWaitingTick();
-    else if (serviceAnswered_ && s.firstLaunch >= 2)
-        // The slideshow runs: replyText now carries catalogue replies, which never hold the
-        // marker, and the bar belongs to the slideshow. Only the indicator follows the
-        // connection from here on.
-        return;
-    else if (s.replyText.contains(kReplyMarker))
+    else if (!slideshowRuns && s.replyText.contains(kReplyMarker))
         applyConnectedState();
-    else
+    else if (!slideshowRuns)
         showRetryNotice();
+    window_.parts.diagnostics->ArrayDump();
 }
 
 void ClockLoop::showConnectionState() {

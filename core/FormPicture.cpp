@@ -11,6 +11,9 @@
 #include "core/Placeholders.h"
 #include "core/ProgramEnd.h"
 #include "core/Startup.h"
+#include "diagnostics/Diagnostics.h"
+#include "diagnostics/DisplayDebug.h"
+#include "diagnostics/DisplayDebug2.h"
 #include "i18n/Language.h"
 #include "i18n/LanguageChoice.h"
 #include "panel/ConfigPanel.h"
@@ -96,6 +99,7 @@ FormPicture::FormPicture(platform::Platform& platform, const QString& commandLin
     setupWindow();
     setupPanelControls();
     setupBar();
+    setupDiagnostics();
     setupLanguage();
     setupStorage();
     setupPresentation();
@@ -138,8 +142,40 @@ void FormPicture::setupBar() {
     onClick(b.btHelp, this, [&c] { c.btHelp_Click(); });
     onClick(b.connectStatus, this, [&c] { c.ImageConnesso_Click(); });
     onClick(b.ImageConnesso, this, [&c] { c.ImageConnesso_Click(); });
-    onClick(b.Label12, this, [&c] { c.Label12_Click(); });
     connect(b.PotBar, &QScrollBar::valueChanged, this, [&c] { c.PotBar_Change(); });
+}
+
+void FormPicture::setupDiagnostics() {
+    DiagnosticsLinks links;
+    links.SSTCfg_timeDwLoad = parts_.panel.SSTCfg_timeDwLoad;
+    links.whoWeAre = parts_.bar.whoWeAre;
+    links.proxyFields = [this] {
+        const ConnectionFrame& f = parts_.proxySettings->frame();
+        return QStringList{f.Proxy_Address->text(), f.Proxy_Port->text(), f.Proxy_Username->text(),
+                           f.Proxy_Password->text()};
+    };
+    links.ApplyHelpTexts = [this] { parts_.language->ApplyHelpTexts(); };
+    links.endNow = [] { programend::quitEventLoop(); };
+    parts_.diagnostics =
+        std::make_unique<Diagnostics>(this, state, platform_, parts_.timers, std::move(links));
+
+    Diagnostics& d = *parts_.diagnostics;
+    DisplayDebug& debug = d.displayDebug();
+    onTick(debug.dbDisplay, "dbDisplay", this, [&d] { d.dbDisplay_Timer(); });
+    const auto onPress = [this](QPushButton* button, auto handler) {
+        connect(button, &QPushButton::clicked, this,
+                [handler] { timers::runGuarded("diagnostics", handler); });
+    };
+    onPress(debug.dbSetDwload, [&d] { d.dbSetDwload_Click(); });
+    onPress(debug.FlagflagCmdButton, [&d] { d.FlagflagCmdButton_Click(); });
+    onPress(debug.ViewClockStatus, [&d] { d.ViewClockStatus_Click(); });
+    onPress(debug.RunCalcolaSchermo, [&d] { d.RunCalcolaSchermo_Click(); });
+    onPress(debug.Delete_Help_box, [&d] { d.Delete_Help_box_Click(); });
+    onPress(d.displayDebug2().Command_Nascondi, [&d] { d.Command_Nascondi_Click(); });
+    const std::vector<ClickLabel*>& list = d.displayDebug2().ListData_txt;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        onClick(list[i], this, [&d, i] { d.ListData_txt_Click(static_cast<int>(i)); });
+    onClick(parts_.bar.Label12, this, [&d] { d.Label12_Click(); });
 }
 
 void FormPicture::setupLanguage() {
@@ -185,6 +221,7 @@ void FormPicture::setupStorage() {
     settings.SSTCfg_cmdConferma = p.SSTCfg_cmdConferma;
     settings.SSTCfg_ExitProgram = p.SSTCfg_ExitProgram;
     settings.whoWeAre = parts_.bar.whoWeAre;
+    settings.ArrayDump = [this] { parts_.diagnostics->ArrayDump(); };
     Language& language = *parts_.language;
     parts_.configFiles =
         std::make_unique<ConfigFiles>(state, platform_, language, settings, parts_.timers.imgClock);
@@ -264,6 +301,7 @@ void FormPicture::setupSlideshow() {
     links.endNow = [this] { programend::endNow(window_); };
     links.LoadCatalogue = [this](Integer mode) { parts_.catalogueClient->LoadCatalogue(mode); };
     links.FetchPass = [this](Integer type) { parts_.pictureFetcher->FetchPass(type); };
+    links.showPictureAddress = [this](Integer p) { parts_.diagnostics->showPictureAddress(p); };
     parts_.slideshow = std::make_unique<Slideshow>(
         this, state, platform_, parts_.timers, parts_.views, *parts_.controlBar,
         *parts_.presentation, *parts_.configFiles, *parts_.language, std::move(links));
@@ -353,8 +391,11 @@ void FormPicture::setupPanel() {
              [&pictures] { pictures.SSTCfg_FileUser_Click(); });
     onClicks({p.SSTCfg_resetUserImg, p.SSTCfg_resetUserImg2}, this,
              [&pictures] { pictures.SSTCfg_resetUserImg_Click(); });
-    onClicks({p.SSTCfg_cmdConferma, p.SSTCfg_cmdConferma2}, this,
-             [&pictures] { pictures.SSTCfg_cmdConferma_Click(); });
+    Diagnostics& diagnostics = *parts_.diagnostics;
+    onClicks({p.SSTCfg_cmdConferma, p.SSTCfg_cmdConferma2}, this, [&pictures, &diagnostics] {
+        pictures.SSTCfg_cmdConferma_Click();
+        diagnostics.ArrayDump();
+    });
 }
 
 void FormPicture::setupCore(const QString& commandLine) {

@@ -38,6 +38,7 @@ private:
     void setupWindow();
     void setupPanelControls();
     void setupBar();
+    void setupDiagnostics();
     void setupLanguage();
     void setupStorage();
     void setupPresentation();

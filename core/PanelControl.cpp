@@ -8,6 +8,7 @@
 #include "core/ProgramEnd.h"
 #include "core/Window.h"
 #include "core/WindowParts.h"
+#include "diagnostics/Diagnostics.h"
 #include "i18n/Language.h"
 #include "i18n/Messages.h"
 #include "panel/ConfigPanel.h"
@@ -27,6 +28,7 @@ const QString PanelControl::kInfoPage =
 void PanelControl::panControl_Timer() {
     AppState& s = window_.state;
     s.panelTick = s.panelTick >= kPanelTickMax ? Integer(1) : Integer(s.panelTick + 1);
+    window_.parts.diagnostics->showPanelTick();
     // A running step decides for itself; the command waits for its end.
     if (s.clockStatus != 0)
         return;

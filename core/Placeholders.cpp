@@ -7,5 +7,3 @@ void Placeholders::UpdateCollections() {}
 void Placeholders::SSTCfg_BackUpcnf_Click() {}
 
 void Placeholders::SSTCfg_Loadcnf_Click() {}
-
-void Placeholders::ShowDisplayDebug() {}

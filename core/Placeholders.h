@@ -1,7 +1,7 @@
 #pragma once
 // Steps whose real work belongs to parts of the program that are not built yet: the version
-// check and the collections, and the diagnostics windows. Each keeps its call in place and does
-// the least that keeps the window consistent.
+// check and the collections. Each keeps its call in place and does the least that keeps the
+// window consistent.
 
 struct Window;
 
@@ -17,8 +17,6 @@ public:
     void SSTCfg_BackUpcnf_Click();
     // Restores a collection (the Load icon and its label).
     void SSTCfg_Loadcnf_Click();
-    // Shows the diagnostics window of a DEBUG_CODE start.
-    void ShowDisplayDebug();
 
 private:
     [[maybe_unused]] Window& window_;

@@ -5,6 +5,7 @@
 #include "base/AppState.h"
 #include "core/Window.h"
 #include "core/WindowParts.h"
+#include "diagnostics/Diagnostics.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,8 @@ void stopShow(Window& window) {
 
 void closeWindow(Window& window) {
     window.state.ExitToProgram = kTrue;
+    if (window.state.flagDebug == 1)
+        window.parts.diagnostics->UnloadDisplayDebug();
     stopShow(window);
     // Closing the last window would otherwise post the application's quit at once, and the
     // end message shown after the close would vanish with it.

@@ -11,6 +11,7 @@
 #include "core/Placeholders.h"
 #include "core/Window.h"
 #include "core/WindowParts.h"
+#include "diagnostics/Diagnostics.h"
 #include "i18n/Language.h"
 #include "i18n/Messages.h"
 #include "platform/Platform.h"
@@ -98,7 +99,7 @@ bool Startup::Form_Load() {
     applyCommandLine();
     ApplyFirstRunDefaults();
     if (s.flagDebug == 1)
-        p.placeholders->ShowDisplayDebug();
+        p.diagnostics->ShowDisplayDebug();
     s.configDirty = 0;
     s.clockStatus = 0;
     p.panel.lVersion->setText(QLatin1Char(' ') + s.versionText + QLatin1Char(' '));

@@ -16,6 +16,7 @@ class ClockLoop;
 class ConfigFiles;
 class ConfigPanel;
 class ControlBar;
+class Diagnostics;
 class DisplayTimersPage;
 class HoverHelp;
 class Language;
@@ -53,6 +54,7 @@ struct WindowParts {
     std::unique_ptr<ProxySettings> proxySettings;
     std::unique_ptr<TownSettings> townSettings;
     std::unique_ptr<ControlBar> controlBar;
+    std::unique_ptr<Diagnostics> diagnostics;
     std::unique_ptr<Presentation> presentation;
     std::unique_ptr<ShellActions> shellActions;
     std::unique_ptr<PictureLoader> pictureLoader;

@@ -187,6 +187,8 @@ void Slideshow::showPicture(Integer p) {
     if (p == 0)
         s.aniGifNumber = 1;
     presentation_.ShowPicture(s.listPicture[p]);
+    if (links_.showPictureAddress)
+        links_.showPictureAddress(p);
 }
 
 void Slideshow::showCredit(Integer p) {

@@ -33,6 +33,8 @@ struct StepLinks {
     std::function<void(Integer mode)> LoadCatalogue;
     // One fetch pass over the selected entries.
     std::function<void(Integer type)> FetchPass;
+    // Shows the diagnostics the address of the picture in slot `p`.
+    std::function<void(Integer p)> showPictureAddress;
 };
 
 class Slideshow {

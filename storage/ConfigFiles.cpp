@@ -71,6 +71,8 @@ bool ConfigFiles::LoadConfiguration(bool /*firstRead*/) {
     s.fullScreenFlag = fullScreen ? 1 : 0;
     p.txtDisplay->setText(fullScreen ? codes::kFullScreen : codes::kNormal);
     language_.ShowDisplayModeName();
+    if (p.ArrayDump)
+        p.ArrayDump();
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct AppState;
 class ClickLabel;
@@ -31,6 +32,8 @@ struct SettingsControls {
     ClickLabel* SSTCfg_cmdConferma = nullptr;
     ClickLabel* SSTCfg_ExitProgram = nullptr;
     QLabel* whoWeAre = nullptr;
+    // The diagnostics' dump of the catalogue arrays, after every configuration read.
+    std::function<void()> ArrayDump;
 };
 
 class ConfigFiles {
