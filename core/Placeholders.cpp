@@ -4,8 +4,4 @@ void Placeholders::CheckVersion() {}
 
 void Placeholders::UpdateCollections() {}
 
-void Placeholders::SSTCfg_BackUpcnf_Click() {}
-
-void Placeholders::SSTCfg_Loadcnf_Click() {}
-
 void Placeholders::ShowDisplayDebug() {}

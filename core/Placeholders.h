@@ -13,10 +13,6 @@ public:
     void CheckVersion();
     // Fetches and starts the published collections when the version page announces them.
     void UpdateCollections();
-    // Writes a collection of the selection (the Back Up icon).
-    void SSTCfg_BackUpcnf_Click();
-    // Restores a collection (the Load icon and its label).
-    void SSTCfg_Loadcnf_Click();
     // Shows the diagnostics window of a DEBUG_CODE start.
     void ShowDisplayDebug();
 
