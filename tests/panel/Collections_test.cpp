@@ -419,3 +419,14 @@ TEST_F(CollectionsTest, AnOversizedFileAndOneWithTooManyItemsAreRefused) {
     restore(writeCollection("many.xml", documentOf(collection::kMaxItems)));
     EXPECT_EQ(messages().texts(), QStringList{kReloaded});
 }
+
+TEST_F(CollectionsTest, ABackupThatCannotBeWrittenIsNotReportedAsSaved) {
+    // A folder where the XML file would go.
+    const QString xml = collectionPath("Nimbrisco_Collection_12082024_101530.xml");
+    ASSERT_TRUE(QDir().mkpath(xml));
+    backUpFirstThree();
+    ASSERT_EQ(messages().shown.size(), 1u);
+    EXPECT_EQ(messages().last().text,
+              QStringLiteral("Error: the collection could not be written to ") + xml);
+    EXPECT_EQ(messages().last().icon, MsgIcon::Critical);
+}
