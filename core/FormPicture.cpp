@@ -16,6 +16,7 @@
 #include "diagnostics/DisplayDebug2.h"
 #include "i18n/Language.h"
 #include "i18n/LanguageChoice.h"
+#include "panel/Collections.h"
 #include "panel/ConfigPanel.h"
 #include "panel/DisplayTimersPage.h"
 #include "panel/HoverHelp.h"
@@ -396,6 +397,19 @@ void FormPicture::setupPanel() {
         pictures.SSTCfg_cmdConferma_Click();
         diagnostics.ArrayDump();
     });
+
+    CollectionControls collectionControls;
+    collectionControls.SSTCfg = p.SSTCfg;
+    collectionControls.pageRunExit = p.pageRunExit;
+    collectionControls.Tabella_Mappe_Selezionate = p.Tabella_Mappe_Selezionate;
+    collectionControls.Wait_Ico = p.Wait_Ico;
+    parts_.collections = std::make_unique<Collections>(collectionControls, state, platform_,
+                                                       *parts_.configFiles, panel, pictures);
+    Collections& collections = *parts_.collections;
+    // Only the Back Up icon writes a collection: its caption has no action.
+    onClick(p.SSTCfg_BackUpcnf, this, [&collections] { collections.SSTCfg_BackUpcnf_Click(); });
+    onClicks({p.SSTCfg_Loadcnf, p.SSTCfg_Loadconf}, this,
+             [&collections] { collections.SSTCfg_Loadcnf_Click(); });
 }
 
 void FormPicture::setupCore(const QString& commandLine) {
@@ -416,10 +430,6 @@ void FormPicture::setupCore(const QString& commandLine) {
             [&control] { control.SSTCfg_ExitProgram_Click(); });
     onClick(parts_.panel.SSTCfg_ExitProgram2, this,
             [&control] { control.SSTCfg_ExitProgram2_Click(); });
-    Placeholders& later = *parts_.placeholders;
-    onClick(parts_.panel.SSTCfg_BackUpcnf, this, [&later] { later.SSTCfg_BackUpcnf_Click(); });
-    onClicks({parts_.panel.SSTCfg_Loadcnf, parts_.panel.SSTCfg_Loadconf}, this,
-             [&later] { later.SSTCfg_Loadcnf_Click(); });
 }
 
 void FormPicture::closeEvent(QCloseEvent* event) {

@@ -3,7 +3,3 @@
 void Placeholders::CheckVersion() {}
 
 void Placeholders::UpdateCollections() {}
-
-void Placeholders::SSTCfg_BackUpcnf_Click() {}
-
-void Placeholders::SSTCfg_Loadcnf_Click() {}

@@ -12,6 +12,7 @@
 #include <memory>
 
 class CatalogueClient;
+class Collections;
 class ClockLoop;
 class ConfigFiles;
 class ConfigPanel;
@@ -64,6 +65,7 @@ struct WindowParts {
     std::unique_ptr<DisplayTimersPage> displayTimers;
     std::unique_ptr<PictureSelectionPage> pictureSelection;
     std::unique_ptr<ConfigPanel> configPanel;
+    std::unique_ptr<Collections> collections;
     HoverHelp* hoverHelp = nullptr; // owned by the window
     std::unique_ptr<Placeholders> placeholders;
     std::unique_ptr<PanelControl> panelControl;

@@ -55,6 +55,21 @@ inline const QString kCatalogueRequestBusy =
     QStringLiteral("an earlier request to the catalogue service did not end in time.");
 inline const QString kSlideshowStepBusy = QStringLiteral("the slideshow step did not end in time.");
 
+// ---- Collections ----
+inline const QString kRestoreDialogTitle = QStringLiteral("Restore or Load Configuration File");
+inline const QString kRestoreDialogFilter = QStringLiteral("All Files");
+inline const QString kInvalidFileSelection =
+    QStringLiteral("INVALID FILE SELECTION - REPEAT PLEASE");
+inline const QString kCollectionNotLoaded =
+    QStringLiteral("Error: Failed to load xml data from file.");
+inline const QString kReloadValidCollection = QStringLiteral("Error: reaload valid XML file");
+inline const QString kCollectionTooLarge =
+    QStringLiteral("Error: the collection file is larger than %1 MB and was not loaded.");
+inline const QString kCollectionTooManyItems =
+    QStringLiteral("Error: the collection file names more than %1 pictures and was not loaded.");
+inline const QString kCollectionNotWritten =
+    QStringLiteral("Error: the collection could not be written to %1");
+
 // ---- The panel's quit button ----
 inline const QString kExitProgr = QStringLiteral("Exit Progr.");
 inline const QString kWaitCaption = QStringLiteral("Wait..");

@@ -393,6 +393,23 @@ const TwoLanguageRow kMsgListCleared = {
     "Lista cancellata - prego selezionare minimo 2 immagini o caricare una collection",
 };
 
+// ---- Collections ----
+
+const FourLanguageRow kMsgCollectionSaved = {{
+    "Collection Saved with date and time info on:",
+    "Collection salvata con data e ora su:",
+    "Votre Collection a été faite en toute sécurité:",
+    "Su Colección se hizo fuerte:",
+}};
+
+// Only Italian has a text of its own.
+const FourLanguageRow kMsgTableReloaded = {{
+    "Table reloaded, Please restart Nimbrisco to trim exact time for every picture",
+    "Tabella ricaricata, riavviare il programma per ripristinare i tempi corretti ad ogni immagine",
+    "Table reloaded, Please restart Nimbrisco to trim exact time for every picture",
+    "Table reloaded, Please restart Nimbrisco to trim exact time for every picture",
+}};
+
 // ---- Pages of the online help ----
 
 // There is one Spanish page only.

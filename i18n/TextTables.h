@@ -101,6 +101,10 @@ extern const int kHoverRowCount;
 // ---- The picture-selection page ----
 extern const TwoLanguageRow kMsgListCleared;
 
+// ---- Collections ----
+extern const FourLanguageRow kMsgCollectionSaved; // the file's path follows on the next line
+extern const FourLanguageRow kMsgTableReloaded;
+
 // ---- Pages of the online help, by icon ----
 extern const FourLanguageRow kHelpPagesDisplayTimers; // helpTime
 extern const FourLanguageRow kHelpPagesPictures;      // helpImg

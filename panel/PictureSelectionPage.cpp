@@ -12,6 +12,7 @@
 #include "i18n/Language.h"
 #include "i18n/Messages.h"
 #include "i18n/TextTables.h"
+#include "panel/ListRows.h"
 #include "panel/PanelControls.h"
 #include "platform/Platform.h"
 #include "storage/ConfigFiles.h"
@@ -20,7 +21,6 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFrame>
-#include <QItemSelection>
 #include <QLabel>
 #include <QListWidget>
 #include <QScopeGuard>
@@ -46,21 +46,6 @@ bool positionFrom(const QString& line, int& position) {
         return false;
     position = static_cast<int>(rounded);
     return true;
-}
-
-// Selects the rows of `rows` (ascending) in one step: row by row, a list of 2000 would emit
-// and merge 2000 selection changes.
-void selectRows(QListWidget* list, const QList<int>& rows) {
-    QItemSelection selection;
-    const QAbstractItemModel* model = list->model();
-    for (int i = 0; i < rows.size();) {
-        int last = i;
-        while (last + 1 < rows.size() && rows[last + 1] <= rows[last] + 1)
-            ++last;
-        selection.select(model->index(rows[i], 0), model->index(rows[last], 0));
-        i = last + 1;
-    }
-    list->selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 } // namespace

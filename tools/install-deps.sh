@@ -15,6 +15,8 @@ PACKAGES=(
     file dpkg-dev desktop-file-utils appstream
     # The catalogue service benchmark.
     wrk
+    # A standard XML parser that checks the collection files the program writes.
+    libxml2-utils
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
