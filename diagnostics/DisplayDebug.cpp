@@ -1,5 +1,7 @@
 #include "diagnostics/DisplayDebug.h"
 
+#include "diagnostics/WindowFlags.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -33,7 +35,7 @@ QLabel* valueLabel(const char* name) {
 
 } // namespace
 
-DisplayDebug::DisplayDebug(QWidget* owner) : QWidget(owner, Qt::Window) {
+DisplayDebug::DisplayDebug(QWidget* owner) : QWidget(owner, kDiagnosticsWindow) {
     setObjectName(QStringLiteral("DisplayDebug"));
     setWindowTitle(QStringLiteral("DisplayDebug"));
     auto* grid = new QGridLayout(this);

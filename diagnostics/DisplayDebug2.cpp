@@ -1,11 +1,13 @@
 #include "diagnostics/DisplayDebug2.h"
 
+#include "diagnostics/WindowFlags.h"
+
 #include "base/ClickLabel.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DisplayDebug2::DisplayDebug2(QWidget* owner) : QWidget(owner, Qt::Window) {
+DisplayDebug2::DisplayDebug2(QWidget* owner) : QWidget(owner, kDiagnosticsWindow) {
     setObjectName(QStringLiteral("DisplayDebug2"));
     setWindowTitle(QStringLiteral("DisplayDebug2"));
     auto* column = new QVBoxLayout(this);

@@ -1,9 +1,11 @@
 #include "diagnostics/FormDebug3.h"
 
+#include "diagnostics/WindowFlags.h"
+
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-FormDebug3::FormDebug3(QWidget* owner) : QWidget(owner, Qt::Window) {
+FormDebug3::FormDebug3(QWidget* owner) : QWidget(owner, kDiagnosticsWindow) {
     setObjectName(QStringLiteral("FormDebug3"));
     setWindowTitle(QStringLiteral("FormDebug3"));
     auto* column = new QVBoxLayout(this);
