@@ -44,6 +44,7 @@ private:
     void setupShell();
     void setupCatalogue();
     void setupSlideshow();
+    void setupUpdates();
     void setupPanel();
     void setupCore(const QString& commandLine);
 

@@ -1,6 +1,6 @@
 #pragma once
-// Steps whose real work belongs to parts of the program that are not built yet: the version
-// check and the collections, and the diagnostics windows. Each keeps its call in place and does
+// Steps whose real work belongs to parts of the program that are not built yet: the collection
+// backup and restore, and the diagnostics windows. Each keeps its call in place and does
 // the least that keeps the window consistent.
 
 struct Window;
@@ -9,10 +9,6 @@ class Placeholders {
 public:
     explicit Placeholders(Window& window) : window_(window) {}
 
-    // Reads the version page and sets the update notice.
-    void CheckVersion();
-    // Fetches and starts the published collections when the version page announces them.
-    void UpdateCollections();
     // Writes a collection of the selection (the Back Up icon).
     void SSTCfg_BackUpcnf_Click();
     // Restores a collection (the Load icon and its label).

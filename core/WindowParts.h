@@ -32,6 +32,7 @@ class ShellActions;
 class Slideshow;
 class Startup;
 class TownSettings;
+class VersionCheck;
 namespace platform {
 class HttpControl;
 }
@@ -59,6 +60,7 @@ struct WindowParts {
     std::unique_ptr<PictureFetcher> pictureFetcher;
     std::unique_ptr<CatalogueClient> catalogueClient;
     std::unique_ptr<Slideshow> slideshow;
+    std::unique_ptr<VersionCheck> versionCheck;
     std::unique_ptr<DisplayTimersPage> displayTimers;
     std::unique_ptr<PictureSelectionPage> pictureSelection;
     std::unique_ptr<ConfigPanel> configPanel;
