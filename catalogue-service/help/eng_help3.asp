@@ -28,13 +28,13 @@ pictures, for example an advertisement. Up to ten own pictures are shown: the on
 and the pictures of the folder <code>Data/Nimbrisco7_Work/Nimbrisco_SlideShow</code>.</dd>
 <dt>Remove Own. Img.</dt>
 <dd>Takes your own picture out of the slide show.</dd>
-<dt>Back Up Config</dt>
+<dt>Backup Collection</dt>
 <dd>Saves the current selection as a collection: an XML file and a copy of the selection in the
 collections folder <code>Data/Nimbrisco7_Work/Nimbrisco_Collections</code>, named after the date
 and time.</dd>
-<dt>Load Collections</dt>
+<dt>Load_File Collection</dt>
 <dd>Restores a collection file: its entries are added to the current selection.</dd>
-<dt>CLEAR LIST</dt>
+<dt>Unselect All Pictures</dt>
 <dd>Clears the whole selection.</dd>
 <dt>Help</dt>
 <dd>Opens this page.</dd>
@@ -42,6 +42,6 @@ and time.</dd>
 <dd>Back to the Tools page.</dd>
 </dl>
 <p>When the maker publishes new collections, Nimbrisco asks you, when the panel opens, whether
-to install them into the collections folder; they are then ready for <i>Load Collections</i>.</p>
+to install them into the collections folder; they are then ready for <i>Load_File Collection</i>.</p>
 </body>
 </html>

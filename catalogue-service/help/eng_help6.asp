@@ -16,7 +16,7 @@ its pictures again and how long each picture stays on the screen. Open it from t
 with the <i>Display Timers</i> icon.</p>
 <h2>The controls of this page</h2>
 <dl>
-<dt>Download Img. Timer (minutes)</dt>
+<dt>Download Img. Times (minutes)</dt>
 <dd>Minutes between two downloads of the selected pictures. Click the icon or its box and type
 a number. The smallest value kept is 15: a smaller one is set back to 15 when the configuration
 is saved, and a text that is not a number too.</dd>

@@ -23,26 +23,26 @@ diaporama.</dd>
 <dt>Case de l'aperçu</dt>
 <dd>Quand elle est cochée, un clic sur une entrée montre son image à côté du panneau, avec sa
 description en dessous.</dd>
-<dt>Add Owner Image</dt>
+<dt>Ajout Image personnali.</dt>
 <dd>Ajoute au diaporama une image à vous (JPEG, GIF, PNG ou BMP), entre les images météo, par
 exemple une publicité. Jusqu'à dix images à vous sont montrées : celle choisie ici et celles du
 dossier <code>Data/Nimbrisco7_Work/Nimbrisco_SlideShow</code>.</dd>
-<dt>Remove Own. Img.</dt>
+<dt>Enlever Image pers.</dt>
 <dd>Retire votre image du diaporama.</dd>
-<dt>Back Up Config</dt>
+<dt>Backup Collection</dt>
 <dd>Enregistre le choix comme collection : un fichier XML et une copie du choix dans le dossier
 <code>Data/Nimbrisco7_Work/Nimbrisco_Collections</code>, avec la date et l'heure dans le nom.</dd>
-<dt>Load Collections</dt>
+<dt>Load_File Collection</dt>
 <dd>Restaure un fichier de collection : ses entrées s'ajoutent au choix en cours.</dd>
-<dt>CLEAR LIST</dt>
+<dt>Unselect All Pictures</dt>
 <dd>Efface tout le choix.</dd>
-<dt>Help</dt>
+<dt>Aide</dt>
 <dd>Ouvre cette page.</dd>
-<dt>Tools</dt>
+<dt>Outils</dt>
 <dd>Retour à la page Tools.</dd>
 </dl>
 <p>Quand de nouvelles collections sont publiées, Nimbrisco vous demande, à l'ouverture du
 panneau, s'il faut les installer dans le dossier des collections ; elles sont alors prêtes pour
-<i>Load Collections</i>.</p>
+<i>Load_File Collection</i>.</p>
 </body>
 </html>

@@ -16,20 +16,20 @@ Nimbrisco télécharge de nouveau ses images et la durée d'affichage de chaque 
 depuis la page Tools avec l'icône <i>Display Timers</i>.</p>
 <h2>Les commandes de la page</h2>
 <dl>
-<dt>Download Img. Timer (minutes)</dt>
+<dt>Intervalle connexion (minutes)</dt>
 <dd>Minutes entre deux téléchargements des images choisies. Cliquez sur l'icône ou sur sa case
 et tapez un nombre. La plus petite valeur gardée est 15 : une valeur plus petite, ou un texte
 qui n'est pas un nombre, revient à 15 à l'enregistrement de la configuration.</dd>
-<dt>Slide Show Img. Timer (secondes)</dt>
+<dt>Intervalle d'affichage (secondes)</dt>
 <dd>Secondes pendant lesquelles chaque image reste à l'écran ; le minimum est 1 seconde.
 Certaines images du catalogue demandent plus de temps (les animations restent quatre fois plus
 longtemps) ou moins (les images d'une série passent vite).</dd>
-<dt>Display Picture Mode</dt>
+<dt>Mode d'affichage</dt>
 <dd>Bascule entre <i>Full Screen</i> (chaque image remplit l'écran) et <i>Normal</i> (chaque
 image est centrée à sa taille réelle, réduite seulement si elle ne tient pas).</dd>
-<dt>Help</dt>
+<dt>Aide</dt>
 <dd>Ouvre cette page.</dd>
-<dt>Display Timers, Picture Selection, Run - Exit (colonne de gauche) et Tools</dt>
+<dt>Intervalle-affichage, Choix des images, Démarrer arrêter (colonne de gauche) et Outils</dt>
 <dd>Passent à une autre page du panneau.</dd>
 </dl>
 <p>La case en cours de saisie devient jaune ; les nouvelles valeurs s'appliquent à

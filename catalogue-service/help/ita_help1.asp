@@ -15,12 +15,12 @@ dt { font-weight: bold; margin-top: .6em; } code { background: #eef; padding: 0 
 Si apre dalla pagina Tools con l'icona <i>Run - Exit</i>.</p>
 <h2>I comandi della pagina</h2>
 <dl>
-<dt>Start Slide Show</dt>
+<dt>Inizia Proiezione</dt>
 <dd>Salva la configurazione e la selezione, scarica le immagini selezionate e avvia lo slide
 show. L'avvio sarà poi automatico.</dd>
-<dt>Quit Program</dt>
+<dt>Termina Programma</dt>
 <dd>Salva la configurazione e chiude Nimbrisco.</dd>
-<dt>Save Configur.</dt>
+<dt>Salva Configur.</dt>
 <dd>Salva i tempi e la selezione senza lasciare il pannello (l'icona mostra una barra di
 avanzamento, la didascalia salva senza barra).</dd>
 <dt>About</dt>
@@ -32,10 +32,10 @@ nomina; resta grigio scuro finché la tua versione è la più recente.</dd>
 <dt>Your Town</dt>
 <dd>Mostra il riquadro della città: città, provincia, regione, stato e nazione che le pagine di
 previsione del catalogo usano.</dd>
-<dt>Cleanup Config.</dt>
+<dt>Reset Configuraz.</dt>
 <dd>Azzera la configurazione per ripartire da zero (utile in caso di errori non risolvibili); il
 prossimo avvio sarà come il primo.</dd>
-<dt>Display Timers, Picture Selection, Run - Exit (colonna a sinistra) e Tools</dt>
+<dt>Timer Diapositive, Scelta Immagini, Avvio Termina (colonna a sinistra) e Tools</dt>
 <dd>Passano a un'altra pagina del pannello.</dd>
 </dl>
 </body>

@@ -24,18 +24,18 @@ show.</dd>
 <dt>Casella dell'anteprima</dt>
 <dd>Se è spuntata, un clic su una voce mostra la sua immagine accanto al pannello, con la
 descrizione sotto.</dd>
-<dt>Add Owner Image</dt>
+<dt>Immagi. Personale</dt>
 <dd>Aggiunge allo slide show un'immagine propria (JPEG, GIF, PNG o BMP), intercalata alle
 immagini meteo, per esempio una pubblicità. Si mostrano fino a 10 immagini proprie: quella
 scelta qui e quelle della cartella <code>Data/Nimbrisco7_Work/Nimbrisco_SlideShow</code>.</dd>
-<dt>Remove Own. Img.</dt>
+<dt>Elimina Imm. Pers.</dt>
 <dd>Elimina dallo slide show la tua immagine personale.</dd>
-<dt>Back Up Config</dt>
+<dt>Salva Collection</dt>
 <dd>Salva la selezione come collection: un file XML e una copia della selezione nella cartella
 <code>Data/Nimbrisco7_Work/Nimbrisco_Collections</code>, con data e ora nel nome.</dd>
-<dt>Load Collections</dt>
+<dt>Carica Collection</dt>
 <dd>Ripristina un file di collection: le sue voci si aggiungono alla selezione.</dd>
-<dt>CLEAR LIST</dt>
+<dt>Deseleziona Tutte Immagini</dt>
 <dd>Elimina tutte le immagini selezionate.</dd>
 <dt>Help</dt>
 <dd>Apre questa pagina.</dd>
@@ -43,6 +43,6 @@ scelta qui e quelle della cartella <code>Data/Nimbrisco7_Work/Nimbrisco_SlideSho
 <dd>Torna alla pagina Tools.</dd>
 </dl>
 <p>Quando vengono pubblicate nuove collections, all'apertura del pannello Nimbrisco chiede se
-installarle nella cartella delle collections; sono poi pronte per <i>Load Collections</i>.</p>
+installarle nella cartella delle collections; sono poi pronte per <i>Carica Collection</i>.</p>
 </body>
 </html>

@@ -16,20 +16,20 @@ Nimbrisco scarica di nuovo le immagini e per quanto tempo ogni immagine resta su
 apre dalla pagina Tools con l'icona <i>Display Timers</i>.</p>
 <h2>I comandi della pagina</h2>
 <dl>
-<dt>Download Img. Timer (minuti)</dt>
+<dt>Tempo Riconnessione (minuti)</dt>
 <dd>Minuti tra due aggiornamenti ONLINE delle immagini selezionate. Fai clic sull'icona o sulla
 sua casella e scrivi un numero. Il valore più piccolo accettato è 15: un valore minore, o un
 testo che non è un numero, torna a 15 quando la configurazione viene salvata.</dd>
-<dt>Slide Show Img. Timer (secondi)</dt>
+<dt>Timer Diapositive (secondi)</dt>
 <dd>Secondi di persistenza di ogni immagine prima della successiva; il minimo è 1 secondo.
 Alcune immagini del catalogo chiedono più tempo (le animazioni restano quattro volte di più) o
 meno (le immagini di una serie scorrono veloci).</dd>
-<dt>Display Picture Mode</dt>
+<dt>Modo Visualizz.</dt>
 <dd>Commuta tra <i>Full Screen</i> (ogni immagine riempie lo schermo) e <i>Normal</i> (ogni
 immagine è centrata nella sua dimensione reale, ridotta solo se non entra).</dd>
 <dt>Help</dt>
 <dd>Apre questa pagina.</dd>
-<dt>Display Timers, Picture Selection, Run - Exit (colonna a sinistra) e Tools</dt>
+<dt>Timer Diapositive, Scelta Immagini, Avvio Termina (colonna a sinistra) e Tools</dt>
 <dd>Passano a un'altra pagina del pannello.</dd>
 </dl>
 <p>La casella in modifica diventa gialla; i nuovi valori valgono dopo il salvataggio della
