@@ -61,6 +61,7 @@ struct AppState {
     QString appPath;
     QString helpFile; // the application help file
     QString endpointBase;
+    QString helpSite; // base address of the help pages and the information page
     QString versionText;
     QString weAre;
     float Ratio_X_Y = 0.0f;

@@ -35,7 +35,12 @@ bool ParseServiceOptions(const QStringList& arguments, ServiceOptions& out, QStr
         QStringLiteral("folder"));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
                                    QStringLiteral("Do not echo the request log to stderr."));
-    parser.addOptions({helpOption, port, bind, catalogue, log, pictures, quiet});
+    const QCommandLineOption versionPage(
+        QStringLiteral("version-page"),
+        QStringLiteral("What the version page announces: same (what the catalogue says), "
+                       "newer-version or newer-collections (the demo collections package)."),
+        QStringLiteral("same|newer-version|newer-collections"), QStringLiteral("same"));
+    parser.addOptions({helpOption, port, bind, catalogue, log, pictures, quiet, versionPage});
 
     help = false;
     if (!parser.parse(arguments)) {
@@ -67,6 +72,10 @@ bool ParseServiceOptions(const QStringList& arguments, ServiceOptions& out, QStr
     options.logPath = parser.value(log);
     options.picturesFolder = parser.value(pictures);
     options.quiet = parser.isSet(quiet);
+    if (!ParseVersionPageMode(parser.value(versionPage), options.versionPage)) {
+        message = QStringLiteral("--version-page needs same, newer-version or newer-collections");
+        return false;
+    }
     out = options;
     return true;
 }

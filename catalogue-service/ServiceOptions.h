@@ -1,6 +1,8 @@
 // The command line of nimbrisco-catalogue.
 #pragma once
 
+#include "VersionPage.h"
+
 #include <QHostAddress>
 #include <QString>
 #include <QStringList>
@@ -18,6 +20,7 @@ struct ServiceOptions {
     // Empty: no folder of the site's own pictures.
     QString picturesFolder;
     bool quiet = false;
+    VersionPageMode versionPage = VersionPageMode::Same;
 };
 
 // Parses arguments (the program name first). False with a message for a bad option; help set

@@ -4,6 +4,7 @@
 #include "VersionPage.h"
 #include "demo/DemoSources.h"
 
+#include <QFile>
 #include <QUrlQuery>
 
 namespace catalogueservice {
@@ -18,6 +19,19 @@ ServiceResponse PlainText(int status, const QString& text) {
     return {status, kPlainText, text.toUtf8() + '\n'};
 }
 
+// The help site: the page of each help icon of the program's panel, in its languages, and the
+// information page. Plain names only, so no address reaches beyond them.
+bool HelpPage(const QString& path, ServiceResponse& response) {
+    const QString name = path.mid(1);
+    if (!path.startsWith(QLatin1Char('/')) || name.isEmpty() || name.contains(QLatin1Char('/')))
+        return false;
+    QFile file(QStringLiteral(":/help/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    response = {200, "text/html; charset=utf-8", file.readAll()};
+    return true;
+}
+
 ServiceResponse IndexPage() {
     const QString html =
         QStringLiteral(
@@ -26,6 +40,8 @@ ServiceResponse IndexPage() {
             "<li><a href=\"%1?p=1&amp;x00=x8888&amp;x00=y3333\">catalogue probe</a></li>"
             "<li><a href=\"%1?p=1&amp;x00=x7777&amp;x00=y3333\">descriptions</a></li>"
             "<li><a href=\"%2\">version page</a></li>"
+            "<li><a href=\"/eng_help1.asp\">help</a></li>"
+            "<li><a href=\"/info.html\">about Nimbrisco</a></li>"
             "<li><a href=\"/demo/radar.gif\">demo radar loop</a></li>"
             "<li><a href=\"/demo/forecast.html?town=Roma&amp;place=Lazio\">demo forecast</a></li>"
             "</ul></body></html>\n")
@@ -55,16 +71,19 @@ ServiceResponse Route(const Catalogue& base, const ServiceRequest& request, Serv
         return {200, kLatin1Html, reply.toLatin1()};
     }
     if (path == QLatin1String(kVersionPagePath))
-        return {200, kLatin1Html, VersionPageBody(catalogue)};
+        return {200, kLatin1Html,
+                VersionPageBody(catalogue, memory ? memory->versionPage : VersionPageMode::Same)};
     if (path == QLatin1String(kCollectionsPath)) {
         QString error;
         const QByteArray package = CollectionsPackageBody(catalogue, error);
         if (package.isEmpty())
             return PlainText(500, error);
-        return {200, "application/octet-stream", package};
+        return {200, "application/gzip", package};
     }
     if (path == QLatin1String("/"))
         return IndexPage();
+    if (ServiceResponse help; HelpPage(path, help))
+        return help;
     demo::DemoContent content;
     const QUrlQuery query(QString::fromLatin1(request.rawQuery));
     if (demo::ServeDemo(path, query, request.base, request.when, content,

@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "PictureCache.h"
 #include "SitePictures.h"
+#include "VersionPage.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -15,7 +16,7 @@ namespace catalogueservice {
 
 inline constexpr char kCataloguePath[] = "/nimbrisco/catalogue";
 inline constexpr char kVersionPagePath[] = "/currentversion.html";
-inline constexpr char kCollectionsPath[] = "/collections.exe";
+inline constexpr char kCollectionsPath[] = "/collections.tar.gz";
 
 struct ServiceRequest {
     QByteArray method;
@@ -33,14 +34,16 @@ struct ServiceResponse {
     QByteArray body;
 };
 
-// What the running service keeps from one request to the next.
+// What the running service keeps from one request to the next, and what its version page says.
 struct ServiceMemory {
+    VersionPageMode versionPage = VersionPageMode::Same;
     PictureCache pictures;
     // The site's own pictures, when the service serves a folder of them.
     std::unique_ptr<SitePictures> site;
 };
 
-// Without memory every picture is drawn for its request and no site folder is served.
+// Without memory every picture is drawn for its request, no site folder is served and the
+// version page says what the catalogue says.
 ServiceResponse Route(const Catalogue& catalogue, const ServiceRequest& request,
                       ServiceMemory* memory = nullptr);
 

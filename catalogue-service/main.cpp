@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
     }
 
     CatalogueServer server(catalogue, log);
+    server.memory().versionPage = options.versionPage;
     if (!options.picturesFolder.isEmpty()) {
         if (!QFileInfo(options.picturesFolder).isDir()) {
             Print(stderr, QStringLiteral("nimbrisco-catalogue: --pictures: no folder ") +

@@ -30,6 +30,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME nimbrisco)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION graphics)
+# Both read or write the collections package with libarchive; dpkg-shlibdeps finds it as well,
+# named here so that the dependency does not hang on that scan alone.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "libarchive13")
+set(CPACK_DEBIAN_CATALOGUE_PACKAGE_DEPENDS "libarchive13")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "nimbrisco-catalogue, qt6-wayland")
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION
     "Full-screen slideshow of weather pictures for a wall screen

@@ -8,7 +8,6 @@
 #include "catalogue/PictureLoader.h"
 #include "core/ClockLoop.h"
 #include "core/PanelControl.h"
-#include "core/Placeholders.h"
 #include "core/ProgramEnd.h"
 #include "core/Startup.h"
 #include "diagnostics/Diagnostics.h"
@@ -29,6 +28,7 @@
 #include "storage/LanguageSettings.h"
 #include "storage/ProxySettings.h"
 #include "storage/TownSettings.h"
+#include "updates/VersionCheck.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -107,6 +107,7 @@ FormPicture::FormPicture(platform::Platform& platform, const QString& commandLin
     setupShell();
     setupCatalogue();
     setupSlideshow();
+    setupUpdates();
     setupPanel();
     setupCore(commandLine);
 }
@@ -310,23 +311,27 @@ void FormPicture::setupSlideshow() {
     onTick(parts_.timers.imgClock, "imgClock", this, [&slideshow] { slideshow.imgClock_Timer(); });
 }
 
+void FormPicture::setupUpdates() {
+    parts_.versionCheck = std::make_unique<VersionCheck>(state, platform_, parts_.bar.whoWeAre);
+}
+
 void FormPicture::setupPanel() {
     PanelControls& p = parts_.panel;
     parts_.displayTimers = std::make_unique<DisplayTimersPage>(p, state);
     parts_.pictureSelection = std::make_unique<PictureSelectionPage>(
         p, state, platform_, *parts_.controlBar, parts_.timers, *parts_.language,
         *parts_.configFiles, *parts_.catalogueClient, *parts_.pictureFetcher,
-        [this] { parts_.placeholders->CheckVersion(); });
+        [this] { parts_.versionCheck->CheckVersion(); });
     PanelLinks links;
-    links.CheckVersion = [this] { parts_.placeholders->CheckVersion(); };
-    links.UpdateCollections = [this] { parts_.placeholders->UpdateCollections(); };
+    links.CheckVersion = [this] { parts_.versionCheck->CheckVersion(); };
+    links.UpdateCollections = [this] { parts_.versionCheck->UpdateCollections(); };
     parts_.configPanel = std::make_unique<ConfigPanel>(
         p, state, platform_,
         PanelParts{*parts_.controlBar, parts_.views, parts_.timers, *parts_.language,
                    *parts_.townSettings, *parts_.configFiles, *parts_.catalogueClient,
                    *parts_.shellActions, *parts_.Inet1, *parts_.displayTimers,
                    *parts_.pictureSelection},
-        QStringLiteral("http://" NIMBRISCO_CATALOGUE_HOST "/"), std::move(links));
+        std::move(links));
     parts_.hoverHelp = new HoverHelp(this, p, state);
 
     ConfigPanel& panel = *parts_.configPanel;
@@ -413,7 +418,6 @@ void FormPicture::setupPanel() {
 }
 
 void FormPicture::setupCore(const QString& commandLine) {
-    parts_.placeholders = std::make_unique<Placeholders>(window_);
     parts_.panelControl = std::make_unique<PanelControl>(window_);
     parts_.clockLoop = std::make_unique<ClockLoop>(window_);
     parts_.startup = std::make_unique<Startup>(window_, commandLine);

@@ -45,6 +45,7 @@ private:
     void setupShell();
     void setupCatalogue();
     void setupSlideshow();
+    void setupUpdates();
     void setupPanel();
     void setupCore(const QString& commandLine);
 

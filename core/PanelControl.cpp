@@ -22,8 +22,7 @@
 #include <QLabel>
 #include <QTabWidget>
 
-const QString PanelControl::kInfoPage =
-    QStringLiteral("http://" NIMBRISCO_CATALOGUE_HOST "/info.html");
+const QString PanelControl::kInfoPage = QStringLiteral("info.html");
 
 void PanelControl::panControl_Timer() {
     AppState& s = window_.state;
@@ -95,7 +94,7 @@ void PanelControl::endProgram() {
         window_.parts.configFiles->SaveConfiguration();
     programend::closeWindow(window_);
     window_.parts.language->MsgProgramEnded();
-    window_.platform.shell->openDocument(kInfoPage);
+    window_.platform.shell->openDocument(window_.state.helpSite + kInfoPage);
     programend::quitEventLoop();
 }
 

@@ -7,7 +7,7 @@ struct Window;
 
 class PanelControl {
 public:
-    // The maker's page about the program, opened when the program ends.
+    // The page about the program on the help site, opened when the program ends.
     static const QString kInfoPage;
     // panelTick restarts at 1 after this value.
     static constexpr int kPanelTickMax = 31999;

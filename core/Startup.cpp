@@ -6,9 +6,9 @@
 #include "base/ClickLabel.h"
 #include "base/Codes.h"
 #include "base/Shape.h"
+#include "base/SiteAddress.h"
 #include "base/Splitter.h"
 #include "core/PanelControl.h"
-#include "core/Placeholders.h"
 #include "core/Window.h"
 #include "core/WindowParts.h"
 #include "diagnostics/Diagnostics.h"
@@ -19,6 +19,7 @@
 #include "slideshow/Presentation.h"
 #include "storage/ConfigFiles.h"
 #include "storage/TownSettings.h"
+#include "updates/VersionCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,6 +33,8 @@
 namespace {
 
 const QString kPortableSuffix = QStringLiteral("/App/Nimbrisco");
+// The maker's web site: the help pages and the information page.
+const QString kMakerSite = QStringLiteral("http://" NIMBRISCO_CATALOGUE_HOST "/");
 
 QString endpointOn(const QString& host,
                    const QString& port = QStringLiteral(NIMBRISCO_CATALOGUE_PORT)) {
@@ -109,7 +112,7 @@ bool Startup::Form_Load() {
     resetRunFlags();
     startGeneralClock();
     s.helpFile = s.appPath + QStringLiteral("/Nimbrisco.html");
-    p.placeholders->CheckVersion();
+    p.versionCheck->CheckVersion();
     window_.platform.windows->closeBrowserFrames();
     return true;
 }
@@ -150,6 +153,7 @@ void Startup::resetCatalogueAndStore() {
     s.fullCatalogueWanted = 0;
     s.flagDebug = 0;
     s.endpointBase = defaultEndpoint();
+    s.helpSite = kMakerSite;
     s.flagLocalhost = 0;
 }
 
@@ -190,6 +194,9 @@ void Startup::applyCommandLine() {
             s.flagSilent = kFalse;
         }
     }
+    // Without the Internet the help pages come from the service on this computer too.
+    if (s.flagLocalhost == 1)
+        s.helpSite = siteRootOf(s.endpointBase);
 }
 
 void Startup::CheckPortableLocation() {

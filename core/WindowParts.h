@@ -27,13 +27,13 @@ class PanelControl;
 class PictureFetcher;
 class PictureLoader;
 class PictureSelectionPage;
-class Placeholders;
 class Presentation;
 class ProxySettings;
 class ShellActions;
 class Slideshow;
 class Startup;
 class TownSettings;
+class VersionCheck;
 namespace platform {
 class HttpControl;
 }
@@ -62,12 +62,12 @@ struct WindowParts {
     std::unique_ptr<PictureFetcher> pictureFetcher;
     std::unique_ptr<CatalogueClient> catalogueClient;
     std::unique_ptr<Slideshow> slideshow;
+    std::unique_ptr<VersionCheck> versionCheck;
     std::unique_ptr<DisplayTimersPage> displayTimers;
     std::unique_ptr<PictureSelectionPage> pictureSelection;
     std::unique_ptr<ConfigPanel> configPanel;
     std::unique_ptr<Collections> collections;
     HoverHelp* hoverHelp = nullptr; // owned by the window
-    std::unique_ptr<Placeholders> placeholders;
     std::unique_ptr<PanelControl> panelControl;
     std::unique_ptr<ClockLoop> clockLoop;
     std::unique_ptr<Startup> startup;

@@ -70,6 +70,23 @@ inline const QString kCollectionTooManyItems =
 inline const QString kCollectionNotWritten =
     QStringLiteral("Error: the collection could not be written to %1");
 
+// ---- The version check and the collections package ----
+// After the newest version's name in the update notice.
+inline const QString kVersionAvailable = QStringLiteral(" AVAILABLE");
+inline const QString kCollectionsAvailable = QStringLiteral(" - COLLECTIONS AVAILABLE");
+// Why a collections package is not installed (after kMsgCollectionsRefused).
+inline const QString kPackageUnreadable = QStringLiteral("it is not a readable archive.");
+inline const QString kPackageEmpty = QStringLiteral("it holds no collection file.");
+inline const QString kPackageTooManyFiles = QStringLiteral("it holds more than %1 files.");
+inline const QString kPackageTooLarge = QStringLiteral("%1 is larger than %2 bytes.");
+inline const QString kPackageTotalTooLarge =
+    QStringLiteral("its files are larger than %1 bytes together.");
+inline const QString kPackageBadName =
+    QStringLiteral("\"%1\" is not the plain name of a collection file.");
+inline const QString kPackageNotAFile = QStringLiteral("\"%1\" is not a plain file.");
+inline const QString kPackageNotWritten =
+    QStringLiteral("%1 could not be written into the collections folder.");
+
 // ---- The panel's quit button ----
 inline const QString kExitProgr = QStringLiteral("Exit Progr.");
 inline const QString kWaitCaption = QStringLiteral("Wait..");

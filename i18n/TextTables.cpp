@@ -420,6 +420,28 @@ const FourLanguageRow kHelpPagesPictures = {
 const FourLanguageRow kHelpPagesRunExit = {
     {"eng_help1.asp", "ita_help1.asp", "fra_help1.asp", "spa_help1.asp"}};
 
+// ---- The collections update ----
+
+const TwoLanguageRow kMsgCollectionsUpgraded = {
+    "Collections Upgraded - Automatic collections-files extraction",
+    "Collections Aggiornate - Estrazione automatica dei files collections"};
+const FourLanguageRow kAskInstallCollections = {{
+    "New picture collections are published (%1).\r\n"
+    "Install them into the collections folder?",
+    "Sono state pubblicate nuove collections di immagini (%1).\r\n"
+    "Installarle nella cartella delle collections?",
+    "De nouvelles collections d'images sont publiées (%1).\r\n"
+    "Les installer dans le dossier des collections ?",
+    "Se han publicado nuevas colecciones de imágenes (%1).\r\n"
+    "¿Instalarlas en la carpeta de colecciones?",
+}};
+const FourLanguageRow kMsgCollectionsRefused = {{
+    "The collections package was not installed: %1",
+    "Il pacchetto delle collections non è stato installato: %1",
+    "Le paquet des collections n'a pas été installé : %1",
+    "El paquete de colecciones no se ha instalado: %1",
+}};
+
 // ---- The connection wait and the download progress ----
 
 const FourLanguageRow kConnectionWait = {{

@@ -110,4 +110,11 @@ extern const FourLanguageRow kHelpPagesDisplayTimers; // helpTime
 extern const FourLanguageRow kHelpPagesPictures;      // helpImg
 extern const FourLanguageRow kHelpPagesRunExit;       // helpEsegui and zepStatusBar
 
+// ---- The collections update ----
+extern const TwoLanguageRow kMsgCollectionsUpgraded;
+// Asked before a published collections package is installed; %1 is its id.
+extern const FourLanguageRow kAskInstallCollections;
+// A package that was not installed; %1 is the reason.
+extern const FourLanguageRow kMsgCollectionsRefused;
+
 } // namespace i18n

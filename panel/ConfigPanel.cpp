@@ -38,9 +38,9 @@ constexpr int kReplyGraceMs = CatalogueClient::kCompletionGraceMs;
 } // namespace
 
 ConfigPanel::ConfigPanel(PanelControls& controls, AppState& state, platform::Platform& platform,
-                         PanelParts parts, QString helpSite, PanelLinks links)
+                         PanelParts parts, PanelLinks links)
     : controls_(controls), state_(state), platform_(platform), parts_(parts),
-      helpSite_(std::move(helpSite)), links_(std::move(links)) {
+      links_(std::move(links)) {
     updateAccessibleNames();
 }
 

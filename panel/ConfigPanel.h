@@ -39,7 +39,7 @@ struct Platform;
 struct PanelLinks {
     // Reads the version page and sets the update notice.
     std::function<void()> CheckVersion;
-    // Fetches and starts the published collections when the version page announces them.
+    // Offers and unpacks the published collections when the version page announces them.
     std::function<void()> UpdateCollections;
 };
 
@@ -60,9 +60,9 @@ struct PanelParts {
 
 class ConfigPanel {
 public:
-    // Help pages are opened at `helpSite` followed by the page's name.
+    // Help pages are opened at the state's `helpSite` followed by the page's name.
     ConfigPanel(PanelControls& controls, AppState& state, platform::Platform& platform,
-                PanelParts parts, QString helpSite, PanelLinks links);
+                PanelParts parts, PanelLinks links);
 
     // Prepares the panel and asks the panel-control timer to open it.
     void Apre_Setup();
@@ -103,6 +103,5 @@ private:
     AppState& state_;
     platform::Platform& platform_;
     PanelParts parts_;
-    QString helpSite_;
     PanelLinks links_;
 };

@@ -65,7 +65,7 @@ void ConfigPanel::btHelp_Click() {
 void ConfigPanel::openHelpPage(const i18n::FourLanguageRow& pages) {
     // The shell's result is not looked at: a page that cannot be opened changes nothing.
     if (const auto page = i18n::fourLanguage(pages, state_.Lingua))
-        parts_.shellActions.ShellOpen(helpSite_ + *page);
+        parts_.shellActions.ShellOpen(state_.helpSite + *page);
 }
 
 void ConfigPanel::helpTime_Click() {

@@ -20,6 +20,10 @@ public:
     // A modal Yes/No question; true when the user answers Yes. It waits for the answer.
     virtual bool askYesNo(const QString& text, const QString& title = kAppTitle,
                           MsgIcon icon = MsgIcon::Question) = 0;
+    // A Yes/No question for a path nobody may be at the screen for: unanswered after `boundMs`
+    // it closes by itself and answers No.
+    virtual bool askYesNoWithin(const QString& text, int boundMs, const QString& title = kAppTitle,
+                                MsgIcon icon = MsgIcon::Question) = 0;
     virtual void beep() = 0;
 };
 

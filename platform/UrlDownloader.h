@@ -13,6 +13,10 @@ public:
     // was. Runs the event loop while it waits. False on a transport error, an HTTP error
     // status, a time-out, a body larger than the size bound, or a write failure.
     virtual bool downloadToFile(const QString& url, const QString& localPath) = 0;
+    // The same within tighter bounds, for downloads the window waits for: at most `timeoutMs`
+    // and `maxBytes`, or the downloader's own bounds where those are tighter.
+    virtual bool downloadBounded(const QString& url, const QString& localPath, int timeoutMs,
+                                 qint64 maxBytes) = 0;
 };
 
 } // namespace platform

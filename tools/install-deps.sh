@@ -6,6 +6,8 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
+    # The collections package: the program and the service read and write archives with it.
+    libarchive-dev
     clang libclang-rt-14-dev
     xvfb xauth fonts-dejavu-core imagemagick
     # The screen-saver hold over D-Bus, and the private session bus its test runs on.

@@ -18,12 +18,16 @@ struct RecordedMessage {
     Kind kind = Kind::Ok;
     // The answer given to a Yes/No question (false for an OK box).
     bool answer = false;
+    // The bound of a question that answers No by itself; 0 for one that waits.
+    int boundMs = 0;
 };
 
 class FakeMessageBoxes : public MessageBoxes {
 public:
     void showMessage(const QString& text, const QString& title, MsgIcon icon) override;
     bool askYesNo(const QString& text, const QString& title, MsgIcon icon) override;
+    bool askYesNoWithin(const QString& text, int boundMs, const QString& title,
+                        MsgIcon icon) override;
     void beep() override { ++beeps; }
 
     // The next Yes/No questions get these answers in order, then `defaultAnswer`.

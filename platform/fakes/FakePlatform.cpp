@@ -1,6 +1,6 @@
 #include "platform/fakes/FakePlatform.h"
 
-#include "platform/qt/QtUrlDownloader.h"
+#include "platform/fakes/LoopbackDownloader.h"
 
 std::unique_ptr<platform::Platform> makeFakePlatform(QString programDir,
                                                      FakePlatformHandles* handles) {
@@ -10,8 +10,7 @@ std::unique_ptr<platform::Platform> makeFakePlatform(QString programDir,
     p->fileDialogs = std::make_unique<FakeFileDialogs>();
     p->clock = std::make_unique<FakeClock>();
     p->screen = std::make_unique<FakeScreen>();
-    p->downloader = std::make_unique<QtUrlDownloader>(
-        QtUrlDownloader::kDefaultTimeoutMs, QtUrlDownloader::kDefaultMaxBytes, p->ending.get());
+    p->downloader = std::make_unique<LoopbackDownloader>(p->ending.get());
     p->connectivity = std::make_unique<FakeConnectivity>();
     p->shell = std::make_unique<FakeShell>();
     p->windows = std::make_unique<FakeWindowSystem>();
@@ -31,5 +30,6 @@ FakePlatformHandles fakeHandles(const platform::Platform& p) {
             dynamic_cast<FakeConnectivity*>(p.connectivity.get()),
             dynamic_cast<FakeShell*>(p.shell.get()),
             dynamic_cast<FakeWindowSystem*>(p.windows.get()),
-            dynamic_cast<FakeScreenSaver*>(p.screenSaver.get())};
+            dynamic_cast<FakeScreenSaver*>(p.screenSaver.get()),
+            dynamic_cast<LoopbackDownloader*>(p.downloader.get())};
 }

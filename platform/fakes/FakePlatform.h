@@ -1,6 +1,6 @@
 #pragma once
 // A platform for tests: fakes wherever a person or the real screen would be needed, the real
-// downloader (tests serve it over loopback).
+// downloader held to loopback (tests serve it there).
 
 #include "platform/Platform.h"
 #include "platform/fakes/FakeClock.h"
@@ -11,6 +11,7 @@
 #include "platform/fakes/FakeScreenSaver.h"
 #include "platform/fakes/FakeShell.h"
 #include "platform/fakes/FakeWindowSystem.h"
+#include "platform/fakes/LoopbackDownloader.h"
 
 #include <memory>
 
@@ -25,6 +26,7 @@ struct FakePlatformHandles {
     platform::FakeShell* shell = nullptr;
     platform::FakeWindowSystem* windows = nullptr;
     platform::FakeScreenSaver* screenSaver = nullptr;
+    platform::LoopbackDownloader* downloader = nullptr;
 };
 
 // `programDir` becomes Platform::programDir. When `handles` is given it receives the fakes.

@@ -69,6 +69,13 @@ bool QtMessageBoxes::askYesNo(const QString& text, const QString& title, MsgIcon
                QMessageBox::No, ending_, 0) == QMessageBox::Yes;
 }
 
+bool QtMessageBoxes::askYesNoWithin(const QString& text, int boundMs, const QString& title,
+                                    MsgIcon icon) {
+    // A bound of 0 would mean no bound at all.
+    return run(text, title, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+               QMessageBox::No, ending_, qMax(1, boundMs)) == QMessageBox::Yes;
+}
+
 void QtMessageBoxes::beep() {
     QApplication::beep();
 }

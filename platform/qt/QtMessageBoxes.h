@@ -19,6 +19,8 @@ public:
     void showMessage(const QString& text, const QString& title, MsgIcon icon) override;
     // A question waits for its answer (only a person's click raises one); the end answers No.
     bool askYesNo(const QString& text, const QString& title, MsgIcon icon) override;
+    bool askYesNoWithin(const QString& text, int boundMs, const QString& title,
+                        MsgIcon icon) override;
     void beep() override;
 
 private:

@@ -16,11 +16,17 @@ QtUrlDownloader::QtUrlDownloader(int timeoutMs, qint64 maxBytes, const Ending* e
 }
 
 bool QtUrlDownloader::downloadToFile(const QString& url, const QString& localPath) {
+    return downloadBounded(url, localPath, timeoutMs_, maxBytes_);
+}
+
+bool QtUrlDownloader::downloadBounded(const QString& url, const QString& localPath, int timeoutMs,
+                                      qint64 maxBytes) {
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    const FetchResult fetched = fetchBounded(manager_, request, timeoutMs_, maxBytes_, ending_);
+    const FetchResult fetched = fetchBounded(manager_, request, qMin(timeoutMs, timeoutMs_),
+                                             qMin(maxBytes, maxBytes_), ending_);
     if (!fetched.ok)
         return false;
     // Written beside the target and renamed over it, so a failure leaves the old picture.

@@ -19,6 +19,8 @@ public:
                              const Ending* ending = nullptr);
 
     bool downloadToFile(const QString& url, const QString& localPath) override;
+    bool downloadBounded(const QString& url, const QString& localPath, int timeoutMs,
+                         qint64 maxBytes) override;
 
 private:
     QNetworkAccessManager manager_;

@@ -32,21 +32,22 @@ TEST_F(ServiceFixture, RepliesAreLatin1HtmlForTheHostTheClientAsked) {
 }
 
 TEST_F(ServiceFixture, VersionPageCollectionsPackageAndUnknownAddresses) {
-    EXPECT_TRUE(get("/collections.exe").body.startsWith("#!/bin/sh"));
     Catalogue catalogue = DemoCatalogue();
     catalogue.collectionsId = "Collection_007";
-    catalogue.collectionsPackage = dir_.filePath("package.bin");
+    catalogue.collectionsPackage = dir_.filePath("package.tar.gz");
     restartWith(catalogue);
     const HttpReply version = get("/currentversion.html");
     EXPECT_EQ(version.status, 200);
     EXPECT_EQ(version.body, QByteArray("\"Nimbrisco_7.8.12P\",\"Collection_007\"\r\n"));
     // A named package that is missing is a server fault, not an empty download.
-    EXPECT_EQ(get("/collections.exe").status, 500);
+    EXPECT_EQ(get("/collections.tar.gz").status, 500);
     QFile package(catalogue.collectionsPackage);
     ASSERT_TRUE(package.open(QIODevice::WriteOnly));
-    package.write("PK-collections");
+    package.write("collections");
     package.close();
-    EXPECT_EQ(get("/collections.exe").body, QByteArray("PK-collections"));
+    EXPECT_EQ(get("/collections.tar.gz").body, QByteArray("collections"));
+    // Nothing is published to be run.
+    EXPECT_EQ(get("/collections.exe").status, 404);
     EXPECT_EQ(get("/nowhere").status, 404);
     EXPECT_EQ(get("/demo/missing.jpg").status, 404);
 }

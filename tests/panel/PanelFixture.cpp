@@ -16,9 +16,11 @@ void PanelFixture::SetUp() {
         << error.toStdString();
     log.setEchoToStderr(false);
     service = std::make_unique<catalogueservice::CatalogueServer>(demo, log);
-    const quint16 port = service->start(QHostAddress::LocalHost, 0);
-    ASSERT_NE(port, 0);
-    endpoint = QStringLiteral("http://127.0.0.1:%1/nimbrisco/catalogue?").arg(port);
+    servicePort = service->start(QHostAddress::LocalHost, 0);
+    ASSERT_NE(servicePort, 0);
+    endpoint = QStringLiteral("http://127.0.0.1:%1/nimbrisco/catalogue?").arg(servicePort);
+    if (localhostSwitch)
+        rebuildForm(QStringLiteral("-LOCALHOST:%1").arg(servicePort));
 
     // What a first run leaves once its questions are answered: English, a direct connection.
     writeWorkFile(ConfigFiles::kConfigFile, "15\r\n8\r\nFull_Screen\r\n\r\n\r\n");

@@ -34,6 +34,9 @@ protected:
     QByteArray pairFor(const QString& name) const;
     int positionOf(const QString& name) const;
 
+    // Set before SetUp: the window starts with "-LOCALHOST:<the service's port>".
+    bool localhostSwitch = false;
+    quint16 servicePort = 0;
     catalogueservice::Catalogue demo;
     catalogueservice::RequestLog log;
     std::unique_ptr<catalogueservice::CatalogueServer> service;

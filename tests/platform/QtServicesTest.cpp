@@ -77,6 +77,18 @@ TEST(QtMessageBoxes, AnOkBoxClosesByItselfAndTheEndClosesEveryBox) {
     EXPECT_EQ(opened, 0);
 }
 
+TEST(QtMessageBoxes, ABoundedQuestionAnswersNoByItselfOrTakesTheAnswerGiven) {
+    // OK boxes wait here: only the question's own bound closes it.
+    QtMessageBoxes boxes(nullptr, 0);
+    EXPECT_FALSE(
+        boxes.askYesNoWithin("Install the collections?", 50, kAppTitle, MsgIcon::Question));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    BoxInspector yes(QMessageBox::Yes);
+    EXPECT_TRUE(
+        boxes.askYesNoWithin("Install the collections?", 60000, kAppTitle, MsgIcon::Question));
+    EXPECT_EQ(yes.text, "Install the collections?");
+}
+
 TEST(QtClock, SleepKeepsTimersRunningAndTheEndCutsItShort) {
     Ending ending;
     QtClock clock(&ending);

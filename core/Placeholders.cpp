@@ -1,5 +1,0 @@
-#include "core/Placeholders.h"
-
-void Placeholders::CheckVersion() {}
-
-void Placeholders::UpdateCollections() {}
