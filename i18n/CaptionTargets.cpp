@@ -1,11 +1,15 @@
 #include "i18n/CaptionTargets.h"
 
+#include "base/FitText.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 
 void setCaption(QWidget* control, const QString& text) {
-    if (auto* label = qobject_cast<QLabel*>(control))
+    if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        // Captions have fixed places, and some languages say more.
+        shrinkFontToFit(label);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->setText(text);
 }

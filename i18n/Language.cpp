@@ -2,6 +2,7 @@
 
 #include "base/AppState.h"
 #include "base/Codes.h"
+#include "base/FitText.h"
 #include "base/Shape.h"
 #include "i18n/CaptionTargets.h"
 #include "i18n/TextTables.h"
@@ -73,6 +74,9 @@ void Language::ApplyHelpTexts() {
     setTextIfAny(p.Box_Help_Run_Exit, kBoxHelpRunExit, lingua);
     p.Pallino_Rosso_Tools->hide();
     setTextIfAny(p.LeftTipText, kLeftTipText, lingua);
+    // Their places are fixed, and some languages say more; the captions shrink as they are set.
+    for (QLabel* label : {p.Label11, p.Box_Help_Display_Timer, p.Box_Help_Run_Exit, p.LeftTipText})
+        shrinkFontToFit(label);
 }
 
 void Language::ShowDisplayModeName() {

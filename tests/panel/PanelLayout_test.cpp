@@ -1,9 +1,11 @@
-// The places of the panel's controls after an opening, in twips as the layout sets them, and the
-// frames around the panel, also on small screens.
+// The places of the panel's controls after an opening, in twips as the layout sets them, the
+// frames around the panel, also on small screens, and the texts whole in every language.
 #include "PanelFixture.h"
 
 #include "bar/ControlBar.h"
+#include "base/FitText.h"
 #include "core/PanelControl.h"
+#include "i18n/Language.h"
 
 #include "platform/TwipsGeometry.h"
 
@@ -161,4 +163,35 @@ TEST_F(PanelLayoutTest, TheHelpFrameStandsBelowThePanelAndTheWaitFrameByTheScree
     EXPECT_EQ(tw::width(panel().FrameWizard, u), 7095);
     EXPECT_EQ(tw::left(panel().FrameWizard, u), tw::left(panel().SSTCfg, u));
     EXPECT_EQ(tw::top(panel().FrameDescPreview, u), below);
+}
+
+TEST_F(PanelLayoutTest, EveryTextOfThePagesShowsWholeInEveryLanguage) {
+    ASSERT_TRUE(openPanel());
+    QTabWidget* tabs = panel().SSTCfg;
+    int checked = 0;
+    for (int lingua = 1; lingua <= 4; ++lingua) {
+        state().Lingua = static_cast<Integer>(lingua);
+        form().parts().language->ApplyLanguage();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            for (const QLabel* label : tabs->widget(i)->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty())
+                    continue;
+                ++checked;
+                EXPECT_TRUE(textFits(label)) << lingua << " " << label->objectName().toStdString()
+                                             << ": " << label->text().toStdString();
+            }
+        }
+    }
+    EXPECT_GT(checked, 100);
+    // A short text gets the label's own size back.
+    state().Lingua = 1;
+    form().parts().language->ApplyLanguage();
+    const double english = panel().Box_Help_Run_Exit->font().pointSizeF();
+    state().Lingua = 3;
+    form().parts().language->ApplyLanguage();
+    EXPECT_LT(panel().Box_Help_Run_Exit->font().pointSizeF(), english);
+    state().Lingua = 1;
+    form().parts().language->ApplyLanguage();
+    EXPECT_EQ(panel().Box_Help_Run_Exit->font().pointSizeF(), english);
 }
