@@ -5,22 +5,19 @@
 // A window on the fake platform (waits take no real time, so what is measured is the work
 // apart from the program's own pauses) in a temporary portable root. Prints the shortest, the
 // median and the longest of several runs, in milliseconds.
-#include "CatalogueServer.h"
+#include "BenchWindow.h"
 #include "bar/ControlBar.h"
 #include "core/FormPicture.h"
 #include "core/PanelControl.h"
 #include "panel/PanelControls.h"
 #include "panel/PictureSelectionPage.h"
-#include "platform/fakes/FakePlatform.h"
 #include "storage/ConfigFiles.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -52,51 +49,17 @@ double measure(const char* what, const std::function<void()>& prepare,
     return median;
 }
 
-void stopTimers(FormPicture& form) {
-    for (QTimer* t : {&form.parts().timers.generalClock, &form.parts().timers.utilityTmr,
-                      &form.parts().timers.panControl, &form.parts().timers.imgClock,
-                      &form.parts().timers.Timer4000})
-        t->stop();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    BenchWindow::prepareEnvironment();
     QApplication app(argc, argv);
-
-    using namespace catalogueservice;
-    Catalogue catalogue;
-    QString error;
-    if (!LoadCatalogueFile(QStringLiteral(":/catalogues/demo.json"), catalogue, error)) {
-        std::fprintf(stderr, "demo catalogue: %s\n", qPrintable(error));
+    BenchWindow window;
+    if (!window.start())
         return 1;
-    }
-    RequestLog log;
-    log.setEchoToStderr(false);
-    CatalogueServer service(catalogue, log);
-    const quint16 port = service.start(QHostAddress::LocalHost, 0);
-    if (port == 0) {
-        std::fprintf(stderr, "the catalogue service cannot listen\n");
-        return 1;
-    }
-
-    QTemporaryDir root;
-    const QString programDir = root.path() + QStringLiteral("/App/Nimbrisco");
-    QDir().mkpath(programDir);
-    std::unique_ptr<platform::Platform> fakes = makeFakePlatform(programDir);
-    FormPicture form(*fakes, QString());
-    form.Form_Load();
-    stopTimers(form);
+    FormPicture& form = window.form();
     AppState& s = form.state;
-    s.Lingua = 1;
-    s.firstLaunch = 2;
-    s.endpointBase = QStringLiteral("http://127.0.0.1:%1/nimbrisco/catalogue?").arg(port);
-    form.show();
+    const catalogueservice::Catalogue& catalogue = window.catalogue();
     PanelControls& p = form.parts().panel;
     PictureSelectionPage& page = *form.parts().pictureSelection;
     const QString listFile = s.WORK_PATH_FILE_LIST + ConfigFiles::kPictureListFile;
@@ -112,7 +75,7 @@ int main(int argc, char** argv) {
         [&] {
             form.parts().controlBar->btSetup_Click();
             form.parts().panelControl->panControl_Timer();
-            stopTimers(form);
+            window.stopTimers();
             return p.SSTCfg->isVisible() &&
                    p.Tabella_Mappe_Selezionate->count() == catalogue.entries.size();
         });

@@ -1,26 +1,21 @@
 // Memory of a running slideshow: 100 steps with two download passes over the demo catalogue,
 // the resident size after the first pass against the size at later points.
 //
-// A window on the fake platform (no dialogs, waits without real time) in a temporary portable
-// root, the catalogue service in-process on a free loopback port; the steps are driven by
-// calling the slideshow step directly, with the event loop running between them.
-#include "CatalogueServer.h"
+// The benchmarks' window (BenchWindow.h); the steps are driven by calling the slideshow step
+// directly, with the event loop running between them.
+#include "BenchWindow.h"
 #include "core/FormPicture.h"
-#include "platform/fakes/FakePlatform.h"
 #include "slideshow/Slideshow.h"
 #include "storage/ConfigFiles.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -51,56 +46,17 @@ void runEventLoop(int ms) {
     loop.exec();
 }
 
-void stopTimers(FormPicture& form) {
-    for (QTimer* t : {&form.parts().timers.generalClock, &form.parts().timers.utilityTmr,
-                      &form.parts().timers.panControl, &form.parts().timers.imgClock,
-                      &form.parts().timers.Timer4000})
-        t->stop();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    BenchWindow::prepareEnvironment();
     QApplication app(argc, argv);
     const int steps = argc > 1 ? qMax(kFirstCycleSteps, atoi(argv[1])) : kDefaultSteps;
-
-    using namespace catalogueservice;
-    Catalogue catalogue;
-    QString error;
-    if (!LoadCatalogueFile(QStringLiteral(":/catalogues/demo.json"), catalogue, error)) {
-        std::fprintf(stderr, "demo catalogue: %s\n", qPrintable(error));
+    BenchWindow window;
+    if (!window.start())
         return 1;
-    }
-    RequestLog log;
-    log.setEchoToStderr(false);
-    CatalogueServer service(catalogue, log);
-    const quint16 port = service.start(QHostAddress::LocalHost, 0);
-    if (port == 0) {
-        std::fprintf(stderr, "the catalogue service cannot listen\n");
-        return 1;
-    }
-
-    QTemporaryDir root;
-    const QString programDir = root.path() + QStringLiteral("/App/Nimbrisco");
-    QDir().mkpath(programDir);
-    QFile::copy(QStringLiteral(":/pic_not_available.gif"),
-                programDir + QStringLiteral("/pic_not_available.gif"));
-    std::unique_ptr<platform::Platform> fakes = makeFakePlatform(programDir);
-    auto form = std::make_unique<FormPicture>(*fakes, QString());
-    // A first run writes the default settings and selection.
-    form->Form_Load();
-    stopTimers(*form);
+    FormPicture* form = &window.form();
     AppState& s = form->state;
-    s.Lingua = 1;
-    // The start logo and the panel-control timer are over: the steps are driven from here.
-    s.firstLaunch = 2;
-    s.endpointBase = QStringLiteral("http://127.0.0.1:%1/nimbrisco/catalogue?").arg(port);
-    form->show();
 
     const long atStart = residentKiB();
     long afterFirstPass = 0;
@@ -119,7 +75,7 @@ int main(int argc, char** argv) {
         }
         if (step == kFirstCycleSteps || step % 10 == 0)
             std::printf("step %3d: RSS %ld KiB\n", step, residentKiB());
-        stopTimers(*form);
+        window.stopTimers();
         if (s.ExitToProgram != 0 || s.pictureCount <= 0) {
             std::fprintf(stderr, "the slideshow stopped at step %d\n", step);
             return 1;
@@ -132,6 +88,5 @@ int main(int argc, char** argv) {
     std::printf("RSS after the first pass: %ld KiB\n", afterFirstPass);
     std::printf("RSS after %d steps: %ld KiB (%+ld KiB, %+.1f%%)\n", steps, atEnd,
                 atEnd - afterFirstPass, 100.0 * double(atEnd - afterFirstPass) / afterFirstPass);
-    form.reset();
     return passes >= 2 ? 0 : 1;
 }

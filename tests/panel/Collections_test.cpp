@@ -98,21 +98,6 @@ protected:
         writeWorkFile(ConfigFiles::kPictureListFile, "\r\n\r\n");
         form().parts().pictureSelection->FillPictureList();
     }
-    void clickItem(int row) {
-        QListWidgetItem* item = list()->item(row);
-        list()->scrollToItem(item);
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list()->visualItemRect(item).center());
-        QCoreApplication::processEvents();
-    }
-    QList<int> selectedRows() {
-        QList<int> rows;
-        for (int i = 0; i < list()->count(); ++i) {
-            if (list()->item(i)->isSelected())
-                rows.append(i);
-        }
-        return rows;
-    }
     // The picture-list file of the test catalogue's `rows`.
     static QByteArray pictureListOf(const QList<int>& rows) {
         QByteArray bytes;
@@ -125,7 +110,7 @@ protected:
     // Selects the first three entries with clicks and backs them up at kBackupTime.
     void backUpFirstThree() {
         for (int row : {0, 1, 2})
-            clickItem(row);
+            clickListItem(row);
         ASSERT_EQ(selectedRows(), (QList<int>{0, 1, 2}));
         setNow(kBackupTime);
         click(panel().SSTCfg_BackUpcnf);
@@ -208,7 +193,7 @@ TEST_F(CollectionsTest, TheBackupsXmlIsUtf8WithTabsAndLineEndsAsAlwaysAndAParser
 
 TEST_F(CollectionsTest, ACodeWithMarkupCharactersIsEscapedAndFoundAgain) {
     useCatalogue({QStringLiteral("Radar R&D<1> loop"), QStringLiteral("Sat SAT1 Europe")});
-    clickItem(0);
+    clickListItem(0);
     setNow(kBackupTime);
     click(panel().SSTCfg_BackUpcnf);
     const QString xml = collectionPath("Nimbrisco_Collection_12082024_101530.xml");
@@ -234,7 +219,7 @@ TEST_F(CollectionsTest, ARestoreAddsTheFilesEntriesToTheSelectionAndSavesTheUnio
     const QString xml = collectionPath("Nimbrisco_Collection_12082024_101530.xml");
     // Another selection meanwhile: only the fourth entry.
     click(panel().Label11);
-    clickItem(3);
+    clickListItem(3);
     ASSERT_EQ(selectedRows(), QList<int>{3});
     state().GLOBAL_IMAGE_CURRENT_POINTER = 5;
     state().configDirty = 0;
@@ -331,7 +316,7 @@ TEST_F(CollectionsTest, TheMessagesFollowTheLanguage) {
 }
 
 TEST_F(CollectionsTest, AFileThatIsNotXmlOrCannotBeReadChangesNothing) {
-    clickItem(3);
+    clickListItem(3);
     const QByteArray saved = readWorkFile(ConfigFiles::kPictureListFile);
     state().configDirty = 0;
     const QList<QByteArray> broken{
@@ -367,7 +352,7 @@ TEST_F(CollectionsTest, AFileThatIsNotXmlOrCannotBeReadChangesNothing) {
 }
 
 TEST_F(CollectionsTest, ACancelledChoiceSaysSoAndStillSavesAndReloadsTheList) {
-    clickItem(1);
+    clickListItem(1);
     for (const QString& answer : {QString(), QStringLiteral(" /somewhere/file.xml")}) {
         writeWorkFile(ConfigFiles::kPictureListFile, "\r\n\r\n");
         state().GLOBAL_IMAGE_CURRENT_POINTER = 3;
@@ -398,7 +383,7 @@ TEST_F(CollectionsTest, AnEmptyListAtTheEndIsNamed) {
 }
 
 TEST_F(CollectionsTest, AnOversizedFileAndOneWithTooManyItemsAreRefused) {
-    clickItem(3);
+    clickListItem(3);
     const QByteArray saved = readWorkFile(ConfigFiles::kPictureListFile);
     const int bare = documentOf(1).size();
 

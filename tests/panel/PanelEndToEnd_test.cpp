@@ -36,11 +36,8 @@ TEST_F(PanelEndToEndTest, TheSelectionMadeInThePanelIsSavedFetchedAndShown) {
     EXPECT_TRUE(list->selectedItems().isEmpty());
     const QStringList picked{"/demo/satellite.jpg", "/demo/temperature.png", "/demo/pressure.gif"};
     for (const QString& name : picked) {
-        QListWidgetItem* item = list->item(positionOf(name));
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(item).center());
-        EXPECT_TRUE(item->isSelected()) << name.toStdString();
+        clickListItem(positionOf(name));
+        EXPECT_TRUE(list->item(positionOf(name))->isSelected()) << name.toStdString();
     }
     ASSERT_EQ(list->selectedItems().size(), 3);
 

@@ -71,6 +71,26 @@ void PanelFixture::clickTab(QWidget* page) {
                       bar->tabRect(tabs->indexOf(page)).center());
 }
 
+void PanelFixture::clickListItem(int row) {
+    QListWidget* list = panel().Tabella_Mappe_Selezionate;
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(item).center());
+    // The list's click is handled once the list has made the item current.
+    QCoreApplication::processEvents();
+}
+
+QList<int> PanelFixture::selectedRows() {
+    QListWidget* list = panel().Tabella_Mappe_Selezionate;
+    QList<int> rows;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected())
+            rows.append(i);
+    }
+    return rows;
+}
+
 int PanelFixture::positionOf(const QString& name) const {
     for (int i = 0; i < demo.entries.size(); ++i) {
         if (demo.entries[i].address.endsWith(name))

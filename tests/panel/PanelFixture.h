@@ -28,6 +28,11 @@ protected:
     static void moveMouseOver(QWidget* w);
     // Makes `page` current with a click on its tab.
     void clickTab(QWidget* page);
+    // A left click on row `row` of the catalogue list, scrolled into view; the list's own click
+    // handler has run when it returns.
+    void clickListItem(int row);
+    // The rows of the catalogue list that are selected, in order.
+    QList<int> selectedRows();
 
     PanelControls& panel() { return form().parts().panel; }
     // The demo catalogue's entry whose address ends in `name`, as the picture-list file's pair.

@@ -42,20 +42,7 @@ protected:
     QList<int> selectedAfterFill(const QByteArray& bytes) {
         writeWorkFile(ConfigFiles::kPictureListFile, bytes);
         page().FillPictureList();
-        QList<int> rows;
-        for (int i = 0; i < list()->count(); ++i) {
-            if (list()->item(i)->isSelected())
-                rows.append(i);
-        }
-        return rows;
-    }
-    void clickItem(int row) {
-        QListWidgetItem* item = list()->item(row);
-        list()->scrollToItem(item);
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list()->visualItemRect(item).center());
-        // The list's click is handled once the list has made the item current.
-        QCoreApplication::processEvents();
+        return selectedRows();
     }
     bool previewShown() {
         return panel().BrowserImgPreview->isVisible() && panel().FrameDescPreview->isVisible() &&
@@ -94,7 +81,7 @@ TEST_F(PictureSelectionTest, AClickedEntryIsPreviewedAtItsAddressWithItsDescript
     for (const auto& [row, address] :
          {std::pair{1, "http://127.0.0.1:1/loop.gif"}, {2, "https://127.0.0.1:1/page.html"}}) {
         SCOPED_TRACE(row);
-        clickItem(row);
+        clickListItem(row);
         ASSERT_TRUE(previewShown());
         ASSERT_NE(page().previewPage(), nullptr);
         EXPECT_EQ(page().previewPage()->requestedUrl(), QUrl(address));
@@ -116,7 +103,7 @@ TEST_F(PictureSelectionTest, TheCheckBoxHidesThePreviewWhateverItsMarkAndHiddenM
     for (bool checkedBefore : {false, true}) {
         SCOPED_TRACE(checkedBefore);
         box->setChecked(checkedBefore);
-        clickItem(0);
+        clickListItem(0);
         ASSERT_TRUE(previewShown());
         ASSERT_EQ(page().previewPage()->requestedUrl(), QUrl("http://127.0.0.1:1/e0.jpg"));
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(4, box->height() / 2));

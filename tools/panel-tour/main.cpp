@@ -14,12 +14,12 @@
 #include "panel/PanelControls.h"
 #include "panel/PictureSelectionPage.h"
 #include "platform/BrowserEngineSetup.h"
+#include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "slideshow/PictureView.h"
 #include "slideshow/ViewControls.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFrame>
 #include <QListWidget>
 #include <QPixmap>
@@ -36,24 +36,7 @@ constexpr int kOpenBoundMs = 120000;
 constexpr int kPreviewBoundMs = 30000;
 constexpr int kSettleMs = 1500;
 
-// Runs the event loop until `done` holds or `ms` have passed.
-bool waitFor(const std::function<bool()>& done, int ms) {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    poll.start(100);
-    if (!done())
-        loop.exec();
-    return done();
-}
-
-void settle(int ms = kSettleMs) {
-    waitFor([] { return false; }, ms);
-}
+constexpr int kPollMs = 100;
 
 class Tour {
 public:
@@ -102,14 +85,16 @@ public:
 
 private:
     bool step(const char* what, int boundMs, const std::function<bool()>& done) {
-        if (waitFor(done, boundMs))
+        platform::Platform& platform = form_.platform();
+        // The program's own wait: it also returns at once when the run is ending.
+        if (platform::waitUntil(*platform.clock, *platform.ending, done, boundMs, kPollMs))
             return true;
         std::fprintf(stderr, "panel tour: %s did not come within %d s\n", what, boundMs / 1000);
         return false;
     }
 
     bool save(int n, const char* title) {
-        settle();
+        form_.platform().clock->sleepAndYield(kSettleMs);
         const QString file = QStringLiteral("%1/panel-%2-%3-%4.png")
                                  .arg(folder_, name_)
                                  .arg(n)
