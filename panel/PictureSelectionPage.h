@@ -44,7 +44,6 @@ public:
     void SSTCfg_FileUser_Click();
     void SSTCfg_resetUserImg_Click();
     void SSTCfg_cmdConferma_Click();
-    void SSTCfg_cmdConferma2_Click() { SSTCfg_cmdConferma_Click(); }
 
     // Puts the panel and the frames around it away and releases the preview's page.
     void hidePanel();
